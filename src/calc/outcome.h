@@ -1,0 +1,69 @@
+// How a computation reports that it cannot be done.
+//
+// Every user event is a transaction: a page hands a copy of its stored values
+// to a calc function and commits the result only when the function succeeded.
+// Inside calc, the formulas stay readable by raising a Failure with Fail()
+// and catching it once, at the boundary of the public function (Attempt).
+#pragma once
+
+#include <cmath>
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace vora::calc {
+
+// One clear message for the user, and the control to put the focus on.
+struct Failure {
+    std::string title;
+    std::string text;
+    std::string field; // objectName of the offending control, or empty
+    // True when the cause was already announced to the user during the same
+    // event (for example the empty-source message), so no second box is shown.
+    bool alreadyReported = false;
+};
+
+template <class T>
+class Outcome {
+public:
+    Outcome(T value) : state_(std::move(value)) {}
+    Outcome(Failure failure) : state_(std::move(failure)) {}
+
+    explicit operator bool() const { return std::holds_alternative<T>(state_); }
+    const T& operator*() const { return std::get<T>(state_); }
+    const T* operator->() const { return &std::get<T>(state_); }
+    T& operator*() { return std::get<T>(state_); }
+    T* operator->() { return &std::get<T>(state_); }
+    const Failure& failure() const { return std::get<Failure>(state_); }
+
+private:
+    std::variant<T, Failure> state_;
+};
+
+// Thrown by Fail() and caught by Attempt(); never leaves the calc library.
+struct FailureSignal {
+    Failure failure;
+};
+
+[[noreturn]] inline void Fail(Failure failure) { throw FailureSignal{std::move(failure)}; }
+
+// Runs `body` and turns a raised Failure into the failed Outcome.
+template <class Body>
+auto Attempt(Body&& body) -> Outcome<decltype(body())> {
+    try {
+        return body();
+    } catch (FailureSignal& signal) {
+        return std::move(signal.failure);
+    }
+}
+
+// True when every stored value of a page's variables is a finite number.
+// Vars lists its members in Vars::kFields as {name, pointer-to-member} pairs.
+template <class Vars>
+bool AllFinite(const Vars& vars) {
+    for (const auto& field : Vars::kFields)
+        if (!std::isfinite(vars.*(field.second))) return false;
+    return true;
+}
+
+} // namespace vora::calc
