@@ -11,7 +11,7 @@ namespace {
 
 class TotalRun {
 public:
-    TotalRun(const ChainKind& kind, const ChainEntries& in, Chain c)
+    TotalRun(const ChainKind& kind, const NetworkEntries& in, Chain c)
         : kind_(kind), in_(in), c_(c) {}
 
     const std::array<bool, 4>& read() const { return read_; }
@@ -132,7 +132,7 @@ private:
     Term SP() const { return Term::Named("SeriesPart", c_.SeriesPart()); }
 
     const ChainKind& kind_;
-    const ChainEntries& in_;
+    const NetworkEntries& in_;
     Chain c_;
     Working w_;
     bool ruleApplied_ = false;
@@ -141,7 +141,7 @@ private:
 
 // Names the most likely cause when the rules produced a value that is not a
 // finite number: a zero element that the connection divides by, if any.
-[[noreturn]] void FailTotal(const ChainKind& kind, const ChainEntries& in, const Chain& c,
+[[noreturn]] void FailTotal(const ChainKind& kind, const NetworkEntries& in, const Chain& c,
                             const std::array<bool, 4>& read) {
     for (int k = 1; k <= 4; ++k) {
         if (read[k - 1] && c.E(k) == 0) {
@@ -172,7 +172,7 @@ std::string ShowTotal(const ChainKind& kind, int pos, double total, Working& w) 
 }
 
 template <class Vars>
-Outcome<TotalShown<Vars>> ComputeTotal(const ChainKind& kind, const ChainEntries& in, Vars vars) {
+Outcome<TotalShown<Vars>> ComputeTotal(const ChainKind& kind, const NetworkEntries& in, Vars vars) {
     return Attempt([&] {
         Chain c(vars);
         TotalRun run(kind, in, c);
@@ -185,11 +185,11 @@ Outcome<TotalShown<Vars>> ComputeTotal(const ChainKind& kind, const ChainEntries
 
 } // namespace
 
-Outcome<TotalShown<ResistorVars>> TotalResistance(const ChainEntries& entries, ResistorVars vars) {
+Outcome<TotalShown<ResistorVars>> TotalResistance(const NetworkEntries& entries, ResistorVars vars) {
     return ComputeTotal(ChainKind::Resistor(), entries, vars);
 }
 
-Outcome<TotalShown<InductorVars>> TotalInductance(const ChainEntries& entries, InductorVars vars) {
+Outcome<TotalShown<InductorVars>> TotalInductance(const NetworkEntries& entries, InductorVars vars) {
     return ComputeTotal(ChainKind::Inductor(), entries, vars);
 }
 

@@ -1,0 +1,47 @@
+// Inputs and results shared by the three element-network pages (resistor,
+// capacitor, inductor): four elements with values, units and connection
+// choices, and a source that is a current (a charge) or a voltage.
+#pragma once
+
+#include "fields.h"
+#include "network.h"
+#include "term.h"
+
+#include <array>
+#include <string>
+
+namespace vora::calc {
+
+// What a "Total ..." button reads from the page.
+struct NetworkEntries {
+    std::array<Field, 4> values; // the element entry fields
+    std::array<int, 4> units{};  // selected position of each unit list, -1 for none
+    Choices<4> choices{};
+    int totalUnit = 0;           // selected position of the total's unit list, -1 for none
+};
+
+template <class Vars>
+struct TotalShown {
+    Vars vars;         // the page's stored values after the click
+    std::string label; // the new text of the total label
+    Working working;   // how the total was obtained
+};
+
+// A double-click on one element's Series or Parallel option.
+struct ElementClick {
+    int element = 1; // 1 to 4
+    Choice option = Choice::Series;
+    Choices<4> choices{}; // with the clicked option already selected
+    Source source = Source::None;
+    Field sourceField;    // txtIV
+};
+
+template <class Vars>
+struct ElementShown {
+    Vars vars;
+    std::array<std::string, 3> names;  // for example "Ir2", "Vr2", "Pr2"
+    std::array<std::string, 3> values; // FormatNumber texts
+    Working working;
+};
+
+} // namespace vora::calc

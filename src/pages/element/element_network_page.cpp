@@ -1,0 +1,322 @@
+#include "element_network_page.h"
+
+#include "pages/report.h"
+#include "widgets/message_boxes.h"
+#include "widgets/option_button.h"
+#include "widgets/page_colours.h"
+#include "widgets/unit_list.h"
+
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vora::pages {
+
+namespace {
+
+// Entry fields take a long paste whole rather than cutting it short.
+constexpr int kEntryLimit = 1'000'000;
+
+QLineEdit* MakeEntry(const QString& name, const QString& tip, const QString& accessible,
+                     QWidget* parent) {
+    auto* entry = new QLineEdit(parent);
+    entry->setObjectName(name);
+    entry->setToolTip(tip);
+    entry->setAccessibleName(accessible);
+    entry->setMaxLength(kEntryLimit);
+    return entry;
+}
+
+QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel* MakeResult(const QString& name, const QString& accessible, QWidget* parent) {
+    auto* label = MakeLabel(name, {}, parent);
+    widgets::MakeResultDisplay(label);
+    label->setAccessibleName(accessible);
+    return label;
+}
+
+QString ResourceText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+const char* const kFrameNames[4] = {"Frame10", "Frame7", "Frame8", "Frame9"};
+
+} // namespace
+
+ElementNetworkPage::ElementNetworkPage(const ElementPageTexts& texts,
+                                       widgets::MessageBoxes& messages, QWidget* parent)
+    : QMainWindow(parent), texts_(texts), messages_(messages) {
+    setObjectName(texts.window);
+    setWindowTitle("VORA");
+    widgets::ApplyBackground(this, texts.background);
+
+    auto* frame6 = new QGroupBox(texts.frame6, this);
+    frame6->setObjectName("Frame6");
+    auto* grid = new QGridLayout(frame6);
+    grid->addWidget(buildElements(), 0, 0, 1, 2);
+    grid->addWidget(buildSource(), 1, 0, Qt::AlignTop);
+    grid->addWidget(buildResults(), 1, 1);
+    grid->addWidget(buildThirdPair(), 2, 0, 1, 2);
+    grid->addWidget(buildExplanations(), 3, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->addWidget(frame6);
+    setCentralWidget(central);
+
+    buildResetMenu();
+    Form_Load();
+}
+
+QWidget* ElementNetworkPage::buildElements() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const QChar c = texts_.letter;
+    for (int k = 1; k <= 4; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        const QString n = QString::number(k);
+        const QString element = QString(texts_.messageLetter) + n;
+        auto* column = new QVBoxLayout;
+
+        auto* valueRow = new QHBoxLayout;
+        values_[i] = MakeEntry(QString("txt%1%2").arg(c).arg(k),
+                               texts_.elementTipFormat.arg(QString(texts_.tipLetter) + n),
+                               element + " Value", row);
+        units_[i] = new widgets::UnitList(row);
+        units_[i]->setObjectName(QString("cbo%1%2").arg(c).arg(k));
+        units_[i]->setAccessibleName(element + " Unit");
+        valueRow->addWidget(values_[i], 1);
+        valueRow->addWidget(units_[i]);
+        column->addLayout(valueRow);
+
+        auto* frame = new QGroupBox(texts_.elementFrames[i], row);
+        frame->setObjectName(kFrameNames[i]);
+        auto* options = new QHBoxLayout(frame);
+        series_[i] = new widgets::OptionButton("Series", frame);
+        series_[i]->setObjectName(QString("opt%1%2s").arg(c).arg(k));
+        series_[i]->setAccessibleName(element + " Series");
+        parallel_[i] = new widgets::OptionButton("Parallel", frame);
+        parallel_[i]->setObjectName(QString("opt%1%2p").arg(c).arg(k));
+        parallel_[i]->setAccessibleName(element + " Parallel");
+        options->addWidget(series_[i]);
+        options->addWidget(parallel_[i]);
+        column->addWidget(frame);
+        layout->addLayout(column);
+
+        connect(series_[i], &QAbstractButton::clicked, this, [this, k] { connectionClicked(k); });
+        connect(parallel_[i], &QAbstractButton::clicked, this, [this, k] { connectionClicked(k); });
+    }
+    return row;
+}
+
+QGroupBox* ElementNetworkPage::buildSource() {
+    auto* frame1 = new QGroupBox(texts_.frame1, this);
+    frame1->setObjectName("Frame1");
+    auto* layout = new QGridLayout(frame1);
+
+    auto* frame2 = new QGroupBox(texts_.frame2, frame1);
+    frame2->setObjectName("Frame2");
+    auto* choice = new QHBoxLayout(frame2);
+    optI_ = new widgets::OptionButton(texts_.optI, frame2);
+    optI_->setObjectName("optI");
+    optV_ = new widgets::OptionButton("Voltage", frame2);
+    optV_->setObjectName("optV");
+    choice->addWidget(optI_);
+    choice->addWidget(optV_);
+    layout->addWidget(frame2, 0, 0, 1, 3);
+
+    txtIV_ = MakeEntry("txtIV", texts_.txtIVTip, "Source Value", frame1);
+    lblIV_ = MakeLabel("lblIV", texts_.lblIV, frame1);
+    lblVI_ = MakeLabel("lblVI", "V", frame1);
+    layout->addWidget(txtIV_, 1, 0);
+    layout->addWidget(lblIV_, 1, 1);
+    layout->addWidget(lblVI_, 1, 2);
+    layout->setColumnStretch(0, 1);
+
+    connect(optI_, &QAbstractButton::clicked, this, &ElementNetworkPage::optI_Click);
+    connect(optV_, &QAbstractButton::clicked, this, &ElementNetworkPage::optV_Click);
+    return frame1;
+}
+
+QGroupBox* ElementNetworkPage::buildResults() {
+    auto* frame3 = new QGroupBox(texts_.frame3, this);
+    frame3->setObjectName("Frame3");
+    auto* layout = new QGridLayout(frame3);
+
+    totalUnit_ = new widgets::UnitList(frame3);
+    totalUnit_->setObjectName(texts_.totalList);
+    totalUnit_->setAccessibleName(texts_.compute.text + " Unit");
+    compute_ = new QPushButton(texts_.compute.text, frame3);
+    compute_->setObjectName(texts_.compute.name);
+    total_ = MakeResult(texts_.totalLabel, texts_.compute.text + " result", frame3);
+    layout->addWidget(compute_, 0, 0);
+    layout->addWidget(total_, 0, 1);
+    layout->addWidget(totalUnit_, 0, 2);
+
+    auto* frame4 = new QGroupBox(texts_.frame4, frame3);
+    frame4->setObjectName("Frame4");
+    auto* pairs = new QGridLayout(frame4);
+    const QString names[2] = {"lblI", "lblv"};
+    const QString values[2] = {"lblIT", "lblVT"};
+    const QString units[2][2] = {{"Label1", texts_.label1}, {"Label2", "V"}};
+    const QString quantities[2] = {texts_.label1 == "C" ? "Charge" : "Current", "Voltage"};
+    for (int row = 0; row < 2; ++row) {
+        resultNames_[row] = MakeLabel(names[row], {}, frame4);
+        resultNames_[row]->setMinimumWidth(40);
+        resultValues_[row] = MakeResult(values[row], quantities[row] + " result", frame4);
+        pairs->addWidget(resultNames_[row], row, 0);
+        pairs->addWidget(resultValues_[row], row, 1);
+        pairs->addWidget(MakeLabel(units[row][0], units[row][1], frame4), row, 2);
+    }
+    pairs->setColumnStretch(1, 1);
+    layout->addWidget(frame4, 1, 0, 1, 3);
+    layout->setColumnStretch(1, 1);
+    return frame3;
+}
+
+QWidget* ElementNetworkPage::buildThirdPair() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(MakeLabel(texts_.thirdHeading.name, texts_.thirdHeading.text, row));
+    resultNames_[2] = MakeLabel(texts_.thirdName.name, {}, row);
+    resultNames_[2]->setMinimumWidth(40);
+    resultValues_[2] = MakeResult(texts_.thirdValue.name,
+                                  texts_.thirdUnit.text == "WATT" ? "Power result" : "Energy result",
+                                  row);
+    layout->addWidget(resultNames_[2]);
+    layout->addWidget(resultValues_[2], 1);
+    layout->addWidget(MakeLabel(texts_.thirdUnit.name, texts_.thirdUnit.text, row));
+    return row;
+}
+
+QWidget* ElementNetworkPage::buildExplanations() {
+    auto* box = new QWidget(this);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (const auto& text : texts_.explanations) {
+        auto* label = MakeLabel(text.name, ResourceText(text.text), box);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
+    return box;
+}
+
+void ElementNetworkPage::buildResetMenu() {
+    resetMenu_ = menuBar()->addMenu("&Reset");
+    resetMenu_->setObjectName("mnuresate");
+    for (int k = 1; k <= 4; ++k) {
+        const auto& item = texts_.resetItems[static_cast<std::size_t>(k - 1)];
+        QAction* action = resetMenu_->addAction(item.text);
+        action->setObjectName(item.name);
+        connect(action, &QAction::triggered, this, [this, k] { resetElement(k); });
+    }
+    QAction* all = resetMenu_->addAction("&New");
+    all->setObjectName("mnuAll");
+    all->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(all, &QAction::triggered, this, &ElementNetworkPage::mnuAll_Click);
+}
+
+void ElementNetworkPage::Form_Load() {
+    for (std::size_t i = 0; i < 4; ++i) units_[i]->fill(texts_.elementUnits[i]);
+    totalUnit_->fill(texts_.totalUnits);
+}
+
+void ElementNetworkPage::connectionClicked(int k) {
+    values_[static_cast<std::size_t>(k - 1)]->setFocus(Qt::OtherFocusReason);
+}
+
+void ElementNetworkPage::optI_Click() {
+    txtIV_->setFocus(Qt::OtherFocusReason);
+    lblVI_->hide();
+    lblIV_->show();
+}
+
+void ElementNetworkPage::optV_Click() {
+    txtIV_->setFocus(Qt::OtherFocusReason);
+    lblVI_->show();
+    lblIV_->hide();
+}
+
+void ElementNetworkPage::resetElement(int k) {
+    const auto i = static_cast<std::size_t>(k - 1);
+    series_[i]->clear();
+    parallel_[i]->clear();
+    values_[i]->setText({});
+}
+
+void ElementNetworkPage::mnuAll_Click() {
+    for (int k = 1; k <= 4; ++k) resetElement(k);
+}
+
+widgets::OptionButton* ElementNetworkPage::option(int k, calc::Choice choice) const {
+    const auto i = static_cast<std::size_t>(k - 1);
+    return choice == calc::Choice::Parallel ? parallel_[i] : series_[i];
+}
+
+calc::NetworkEntries ElementNetworkPage::networkEntries() const {
+    calc::NetworkEntries e;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QString element = QString(texts_.messageLetter) + QString::number(i + 1);
+        e.values[i] = {values_[i]->text().toStdString(), values_[i]->objectName().toStdString(),
+                       (element + " Value").toStdString()};
+        e.units[i] = units_[i]->position();
+        e.choices[i] = series_[i]->isChecked()     ? calc::Choice::Series
+                       : parallel_[i]->isChecked() ? calc::Choice::Parallel
+                                                   : calc::Choice::None;
+    }
+    e.totalUnit = totalUnit_->position();
+    return e;
+}
+
+calc::ElementClick ElementNetworkPage::elementClick(int k, calc::Choice option) const {
+    calc::ElementClick click;
+    click.element = k;
+    click.option = option;
+    click.choices = networkEntries().choices;
+    click.source = optV_->isChecked()   ? calc::Source::Voltage
+                   : optI_->isChecked() ? calc::Source::Current
+                                        : calc::Source::None;
+    click.sourceField = {txtIV_->text().toStdString(), "txtIV", "Source Value"};
+    return click;
+}
+
+void ElementNetworkPage::announceEmptySource() {
+    if (txtIV_->text().isEmpty())
+        messages_.show(this, widgets::MessageBoxes::Icon::Information, "Ajaja",
+                       texts_.emptySourceText);
+}
+
+void ElementNetworkPage::showTotal(const std::string& label) {
+    total_->setText(QString::fromStdString(label));
+}
+
+void ElementNetworkPage::showElementResults(const std::array<std::string, 3>& names,
+                                            const std::array<std::string, 3>& values) {
+    for (std::size_t i = 0; i < 3; ++i) {
+        resultNames_[i]->setText(QString::fromStdString(names[i]));
+        resultValues_[i]->setText(QString::fromStdString(values[i]));
+    }
+}
+
+void ElementNetworkPage::reportFailure(const calc::Failure& failure) {
+    ReportFailure(this, messages_, failure);
+}
+
+} // namespace vora::pages

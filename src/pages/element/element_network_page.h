@@ -1,0 +1,90 @@
+// The common page of the resistor, capacitor and inductor networks: four
+// elements with value, unit and Series/Parallel choice, a source, a button for
+// the total and three result pairs. The three pages differ only in their
+// ElementPageTexts and in the computations their subclasses plug in.
+#pragma once
+
+#include "calc/element_network.h"
+#include "element_page_texts.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace vora::widgets {
+class MessageBoxes;
+class OptionButton;
+class UnitList;
+} // namespace vora::widgets
+
+namespace vora::pages {
+
+class ElementNetworkPage : public QMainWindow {
+    Q_OBJECT
+public:
+    ElementNetworkPage(const ElementPageTexts& texts, widgets::MessageBoxes& messages,
+                       QWidget* parent = nullptr);
+
+    // The load step: fills the five unit lists and selects their first units.
+    void Form_Load();
+
+    // Source choice: focus to the source field, only the chosen unit shown.
+    void optI_Click();
+    void optV_Click();
+    // Reset menu: element k's options cleared and its field emptied; "&New"
+    // does that for all four.
+    void resetElement(int k);
+    void mnuAll_Click();
+
+    QMenu* resetMenu() const { return resetMenu_; }
+
+protected:
+    widgets::OptionButton* option(int k, calc::Choice choice) const;
+    QPushButton* computeButton() const { return compute_; }
+
+    calc::NetworkEntries networkEntries() const;
+    calc::ElementClick elementClick(int k, calc::Choice option) const;
+    // Shows the page's "Ajaja" box when the source field is exactly empty.
+    void announceEmptySource();
+    void showTotal(const std::string& label);
+    void showElementResults(const std::array<std::string, 3>& names,
+                            const std::array<std::string, 3>& values);
+    void reportFailure(const calc::Failure& failure);
+    widgets::MessageBoxes& messages() const { return messages_; }
+
+private:
+    QWidget* buildElements();
+    QGroupBox* buildSource();
+    QGroupBox* buildResults();
+    QWidget* buildThirdPair();
+    QWidget* buildExplanations();
+    void buildResetMenu();
+    void connectionClicked(int k);
+
+    const ElementPageTexts& texts_;
+    widgets::MessageBoxes& messages_;
+
+    std::array<QLineEdit*, 4> values_{};
+    std::array<widgets::UnitList*, 4> units_{};
+    std::array<widgets::OptionButton*, 4> series_{};
+    std::array<widgets::OptionButton*, 4> parallel_{};
+    widgets::OptionButton* optI_ = nullptr;
+    widgets::OptionButton* optV_ = nullptr;
+    QLineEdit* txtIV_ = nullptr;
+    QLabel* lblIV_ = nullptr;
+    QLabel* lblVI_ = nullptr;
+    widgets::UnitList* totalUnit_ = nullptr;
+    QPushButton* compute_ = nullptr;
+    QLabel* total_ = nullptr;
+    std::array<QLabel*, 3> resultNames_{};
+    std::array<QLabel*, 3> resultValues_{};
+    QMenu* resetMenu_ = nullptr;
+};
+
+} // namespace vora::pages

@@ -1,0 +1,46 @@
+// The transaction of the two computing events of an element-network page,
+// for the page's own set of stored values: gather the entries, compute on a
+// copy, and commit the copy and the label texts only when it succeeded.
+#pragma once
+
+#include "calc/outcome.h"
+#include "element_network_page.h"
+
+namespace vora::pages {
+
+template <class Vars>
+class NetworkPage : public ElementNetworkPage {
+public:
+    using TotalFn = calc::Outcome<calc::TotalShown<Vars>> (*)(const calc::NetworkEntries&, Vars);
+    using ElementFn = calc::Outcome<calc::ElementShown<Vars>> (*)(const calc::ElementClick&, Vars);
+
+    NetworkPage(const ElementPageTexts& texts, widgets::MessageBoxes& messages, TotalFn total,
+                ElementFn element, QWidget* parent = nullptr)
+        : ElementNetworkPage(texts, messages, parent), total_(total), element_(element) {}
+
+    // The page's stored values, for the tests and the working area.
+    const Vars& vars() const { return vars_; }
+
+protected:
+    void computeTotal() {
+        const auto out = total_(networkEntries(), vars_);
+        if (!out) return reportFailure(out.failure());
+        vars_ = out->vars;
+        showTotal(out->label);
+    }
+
+    void showElement(int k, calc::Choice option) {
+        announceEmptySource();
+        const auto out = element_(elementClick(k, option), vars_);
+        if (!out) return reportFailure(out.failure());
+        vars_ = out->vars;
+        showElementResults(out->names, out->values);
+    }
+
+private:
+    TotalFn total_;
+    ElementFn element_;
+    Vars vars_{};
+};
+
+} // namespace vora::pages

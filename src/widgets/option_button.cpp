@@ -1,0 +1,42 @@
+#include "option_button.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace vora::widgets {
+
+OptionButton::OptionButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {}
+
+void OptionButton::clear() {
+    const bool exclusive = autoExclusive();
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(exclusive);
+}
+
+void OptionButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double-click: treat it as a press, so that the
+    // release that follows completes a normal click.
+    QRadioButton::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) doubleClickPending_ = true;
+}
+
+void OptionButton::mouseReleaseEvent(QMouseEvent* event) {
+    QRadioButton::mouseReleaseEvent(event);
+    if (doubleClickPending_ && event->button() == Qt::LeftButton) {
+        doubleClickPending_ = false;
+        if (isChecked()) emit doubleClicked();
+    }
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && isEnabled() &&
+        event->modifiers() == Qt::NoModifier) {
+        click(); // selects the option and runs the click step, as the first click would
+        emit doubleClicked();
+        return;
+    }
+    QRadioButton::keyPressEvent(event);
+}
+
+} // namespace vora::widgets

@@ -1,0 +1,126 @@
+// "Total Resistance" on the page: what the user sees, and what happens to the
+// page when an entry cannot be used.
+#include "pages/element/chain_page.h"
+#include "support/recording_messages.h"
+#include "support/widgets.h"
+#include "widgets/unit_list.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace vora::pages {
+namespace {
+
+using testing::Child;
+using testing::Click;
+using testing::Text;
+using testing::Type;
+
+class ResistorPage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        page_.show();
+        QApplication::setActiveWindow(&page_);
+    }
+    void Resistor(int k, const QString& value, const char* option, int unit = 0) {
+        Type(page_, QString("txtR%1").arg(k), value);
+        Click(page_, QString("optR%1%2").arg(k).arg(option));
+        Child<widgets::UnitList>(page_, QString("cboR%1").arg(k))->setCurrentIndex(unit);
+    }
+    void TotalUnit(int position) {
+        Child<widgets::UnitList>(page_, "cboRT")->setCurrentIndex(position);
+    }
+
+    testing::RecordingMessages messages_;
+    frmDC page_{messages_};
+};
+
+TEST_F(ResistorPage, ShowsTheTotalInTheChosenUnit) {
+    Resistor(1, "10", "s");
+    Resistor(2, "20", "s");
+    Click(page_, "cmdRT");
+    EXPECT_EQ(Text(page_, "lblRT"), "30");
+    EXPECT_EQ(page_.vars().RT, 30);
+
+    // Changing the unit alone does nothing until the next click.
+    TotalUnit(1);
+    EXPECT_EQ(Text(page_, "lblRT"), "30");
+    Click(page_, "cmdRT");
+    EXPECT_EQ(Text(page_, "lblRT"), "0.03");
+    EXPECT_EQ(page_.vars().RT, 30);
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_F(ResistorPage, UncoveredPatternShowsThePreviousTotal) {
+    Resistor(1, "10", "p");
+    Click(page_, "cmdRT");
+    EXPECT_EQ(Text(page_, "lblRT"), "0");
+
+    Resistor(2, "40", "p");
+    Click(page_, "cmdRT");
+    EXPECT_EQ(Text(page_, "lblRT"), "8");
+    page_.resetElement(2);
+    Click(page_, "cmdRT");
+    EXPECT_EQ(Text(page_, "lblRT"), "8");
+}
+
+TEST_F(ResistorPage, LeavesOtherResultLabelsAlone) {
+    Resistor(1, "10", "s");
+    Child<QLabel>(page_, "lblPT")->setText("keep");
+    Click(page_, "cmdRT");
+    EXPECT_EQ(Text(page_, "lblPT"), "keep");
+}
+
+// An entry that holds no number gets one warning naming the field, the focus
+// goes to the field, and every label, entry and stored value stays as it was.
+TEST_F(ResistorPage, BadEntryChangesNothing) {
+    Resistor(1, "10", "s");
+    Resistor(2, "20", "s");
+    Click(page_, "cmdRT");
+    const auto before = page_.vars();
+
+    const QString bad[] = {"", "   ", "12abc", "1,5", "--1", "1e999", QString(100000, '9')};
+    for (const QString& text : bad) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        messages_.clear();
+        Resistor(2, text, "s");
+        Resistor(3, "30", "s");
+        Click(page_, "cmdRT");
+        ASSERT_EQ(messages_.shown.size(), 1u);
+        EXPECT_EQ(messages_.shown[0].icon, widgets::MessageBoxes::Icon::Warning);
+        EXPECT_EQ(messages_.shown[0].title, "Invalid Entry");
+        EXPECT_TRUE(messages_.shown[0].text.contains("\"R2 Value\""));
+        EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(page_, "txtR2"));
+        EXPECT_EQ(Text(page_, "lblRT"), "30");
+        EXPECT_EQ(Text(page_, "txtR2"), text);
+        EXPECT_EQ(page_.vars(), before);
+    }
+}
+
+TEST_F(ResistorPage, ZeroParallelMemberIsAShortOrAClearMessage) {
+    Resistor(1, "0", "p");
+    Resistor(2, "10", "p");
+    Click(page_, "cmdRT");
+    EXPECT_EQ(Text(page_, "lblRT"), "0");
+
+    Resistor(3, "30", "p");
+    Resistor(4, "40", "p");
+    Click(page_, "cmdRT");
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].title, "Cannot Compute");
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(page_, "txtR1"));
+    EXPECT_EQ(Text(page_, "lblRT"), "0");
+}
+
+TEST_F(ResistorPage, NeverShowsNonFiniteTotals) {
+    Resistor(1, "1e308", "s");
+    Resistor(2, "1e308", "s");
+    Click(page_, "cmdRT");
+    EXPECT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(Text(page_, "lblRT"), "");
+    EXPECT_EQ(page_.vars().RT, 0);
+}
+
+} // namespace
+} // namespace vora::pages

@@ -1,0 +1,38 @@
+// Small helpers for driving pages in tests.
+#pragma once
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace vora::testing {
+
+// The named child, failing the test when it is missing.
+template <class T>
+T* Child(const QWidget& window, const QString& name) {
+    T* child = window.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << "no control named " << name.toStdString();
+    return child;
+}
+
+inline QString Text(const QWidget& window, const QString& name) {
+    if (auto* label = window.findChild<QLabel*>(name)) return label->text();
+    if (auto* entry = window.findChild<QLineEdit*>(name)) return entry->text();
+    if (auto* button = window.findChild<QAbstractButton*>(name)) return button->text();
+    ADD_FAILURE() << "no text control named \"" << qPrintable(name) << "\"";
+    return {};
+}
+
+inline void Type(const QWidget& window, const QString& name, const QString& text) {
+    if (auto* entry = Child<QLineEdit>(window, name)) entry->setText(text);
+}
+
+inline void Click(const QWidget& window, const QString& name) {
+    if (auto* button = Child<QAbstractButton>(window, name)) button->click();
+}
+
+} // namespace vora::testing

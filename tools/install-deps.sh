@@ -1,0 +1,21 @@
+#!/bin/sh
+# Installs the Debian packages that building and testing VORA needs, when any
+# of them is missing. Uses sudo when not run as root.
+set -eu
+
+packages="cmake ninja-build g++ make qt6-base-dev qt6-svg-dev libgl-dev \
+libgtest-dev libgmock-dev libbenchmark-dev"
+[ "${1:-}" = "--test" ] && packages="$packages locales xvfb xauth xdotool imagemagick x11-apps"
+
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+        missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing missing Debian packages:$missing"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
