@@ -1,0 +1,62 @@
+#include "help_window.h"
+
+#include "pictures.h"
+#include "widgets/page_colours.h"
+#include "window_set.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vora::shell {
+
+namespace {
+
+QLabel* Line(const QString& name, const QString& text, int pointSize, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignHCenter);
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(WindowSet& windows, QWidget* parent)
+    : QMainWindow(parent), windows_(windows) {
+    setObjectName("frmHelp");
+    setWindowTitle("How To Intaracting With \"VORA\" Soft");
+    widgets::ApplyBackground(this, QColor(192, 255, 192));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    QLabel* title = Line("Label1", "\"VORA\" Soft", 20, central);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    layout->addWidget(title);
+    layout->addWidget(Line("Label2", "Lessons In Electric Circuits", 14, central));
+    layout->addWidget(Line("Label3", "Volume I-DC, Volume II-AC", 12, central));
+    layout->addWidget(Picture("Image1", ":/pictures/landscape.svg", 472, 276,
+                              "A calm landscape", central),
+                      0, Qt::AlignHCenter);
+    auto* howTo = Line("Label5", FixedText(":/texts/help_keyboard.txt"), 10, central);
+    howTo->setAlignment(Qt::AlignLeft);
+    howTo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(howTo);
+    layout->addWidget(Line("Label4", FixedText(":/texts/help_contact.txt"), 9, central));
+
+    auto* ok = new QPushButton("Galatoomaa", central);
+    ok->setObjectName("cmd0k");
+    ok->setDefault(true);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    connect(ok, &QPushButton::clicked, this, &HelpWindow::cmd0k_Click);
+    setCentralWidget(central);
+}
+
+void HelpWindow::cmd0k_Click() { windows_.Hide(WindowId::frmHelp); }
+
+} // namespace vora::shell

@@ -1,0 +1,36 @@
+#include "main_window.h"
+
+#include "pictures.h"
+#include "widgets/page_colours.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace vora::shell {
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("frmmain");
+    setWindowTitle("VORA");
+    widgets::ApplyBackground(this, QColor(0, 255, 0));
+
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    grid->addWidget(Picture("I1", ":/pictures/resonance.svg", 318, 185,
+                            "Graph of the current I against the angular frequency", central),
+                    0, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(Picture("I3", ":/pictures/instruments.svg", 313, 141,
+                            "Oscilloscope, signal generator and multimeter", central),
+                    0, 1, Qt::AlignRight | Qt::AlignTop);
+
+    auto* welcome = new QLabel(FixedText(":/texts/welcome.txt"), central);
+    welcome->setObjectName("I4");
+    welcome->setWordWrap(true);
+    welcome->setMargin(12);
+    welcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    widgets::ApplyBackground(welcome, QColor(255, 255, 128));
+    grid->addWidget(welcome, 1, 0, 1, 2);
+    grid->setRowStretch(1, 1);
+    setCentralWidget(central);
+}
+
+} // namespace vora::shell

@@ -1,0 +1,84 @@
+#include "navigation_menus.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace vora::shell {
+
+namespace {
+
+QMenu* Submenu(QWidget* parent, const MenuItem& item) {
+    auto* menu = new QMenu(item.caption, parent);
+    menu->setObjectName(item.name);
+    return menu;
+}
+
+void Run(const MenuItem& item, WindowId self, WindowSet& windows) {
+    switch (item.command) {
+    case Command::None: break;
+    case Command::ShowPage: windows.ShowPage(item.target); break;
+    case Command::ShowOnly: windows.ShowOnly(item.target); break;
+    case Command::ReturnHome: windows.ReturnHome(self); break;
+    case Command::Exit: windows.ExitProgram(); break;
+    case Command::DcFromAc:
+        // The capacitor and inductor pages keep their state here.
+        for (WindowId id : {WindowId::FrmAC, WindowId::frmmain, WindowId::frmThreeLtop,
+                            WindowId::FrmThreePtoL})
+            windows.Hide(id);
+        windows.ShowOnly(WindowId::frmDC);
+        break;
+    }
+}
+
+void AddItem(QMenu* menu, const MenuItem& item, WindowId self, WindowSet& windows) {
+    QAction* action = menu->addAction(item.caption);
+    action->setObjectName(item.name);
+    if (*item.shortcut) action->setShortcut(QKeySequence(item.shortcut));
+    action->setEnabled(!item.disabled);
+    QObject::connect(action, &QAction::triggered, &windows,
+                     [&item, self, &windows] { Run(item, self, windows); });
+}
+
+} // namespace
+
+void InstallNavigationMenus(QMainWindow& window, WindowId id, WindowSet& windows) {
+    const WindowMenus& m = MenusOf(id);
+    QMenuBar* bar = window.menuBar();
+    // The page's own menus (the Reset menu) stay between Engineering and Help.
+    QAction* own = bar->actions().isEmpty() ? nullptr : bar->actions().first();
+
+    QMenu* file = Submenu(&window, m.file);
+    AddItem(file, m.home, id, windows);
+    AddItem(file, m.exit, id, windows);
+
+    QMenu* engineering = Submenu(&window, m.engineering);
+    AddItem(engineering, m.dc, id, windows);
+    AddItem(engineering, m.cd, id, windows);
+    AddItem(engineering, m.ei, id, windows);
+    QMenu* ac = Submenu(engineering, m.ac);
+    engineering->addMenu(ac);
+    AddItem(ac, m.single, id, windows);
+    QMenu* poly = Submenu(ac, m.poly);
+    ac->addMenu(poly);
+    AddItem(poly, m.lineToPhase, id, windows);
+    AddItem(poly, m.phaseToLine, id, windows);
+    if (m.acShowsOnOpen)
+        QObject::connect(ac, &QMenu::aboutToShow, &windows,
+                         [&windows] { windows.ShowOnly(WindowId::FrmAC, false); });
+
+    QMenu* help = Submenu(&window, m.help);
+    AddItem(help, m.content, id, windows);
+    AddItem(help, m.about, id, windows);
+
+    if (own) {
+        bar->insertMenu(own, file);
+        bar->insertMenu(own, engineering);
+    } else {
+        bar->addMenu(file);
+        bar->addMenu(engineering);
+    }
+    bar->addMenu(help);
+}
+
+} // namespace vora::shell

@@ -1,0 +1,23 @@
+#include "pictures.h"
+
+#include <QFile>
+#include <QSvgWidget>
+
+namespace vora::shell {
+
+QWidget* Picture(const QString& name, const QString& resource, int width, int height,
+                 const QString& description, QWidget* parent) {
+    auto* picture = new QSvgWidget(resource, parent);
+    picture->setObjectName(name);
+    picture->setFixedSize(width, height);
+    picture->setAccessibleName(description);
+    picture->setToolTip(description);
+    return picture;
+}
+
+QString FixedText(const QString& resource) {
+    QFile file(resource);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+}
+
+} // namespace vora::shell

@@ -1,0 +1,129 @@
+#include "window_set.h"
+
+#include "about_window.h"
+#include "help_window.h"
+#include "main_window.h"
+#include "navigation_menus.h"
+#include "pages/ac/ac_page.h"
+#include "pages/element/capacitor_page.h"
+#include "pages/element/chain_page.h"
+#include "pages/three_phase/three_phase_pages.h"
+#include "widgets/message_boxes.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QMainWindow>
+
+namespace vora::shell {
+
+namespace {
+
+std::size_t Index(WindowId id) { return static_cast<std::size_t>(id); }
+
+bool InPageSet(WindowId id) { return id != WindowId::frmHelp && id != WindowId::frmAB; }
+
+QString ResourceText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+}
+
+} // namespace
+
+WindowSet::WindowSet(widgets::MessageBoxes& messages, QObject* parent)
+    : QObject(parent), messages_(messages) {
+    window(WindowId::frmmain);
+}
+
+WindowSet::~WindowSet() = default;
+
+QMainWindow* WindowSet::window(WindowId id) {
+    auto& slot = windows_[Index(id)];
+    if (!slot) slot.reset(create(id));
+    return slot.get();
+}
+
+bool WindowSet::created(WindowId id) const { return windows_[Index(id)] != nullptr; }
+
+bool WindowSet::visible(WindowId id) const {
+    return created(id) && windows_[Index(id)]->isVisible();
+}
+
+QMainWindow* WindowSet::create(WindowId id) {
+    QMainWindow* w = nullptr;
+    switch (id) {
+    case WindowId::frmmain: w = new MainWindow; break;
+    case WindowId::frmDC: w = new pages::frmDC(messages_); break;
+    case WindowId::frmDCC: w = new pages::frmDCC(messages_); break;
+    case WindowId::frmDCL: w = new pages::frmDCL(messages_); break;
+    case WindowId::FrmAC: w = new pages::FrmAC(messages_); break;
+    case WindowId::frmThreeLtop: w = new pages::frmThreeLtop(messages_); break;
+    case WindowId::FrmThreePtoL: w = new pages::FrmThreePtoL(messages_); break;
+    case WindowId::frmHelp: w = new HelpWindow(*this); break;
+    case WindowId::frmAB: w = new AboutWindow(*this); break;
+    }
+    if (InPageSet(id)) InstallNavigationMenus(*w, id, *this);
+    w->installEventFilter(this);
+    return w;
+}
+
+void WindowSet::Startup() {
+    QMainWindow* main = window(WindowId::frmmain);
+    main->show();
+    messages_.show(main, widgets::MessageBoxes::Icon::Warning, "Preface",
+                   ResourceText(":/texts/preface.txt"));
+}
+
+void WindowSet::ShowPage(WindowId target) {
+    for (WindowId id : kPageSet)
+        if (id != target) Hide(id);
+    ShowOnly(target);
+}
+
+void WindowSet::ShowOnly(WindowId target, bool activate) {
+    QMainWindow* w = window(target);
+    if (!activate) {
+        w->setAttribute(Qt::WA_ShowWithoutActivating, true);
+        w->show();
+        w->setAttribute(Qt::WA_ShowWithoutActivating, false);
+        return;
+    }
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void WindowSet::ReturnHome(WindowId from) {
+    Hide(from);
+    ShowOnly(WindowId::frmmain);
+}
+
+void WindowSet::Hide(WindowId id) { window(id)->hide(); }
+
+void WindowSet::ExitProgram() {
+    Hide(WindowId::frmmain);
+    emit exitRequested();
+}
+
+// Closing by the title bar: the main window ends the program, a page goes
+// home as its Exit does, help and about simply hide.
+bool WindowSet::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Close) return QObject::eventFilter(watched, event);
+    for (std::size_t i = 0; i < kWindowCount; ++i) {
+        if (windows_[i].get() != watched) continue;
+        const auto id = static_cast<WindowId>(i);
+        if (id == WindowId::frmmain) {
+            event->accept();
+            emit exitRequested();
+        } else if (InPageSet(id)) {
+            event->ignore();
+            ReturnHome(id);
+        } else {
+            event->accept();
+        }
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace vora::shell
