@@ -14,11 +14,18 @@ void OptionButton::clear() {
     setAutoExclusive(exclusive);
 }
 
+void OptionButton::mousePressEvent(QMouseEvent* event) {
+    // A press starts a new click; a double-click that never got its release
+    // must not turn this click into one.
+    doubleClickPending_ = false;
+    QRadioButton::mousePressEvent(event);
+}
+
 void OptionButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double-click: treat it as a press, so that the
-    // release that follows completes a normal click.
+    // The second press of a double-click arrives as this event alone: treat it
+    // as a press, so that the release that follows completes a normal click.
     QRadioButton::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton) doubleClickPending_ = true;
+    doubleClickPending_ = event->button() == Qt::LeftButton;
 }
 
 void OptionButton::mouseReleaseEvent(QMouseEvent* event) {

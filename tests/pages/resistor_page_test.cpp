@@ -3,9 +3,11 @@
 #include "pages/element/chain_page.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"
+#include "widgets/option_button.h"
 #include "widgets/unit_list.h"
 
 #include <QApplication>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -120,6 +122,103 @@ TEST_F(ResistorPage, NeverShowsNonFiniteTotals) {
     EXPECT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(Text(page_, "lblRT"), "");
     EXPECT_EQ(page_.vars().RT, 0);
+}
+
+} // namespace
+} // namespace vora::pages
+
+namespace vora::pages {
+namespace {
+
+class ResistorDoubleClick : public ResistorPage {
+protected:
+    void SetUp() override {
+        ResistorPage::SetUp();
+        Resistor(1, "10", "s");
+        Resistor(2, "10", "s");
+        Click(page_, "cmdRT");
+    }
+    QWidget* option(const char* name) { return Child<QWidget>(page_, name); }
+};
+
+TEST_F(ResistorDoubleClick, FirstClickSelectsAndFocusesThenTheHandlerRunsOnce) {
+    Click(page_, "optV");
+    Type(page_, "txtIV", "10");
+    Child<QAbstractButton>(page_, "optR2p")->click(); // R2 is Parallel now
+    Click(page_, "cmdRT");                           // S P: total R1 = 10
+
+    int runs = 0;
+    QObject::connect(Child<widgets::OptionButton>(page_, "optR2s"),
+                     &widgets::OptionButton::doubleClicked, [&] { ++runs; });
+    testing::DoubleClick(option("optR2s"));
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(Child<QAbstractButton>(page_, "optR2s")->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(page_, "txtR2"));
+    // S S now, but the stored total is still the S P one (10 ohm).
+    EXPECT_EQ(Text(page_, "lblI"), "Ir2");
+    EXPECT_EQ(Text(page_, "lblIT"), "1");
+    EXPECT_EQ(Text(page_, "lblVT"), "10");
+    EXPECT_EQ(Text(page_, "lblP"), "Pr2");
+    EXPECT_EQ(Text(page_, "lblPT"), "10");
+
+    // A lone double-click event without its release, then a plain click.
+    QTest::mouseDClick(option("optR1s"), Qt::LeftButton);
+    QTest::mouseClick(option("optR1s"), Qt::LeftButton);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(Text(page_, "lblI"), "Ir2");
+}
+
+TEST_F(ResistorDoubleClick, EmptySourceIsAnnouncedOnceAndStrictReadsChangeNothing) {
+    Click(page_, "optV");
+    const auto before = page_.vars();
+    page_.optR2s_DblClick();
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].icon, widgets::MessageBoxes::Icon::Information);
+    EXPECT_EQ(messages_.shown[0].title, "Ajaja");
+    EXPECT_EQ(messages_.shown[0].text,
+              "Hiittisoo safarun dura, madda caalmaa kuufamaa marsa eleekitiriikitti qabsiisi. "
+              "Kanan booda caalmaa kuufamaa fi angoo tokko tokkoon hiittisowwanii irratti "
+              "dhangala'uu fi baduu shallagi yookin safari!!!");
+    EXPECT_EQ(page_.vars(), before);
+    EXPECT_EQ(Text(page_, "lblIT"), "");
+
+    // optR1s reads with ParseLeading: the empty source is 0 and it computes.
+    messages_.clear();
+    page_.optR1s_DblClick();
+    EXPECT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(Text(page_, "lblIT"), "0");
+    EXPECT_EQ(Text(page_, "lblI"), "Ir1");
+}
+
+TEST_F(ResistorDoubleClick, BadSourceGetsOneWarningAndKeepsTheLabels) {
+    Click(page_, "optI");
+    Type(page_, "txtIV", "2");
+    page_.optR2s_DblClick();
+    EXPECT_EQ(Text(page_, "lblPT"), "40");
+    const auto before = page_.vars();
+
+    Type(page_, "txtIV", "2 A");
+    page_.optR2s_DblClick();
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].title, "Invalid Entry");
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(page_, "txtIV"));
+    EXPECT_EQ(Text(page_, "lblPT"), "40");
+    EXPECT_EQ(Text(page_, "txtIV"), "2 A");
+    EXPECT_EQ(page_.vars(), before);
+}
+
+TEST_F(ResistorDoubleClick, BeforeAnyTotalTheMessageSaysWhatToDo) {
+    testing::RecordingMessages messages;
+    frmDC fresh(messages);
+    Type(fresh, "txtR1", "10");
+    Click(fresh, "optR1s");
+    Click(fresh, "optV");
+    Type(fresh, "txtIV", "10");
+    fresh.optR1s_DblClick();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("click \"Total Resistance\" first"));
+    EXPECT_EQ(Text(fresh, "lblIT"), "");
+    EXPECT_EQ(Text(fresh, "lblI"), "");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -33,6 +34,15 @@ inline void Type(const QWidget& window, const QString& name, const QString& text
 
 inline void Click(const QWidget& window, const QString& name) {
     if (auto* button = Child<QAbstractButton>(window, name)) button->click();
+}
+
+// A double-click as the window system delivers it: press, release, then the
+// second press as a double-click event alone, and its release.
+inline void DoubleClick(QWidget* widget) {
+    QTest::mousePress(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
+    QTest::mouseDClick(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
 }
 
 } // namespace vora::testing
