@@ -28,3 +28,20 @@ test-deps:
 
 clean:
 	rm -rf build
+
+# Fuzzing the number conversions with libFuzzer (clang), each target for
+# FUZZ_SECONDS seconds, starting from the seed corpus in fuzz/corpus.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := fuzz_parse_strict:strict fuzz_parse_leading:leading fuzz_format_number:format
+
+.PHONY: fuzz
+fuzz: deps
+	cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build/fuzz -j $(JOBS)
+	@for t in $(FUZZ_TARGETS); do \
+	  name=$${t%%:*}; seeds=$${t##*:}; mkdir -p build/fuzz/corpus/$$seeds; \
+	  echo "== $$name for $(FUZZ_SECONDS) s"; \
+	  build/fuzz/$$name -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    build/fuzz/corpus/$$seeds fuzz/corpus/$$seeds 2>&1 | \
+	    grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|==|SUMMARY|.*ERROR)' || exit 1; \
+	done

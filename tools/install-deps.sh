@@ -3,8 +3,8 @@
 # of them is missing. Uses sudo when not run as root.
 set -eu
 
-packages="cmake ninja-build g++ make qt6-base-dev qt6-svg-dev libgl-dev \
-libgtest-dev libgmock-dev libbenchmark-dev"
+packages="cmake ninja-build g++ make clang qt6-base-dev qt6-svg-dev libgl-dev \
+libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev"
 [ "${1:-}" = "--test" ] && packages="$packages locales xvfb xauth xdotool imagemagick x11-apps"
 
 missing=""

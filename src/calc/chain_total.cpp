@@ -160,13 +160,15 @@ private:
 std::string ShowTotal(const ChainKind& kind, int pos, double total, Working& w) {
     std::string label = FormatNumber(total);
     if (pos < 0 || pos > 2) return label;
-    const double shown = ParseStrict(label).value * kind.showFactor[pos];
-    if (!std::isfinite(shown))
+    // The largest doubles round to a text beyond the range of a double.
+    const Parsed back = ParseStrict(label);
+    const double shown = back.value * kind.showFactor[pos];
+    if (!back || !std::isfinite(shown))
         FailCompute("The " + kind.quantity + " is too large to show in " + kind.units[pos] +
                     ". Choose a larger unit for the total.");
     if (kind.showFactor[pos] != 1)
         w.Note(kind.total + " in " + kind.units[pos],
-               Term::Named(kind.total, ParseStrict(label).value) * kind.showFactor[pos],
+               Term::Named(kind.total, back.value) * kind.showFactor[pos],
                kind.units[pos]);
     return FormatNumber(shown);
 }

@@ -160,6 +160,12 @@ TEST(TotalResistance, ReportsZeroDivisorsAndOverflowInsteadOfStoringThem) {
     ASSERT_FALSE(out);
     EXPECT_EQ(out.failure().field, "");
 
+    // The largest double shows as a text beyond the range of a double, so it
+    // cannot be read back for the unit conversion.
+    out = TotalResistance(Entries({"1.7976931348623157e308", "", "", ""}, "S---", {}, 0), {});
+    ASSERT_FALSE(out);
+    EXPECT_NE(out.failure().text.find("too large to show"), std::string::npos);
+
     // Shown in µH, a huge inductance overflows only at display.
     const auto huge = TotalInductance(Entries({"1e303", "", "", ""}, "S---", {}, 2, 'L'), {});
     ASSERT_FALSE(huge);
