@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake ninja-build g++ make clang qt6-base-dev qt6-svg-dev libgl-dev \
 libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev"
-[ "${1:-}" = "--test" ] && packages="$packages locales xvfb xauth xdotool imagemagick x11-apps"
+[ "${1:-}" = "--test" ] && packages="$packages locales xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev"
 
 missing=""
 for p in $packages; do
@@ -17,5 +17,13 @@ done
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing missing Debian packages:$missing"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+log=$(mktemp)
+if ! { $sudo apt-get update -qq &&
+       $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing; } \
+       >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    echo "Installing the packages failed." >&2
+    exit 1
+fi
+rm -f "$log"

@@ -2,11 +2,14 @@
 #include "window_set.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("VORA");
+    QApplication::setDesktopFileName("org.example.Vora");
+    QApplication::setWindowIcon(QIcon(":/pictures/app_icon.svg"));
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     // The program ends through the main window only (its Exit or its close
     // button); no other window can leave it running without a visible window.
