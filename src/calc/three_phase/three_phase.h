@@ -1,0 +1,70 @@
+// The two three-phase conversion pages: line quantities to phase quantities
+// and phase quantities to line quantities, for sources connected in star or
+// in delta.
+//
+// Each click on a caption of the output column computes one quantity. The
+// clicks share the page's seven stored values: the apparent power reads no
+// entry, only what earlier clicks stored, so its result depends on the order
+// of the clicks.
+#pragma once
+
+#include "calc/fields.h"
+#include "calc/outcome.h"
+#include "calc/term.h"
+
+#include <array>
+#include <string>
+#include <utility>
+
+namespace vora::calc {
+
+// The stored values of one three-phase page (each page keeps its own set).
+struct ThreePhaseVars {
+    double LineCurrent = 0, PhaseCurrent = 0;     // A
+    double LineVoltage = 0, PhaseVoltage = 0;     // V
+    double LineImpedance = 0, PhaseImpedance = 0; // ohm
+    double ApparentPower = 0;                     // VA
+
+    bool operator==(const ThreePhaseVars&) const = default;
+
+    using Member = double ThreePhaseVars::*;
+    static constexpr std::array<std::pair<const char*, Member>, 7> kFields{{
+        {"LineCurrent", &ThreePhaseVars::LineCurrent},
+        {"PhaseCurrent", &ThreePhaseVars::PhaseCurrent},
+        {"LineVoltage", &ThreePhaseVars::LineVoltage},
+        {"PhaseVoltage", &ThreePhaseVars::PhaseVoltage},
+        {"LineImpedance", &ThreePhaseVars::LineImpedance},
+        {"PhaseImpedance", &ThreePhaseVars::PhaseImpedance},
+        {"ApparentPower", &ThreePhaseVars::ApparentPower},
+    }};
+};
+
+enum class Connection { None, Star, Delta };
+
+// The four captions of the output column, top to bottom.
+enum class Caption { Current, Voltage, Impedance, Power };
+
+// What a caption click reads from the page.
+struct ThreePhaseEntries {
+    Connection connection = Connection::None;
+    Field current;   // txtIT, read with ParseLeading
+    Field voltage;   // txtVT, read with ParseLeading
+    Field impedance; // txtZT, read with ParseStrict unless exactly empty
+};
+
+struct ThreePhaseShown {
+    ThreePhaseVars vars;
+    bool computed = false; // false when no connection is chosen: nothing changes
+    std::string label;     // the new text of the clicked caption's result label
+    Working working;
+};
+
+// Line-to-phase page: the entries are line quantities.
+Outcome<ThreePhaseShown> LineToPhase(Caption clicked, const ThreePhaseEntries& entries,
+                                     ThreePhaseVars vars);
+
+// Phase-to-line page: the entries are phase quantities.
+Outcome<ThreePhaseShown> PhaseToLine(Caption clicked, const ThreePhaseEntries& entries,
+                                     ThreePhaseVars vars);
+
+} // namespace vora::calc

@@ -1,0 +1,88 @@
+// What the line-to-phase and phase-to-line computations share: the frame of
+// every click, the constants as the formulas use them, the stored values as
+// named terms, reading the entries, and the failure messages.
+#pragma once
+
+#include "three_phase.h"
+
+#include <string>
+
+namespace vora::calc::three_phase {
+
+// How one page names its sides: the side the entries hold ("line" on the
+// line-to-phase page) and the side the captions compute ("phase").
+struct Sides {
+    std::string entered;
+    std::string computed;
+    std::string computedCaption; // "Phase", as in the captions "Phase Current"
+};
+
+class Steps {
+public:
+    Steps(const Sides& sides, const ThreePhaseEntries& in, ThreePhaseVars& vars)
+        : sides_(sides)
+        , in_(in)
+        , v_(vars) {}
+
+    Working TakeWorking() { return std::move(w_); }
+
+    // Raised when the click left a value that is not finite: names the
+    // quantity of the clicked caption and the entry to change.
+    [[noreturn]] void FailTooLarge(Caption clicked) const;
+
+protected:
+    bool Star() const { return in_.connection == Connection::Star; }
+    bool ImpedanceEmpty() const { return in_.impedance.text.empty(); }
+
+    // √3 is taken when the click runs; one third is 1 ÷ 3, then multiplied.
+    static Term Root3() { return Sqrt(Term(3.0)); }
+    static Term OneThird() { return Term(1.0) / Term(3.0); }
+
+    Term Current() const { return Term(ReadLeading(in_.current)); }
+    Term Voltage() const { return Term(ReadLeading(in_.voltage)); }
+    Term Impedance() const { return Term(ReadStrict(in_.impedance)); }
+
+    Term LineCurrent() const { return Term::Named("LineCurrent", v_.LineCurrent); }
+    Term PhaseCurrent() const { return Term::Named("PhaseCurrent", v_.PhaseCurrent); }
+    Term LineVoltage() const { return Term::Named("LineVoltage", v_.LineVoltage); }
+    Term PhaseVoltage() const { return Term::Named("PhaseVoltage", v_.PhaseVoltage); }
+    Term LineImpedance() const { return Term::Named("LineImpedance", v_.LineImpedance); }
+    Term PhaseImpedance() const { return Term::Named("PhaseImpedance", v_.PhaseImpedance); }
+
+    void SetLineCurrent(const Term& t) { w_.Let(v_.LineCurrent, "LineCurrent", t, "A"); }
+    void SetPhaseCurrent(const Term& t) { w_.Let(v_.PhaseCurrent, "PhaseCurrent", t, "A"); }
+    void SetLineVoltage(const Term& t) { w_.Let(v_.LineVoltage, "LineVoltage", t, "V"); }
+    void SetPhaseVoltage(const Term& t) { w_.Let(v_.PhaseVoltage, "PhaseVoltage", t, "V"); }
+    void SetLineImpedance(const Term& t) { w_.Let(v_.LineImpedance, "LineImpedance", t, "Ohm"); }
+    void SetPhaseImpedance(const Term& t) { w_.Let(v_.PhaseImpedance, "PhaseImpedance", t, "Ohm"); }
+    void SetApparentPower(const Term& t) { w_.Let(v_.ApparentPower, "ApparentPower", t, "VA"); }
+
+    // The impedance from the entered voltage and current divides by the
+    // current just read; 0 there gets its own message.
+    void RequireCurrent(double current) const;
+
+    const ThreePhaseVars& vars() const { return v_; }
+
+private:
+    const Sides& sides_;
+    const ThreePhaseEntries& in_;
+    ThreePhaseVars& v_;
+    Working w_;
+};
+
+// The frame of every click: with no connection chosen nothing happens;
+// otherwise `run` computes on the copy, and the value shown must be finite
+// like everything the click stores.
+template <class Run>
+Outcome<ThreePhaseShown> Click(Caption clicked, const ThreePhaseEntries& in, ThreePhaseVars vars,
+                               const Sides& sides) {
+    if (in.connection == Connection::None) return ThreePhaseShown{vars, false, {}, {}};
+    return Attempt([&] {
+        Run run(sides, in, vars);
+        const double shown = run.Do(clicked);
+        if (!AllFinite(vars)) run.FailTooLarge(clicked);
+        return ThreePhaseShown{vars, true, FormatNumber(shown), run.TakeWorking()};
+    });
+}
+
+} // namespace vora::calc::three_phase

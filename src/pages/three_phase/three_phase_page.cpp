@@ -1,0 +1,209 @@
+#include "three_phase_page.h"
+
+#include "pages/report.h"
+#include "widgets/clickable_label.h"
+#include "widgets/option_button.h"
+#include "widgets/page_colours.h"
+
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace vora::pages {
+
+namespace {
+
+// Entry fields take a long paste whole rather than cutting it short.
+constexpr int kEntryLimit = 1'000'000;
+
+const char* const kEntryNames[3] = {"txtIT", "txtVT", "txtZT"};
+const char* const kResultNames[4] = {"lblI0", "lblV0", "lblZ0", "lblS0"};
+
+QLabel* MakeLabel(const PageText& text, QWidget* parent) {
+    auto* label = new QLabel(text.text, parent);
+    label->setObjectName(text.name);
+    return label;
+}
+
+QLabel* MakeHeading(const PageText& text, QWidget* parent) {
+    QLabel* label = MakeLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QString ResourceText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll()).trimmed();
+}
+
+} // namespace
+
+ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::MessageBoxes& messages,
+                               QWidget* parent)
+    : QMainWindow(parent)
+    , texts_(texts)
+    , messages_(messages) {
+    setObjectName(texts.window);
+    setWindowTitle("VORA");
+    widgets::ApplyBackground(this, texts.background);
+
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setSpacing(12);
+
+    auto* label10 =
+        MakeLabel({"Label10", ResourceText(":/texts/three_phase_quantities.txt")}, central);
+    label10->setWordWrap(true);
+    label10->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    label10->setMargin(8);
+    outer->addWidget(label10);
+
+    outer->addWidget(buildConnection());
+
+    // Inputs on the left, outputs on the right, in shared rows so that each
+    // output row stands level with its input row.
+    auto* columns = new QGridLayout;
+    columns->setHorizontalSpacing(10);
+    columns->setVerticalSpacing(8);
+    columns->setColumnMinimumWidth(3, 40);
+    columns->setColumnStretch(1, 1);
+    columns->setColumnStretch(5, 1);
+    outer->addLayout(columns);
+    buildInputs(columns, 1);
+    buildOutputs(columns, 0);
+    outer->addStretch(1);
+    setCentralWidget(central);
+
+    setFocusOrder();
+    resize(820, sizeHint().height());
+}
+
+QWidget* ThreePhasePage::buildConnection() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(MakeHeading(texts_.connectionHeading, box), 0, 0);
+
+    optY_ = new widgets::OptionButton("Sources Connected In Star", box);
+    optY_->setObjectName("optY");
+    optD_ = new widgets::OptionButton("Sources Connected In Delta", box);
+    optD_->setObjectName("optD");
+    optY_->setAccessibleName(optY_->text());
+    optD_->setAccessibleName(optD_->text());
+    grid->addWidget(texts_.deltaAbove ? optD_ : optY_, 1, 0);
+    grid->addWidget(texts_.deltaAbove ? optY_ : optD_, 2, 0);
+
+    QLabel* instruction = MakeLabel(texts_.instruction, box);
+    instruction->setWordWrap(true);
+    grid->addWidget(instruction, 0, 1, 3, 1, Qt::AlignVCenter);
+    grid->setColumnStretch(1, 1);
+    grid->setHorizontalSpacing(24);
+    return box;
+}
+
+// Heading in `firstRow`, then current, voltage and impedance.
+void ThreePhasePage::buildInputs(QGridLayout* grid, int firstRow) {
+    QWidget* parent = grid->parentWidget();
+    grid->addWidget(MakeHeading(texts_.inputHeading, parent), firstRow, 0, 1, 3);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const ThreePhaseRow& row = texts_.inputs[i];
+        const int r = firstRow + 1 + static_cast<int>(i);
+        QLabel* caption = MakeLabel(row.caption, parent);
+        auto* entry = new QLineEdit(parent);
+        entry->setObjectName(kEntryNames[i]);
+        entry->setAccessibleName(row.accessible);
+        entry->setMaxLength(kEntryLimit);
+        caption->setBuddy(entry);
+        entries_[i] = entry;
+        grid->addWidget(caption, r, 0);
+        grid->addWidget(entry, r, 1);
+        grid->addWidget(MakeLabel(row.unit, parent), r, 2);
+    }
+}
+
+// Heading in `firstRow`, then the four captions with their results.
+void ThreePhasePage::buildOutputs(QGridLayout* grid, int firstRow) {
+    QWidget* parent = grid->parentWidget();
+    grid->addWidget(MakeHeading(texts_.outputHeading, parent), firstRow, 4, 1, 3);
+    using Handler = void (ThreePhasePage::*)();
+    const Handler handlers[4] = {&ThreePhasePage::lblI2_Click, &ThreePhasePage::lblV2_Click,
+                                 &ThreePhasePage::lblZ2_Click, &ThreePhasePage::lblS2_Click};
+    for (std::size_t i = 0; i < captions_.size(); ++i) {
+        const ThreePhaseRow& row = texts_.outputs[i];
+        const int r = firstRow + 1 + static_cast<int>(i);
+        auto* caption = new widgets::ClickableLabel(row.caption.text, parent);
+        caption->setObjectName(row.caption.name);
+        caption->setAccessibleName(row.accessible);
+        caption->setToolTip("Click to compute the " + row.accessible.toLower());
+        QFont font = caption->font();
+        font.setUnderline(true);
+        caption->setFont(font);
+        captions_[i] = caption;
+
+        auto* result = new QLabel(parent);
+        result->setObjectName(kResultNames[i]);
+        widgets::MakeResultDisplay(result);
+        // Room for the longest text FormatNumber gives.
+        result->setMinimumWidth(result->fontMetrics().horizontalAdvance("-8.88888888888888E-308") +
+                                2 * result->frameWidth() + 8);
+        result->setAccessibleName(row.accessible + " result");
+        results_[i] = result;
+
+        grid->addWidget(caption, r, 4);
+        grid->addWidget(result, r, 5);
+        grid->addWidget(MakeLabel(row.unit, parent), r, 6);
+        connect(caption, &widgets::ClickableLabel::clicked, this, handlers[i]);
+    }
+}
+
+void ThreePhasePage::setFocusOrder() {
+    QWidget* chain[9] = {optY_, optD_};
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        chain[2 + i] = entries_[texts_.reversedEntryFocus ? 2 - i : i];
+    for (std::size_t i = 0; i < captions_.size(); ++i)
+        chain[5 + i] = captions_[i];
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+}
+
+calc::ThreePhaseEntries ThreePhasePage::entries() const {
+    calc::ThreePhaseEntries in;
+    in.connection = optY_->isChecked()   ? calc::Connection::Star
+                    : optD_->isChecked() ? calc::Connection::Delta
+                                         : calc::Connection::None;
+    calc::Field* fields[3] = {&in.current, &in.voltage, &in.impedance};
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        *fields[i] = {entries_[i]->text().toStdString(), kEntryNames[i],
+                      texts_.inputs[i].caption.text.toStdString()};
+    return in;
+}
+
+// Computes on a copy of the stored values; the page changes only when the
+// click succeeded.
+void ThreePhasePage::compute(calc::Caption clicked) {
+    const auto out = texts_.convert(clicked, entries(), vars_);
+    if (!out) return ReportFailure(this, messages_, out.failure());
+    if (!out->computed) return;
+    vars_ = out->vars;
+    results_[static_cast<std::size_t>(clicked)]->setText(QString::fromStdString(out->label));
+}
+
+void ThreePhasePage::lblI2_Click() {
+    compute(calc::Caption::Current);
+}
+void ThreePhasePage::lblV2_Click() {
+    compute(calc::Caption::Voltage);
+}
+void ThreePhasePage::lblZ2_Click() {
+    compute(calc::Caption::Impedance);
+}
+void ThreePhasePage::lblS2_Click() {
+    compute(calc::Caption::Power);
+}
+
+} // namespace vora::pages

@@ -1,0 +1,59 @@
+// The common page of the two three-phase conversions: a band of explanation,
+// the star/delta choice, three entries on the left and four caption labels
+// with their results on the right. Each caption label acts as the button that
+// computes the quantity beside it.
+#pragma once
+
+#include "calc/three_phase/three_phase.h"
+#include "three_phase_page_texts.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+namespace vora::widgets {
+class ClickableLabel;
+class MessageBoxes;
+class OptionButton;
+} // namespace vora::widgets
+
+namespace vora::pages {
+
+class ThreePhasePage : public QMainWindow {
+    Q_OBJECT
+public:
+    ThreePhasePage(const ThreePhasePageTexts& texts, widgets::MessageBoxes& messages,
+                   QWidget* parent = nullptr);
+
+    // The four captions of the output column.
+    void lblI2_Click();
+    void lblV2_Click();
+    void lblZ2_Click();
+    void lblS2_Click();
+
+    // The page's stored values, for the tests and the working area.
+    const calc::ThreePhaseVars& vars() const { return vars_; }
+
+private:
+    QWidget* buildConnection();
+    void buildInputs(QGridLayout* grid, int firstRow);
+    void buildOutputs(QGridLayout* grid, int firstRow);
+    void setFocusOrder();
+    calc::ThreePhaseEntries entries() const;
+    void compute(calc::Caption clicked);
+
+    const ThreePhasePageTexts& texts_;
+    widgets::MessageBoxes& messages_;
+    calc::ThreePhaseVars vars_{};
+
+    widgets::OptionButton* optY_ = nullptr;
+    widgets::OptionButton* optD_ = nullptr;
+    std::array<QLineEdit*, 3> entries_{}; // txtIT, txtVT, txtZT
+    std::array<widgets::ClickableLabel*, 4> captions_{};
+    std::array<QLabel*, 4> results_{}; // lblI0, lblV0, lblZ0, lblS0
+};
+
+} // namespace vora::pages
