@@ -40,7 +40,7 @@ Term operator-(const Term& a, const Term& b) {
 }
 
 Term operator*(const Term& a, const Term& b) {
-    const bool l = a.precedence_ <= 1;
+    const bool l = a.precedence_ <= 1 || a.quotient_;
     const bool r = b.precedence_ <= 1;
     return Term(a.value_ * b.value_, Wrap(a.symbols_, l) + " · " + Wrap(b.symbols_, r),
                 Operand(a.numbers_, l) + " · " + Operand(b.numbers_, r), 2);
@@ -49,8 +49,10 @@ Term operator*(const Term& a, const Term& b) {
 Term operator/(const Term& a, const Term& b) {
     const bool l = a.precedence_ <= 1;
     const bool r = b.precedence_ <= 2;
-    return Term(a.value_ / b.value_, Wrap(a.symbols_, l) + " / " + Wrap(b.symbols_, r),
-                Operand(a.numbers_, l) + " / " + Operand(b.numbers_, r), 2);
+    Term t(a.value_ / b.value_, Wrap(a.symbols_, l) + " / " + Wrap(b.symbols_, r),
+           Operand(a.numbers_, l) + " / " + Operand(b.numbers_, r), 2);
+    t.quotient_ = true;
+    return t;
 }
 
 Term Sqrt(const Term& a) {
@@ -68,11 +70,15 @@ Term Abs(const Term& a) {
 
 std::string WorkingLine::Text() const {
     if (sentence) return name;
+    // name = symbols = numbers = value, leaving out a step that repeats the
+    // one before it ("Vsrc = 15 V", not "Vsrc = 15 = 15 V").
     std::string text = name;
-    if (!symbols.empty() && symbols != name) text += " = " + symbols;
-    const std::string shown = FormatNumber(value);
-    if (!numbers.empty() && numbers != symbols && numbers != shown) text += " = " + numbers;
-    text += " = " + shown;
+    std::string last = name;
+    for (const std::string& part : {symbols, numbers, FormatNumber(value)}) {
+        if (part.empty() || part == last) continue;
+        text += " = " + part;
+        last = part;
+    }
     if (!unit.empty()) text += " " + unit;
     return text;
 }

@@ -41,7 +41,8 @@ private:
     double value_;
     std::string symbols_;
     std::string numbers_;
-    int precedence_; // 1 sum, 2 product, 3 atom
+    int precedence_;        // 1 sum, 2 product, 3 atom
+    bool quotient_ = false; // bracketed on the left of a product: "(1 / 3) · Z"
 };
 
 // One line of working: "RT = R2 + R1 = 20 + 10 = 30".
