@@ -45,3 +45,10 @@ fuzz: deps
 	    build/fuzz/corpus/$$seeds fuzz/corpus/$$seeds 2>&1 | \
 	    grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|==|SUMMARY|.*ERROR)' || exit 1; \
 	done
+
+# The README's screenshots, taken in a real (virtual) X server.
+.PHONY: screenshots
+screenshots: test-deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target vora_screenshots
+	xvfb-run -a -s "-screen 0 1600x1200x24" ./build/release/tools/screenshots/vora_screenshots docs/screenshots

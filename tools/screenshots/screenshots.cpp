@@ -1,0 +1,124 @@
+// Takes the README's screenshots: every window of the program with a worked
+// example on each calculation page, saved as PNG files in the given folder.
+// Run it under a real X server (make screenshots uses xvfb-run).
+#include "shell/window_set.h"
+#include "widgets/clickable_label.h"
+#include "widgets/message_boxes.h"
+#include "widgets/option_button.h"
+#include "widgets/unit_list.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+using vora::shell::WindowId;
+
+// Message boxes are not wanted in the pictures.
+class SilentMessages : public vora::widgets::MessageBoxes {
+public:
+    void show(QWidget*, Icon, const QString& title, const QString& text) override {
+        std::fprintf(stderr, "message: %s: %s\n", qPrintable(title), qPrintable(text));
+    }
+};
+
+class Scenario {
+public:
+    explicit Scenario(QMainWindow* w) : w_(w) {}
+    Scenario& type(const char* name, const QString& text) {
+        if (auto* e = w_->findChild<QLineEdit*>(name)) e->setText(text);
+        return *this;
+    }
+    Scenario& unit(const char* name, int position) {
+        if (auto* u = w_->findChild<vora::widgets::UnitList*>(name)) u->setCurrentIndex(position);
+        return *this;
+    }
+    Scenario& click(const char* name) {
+        if (auto* b = w_->findChild<QAbstractButton*>(name)) b->click();
+        if (auto* l = w_->findChild<vora::widgets::ClickableLabel*>(name)) emit l->clicked();
+        return *this;
+    }
+    Scenario& doubleClick(const char* name) {
+        if (auto* o = w_->findChild<vora::widgets::OptionButton*>(name)) {
+            o->click();
+            emit o->doubleClicked();
+        }
+        return *this;
+    }
+
+private:
+    QMainWindow* w_;
+};
+
+void Save(QMainWindow* w, const QDir& dir, const QString& file) {
+    w->adjustSize();
+    QApplication::processEvents();
+    QTest::qWait(150);
+    const QString path = dir.filePath(file);
+    if (!w->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else std::printf("%s\n", qPrintable(path));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    const QDir dir(argc > 1 ? argv[1] : "docs/screenshots");
+    SilentMessages messages;
+    vora::shell::WindowSet windows(messages);
+
+    auto page = [&](WindowId id) {
+        windows.ShowPage(id);
+        return windows.window(id);
+    };
+
+    Save(page(WindowId::frmmain), dir, "main.png");
+
+    QMainWindow* dc = page(WindowId::frmDC);
+    Scenario(dc).type("txtR1", "10").click("optR1s").type("txtR2", "20").click("optR2p")
+        .type("txtR3", "30").click("optR3p").click("cmdRT").click("optV").type("txtIV", "12")
+        .doubleClick("optR2p");
+    Save(dc, dir, "resistors.png");
+
+    QMainWindow* dcc = page(WindowId::frmDCC);
+    Scenario(dcc).type("txtC1", "2").unit("cboC1", 1).click("optC1s").type("txtC2", "3")
+        .unit("cboC2", 1).click("optC2s").unit("cboCT", 1).click("cmdCT").click("optV")
+        .type("txtIV", "10").doubleClick("optC2s");
+    Save(dcc, dir, "capacitors.png");
+
+    QMainWindow* dcl = page(WindowId::frmDCL);
+    Scenario(dcl).type("txtR1", "10").click("optR1s").type("txtR2", "20").click("optR2s")
+        .click("cmdRT").click("optI").type("txtIV", "2").doubleClick("optR2s");
+    Save(dcl, dir, "inductors.png");
+
+    QMainWindow* ac = page(WindowId::FrmAC);
+    Scenario(ac).type("txtR1", "100").click("optR1s").type("txtXL", "1").click("optXLs")
+        .type("txtXC", "10").unit("cboXC", 1).click("OPtXcs").click("cmdZT").click("cmdPF")
+        .click("optV").type("txtIV", "10").click("cmdRP").click("cmdXL").click("cmdXC")
+        .doubleClick("optR1s");
+    Save(ac, dir, "ac.png");
+
+    QMainWindow* ltop = page(WindowId::frmThreeLtop);
+    Scenario(ltop).click("optY").type("txtIT", "10").type("txtVT", "400").click("lblI2")
+        .click("lblV2").click("lblZ2").click("lblS2");
+    Save(ltop, dir, "line_to_phase.png");
+
+    QMainWindow* ptol = page(WindowId::FrmThreePtoL);
+    Scenario(ptol).click("optD").type("txtIT", "10").type("txtVT", "230").type("txtZT", "30")
+        .click("lblI2").click("lblV2").click("lblZ2").click("lblS2");
+    Save(ptol, dir, "phase_to_line.png");
+
+    windows.ShowOnly(WindowId::frmHelp);
+    Save(windows.window(WindowId::frmHelp), dir, "help.png");
+    windows.ShowOnly(WindowId::frmAB);
+    Save(windows.window(WindowId::frmAB), dir, "about.png");
+    return 0;
+}
