@@ -2,6 +2,7 @@
 
 #include "chain_kind.h"
 #include "number.h"
+#include "total_display.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -155,24 +156,6 @@ private:
     FailCompute(TooLargeOrUndefined(kind.quantity, "Check the values entered."));
 }
 
-// The total label: the total in its base unit, then, by the position of the
-// total's unit list, that text read back and scaled.
-std::string ShowTotal(const ChainKind& kind, int pos, double total, Working& w) {
-    std::string label = FormatNumber(total);
-    if (pos < 0 || pos > 2) return label;
-    // The largest doubles round to a text beyond the range of a double.
-    const Parsed back = ParseStrict(label);
-    const double shown = back.value * kind.showFactor[pos];
-    if (!back || !std::isfinite(shown))
-        FailCompute("The " + kind.quantity + " is too large to show in " + kind.units[pos] +
-                    ". Choose a larger unit for the total.");
-    if (kind.showFactor[pos] != 1)
-        w.Note(kind.total + " in " + kind.units[pos],
-               Term::Named(kind.total, back.value) * kind.showFactor[pos],
-               kind.units[pos]);
-    return FormatNumber(shown);
-}
-
 template <class Vars>
 Outcome<TotalShown<Vars>> ComputeTotal(const ChainKind& kind, const NetworkEntries& in, Vars vars) {
     return Attempt([&] {
@@ -180,7 +163,8 @@ Outcome<TotalShown<Vars>> ComputeTotal(const ChainKind& kind, const NetworkEntri
         TotalRun run(kind, in, c);
         Working working = run.Run();
         if (!AllFinite(vars)) FailTotal(kind, in, c, run.read());
-        std::string label = ShowTotal(kind, in.totalUnit, c.T(), working);
+        const TotalUnits units{kind.total, kind.quantity, kind.units, kind.showFactor};
+        std::string label = ShowTotal(c.T(), in.totalUnit, units, working);
         return TotalShown<Vars>{vars, std::move(label), std::move(working)};
     });
 }

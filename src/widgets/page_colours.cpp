@@ -21,6 +21,7 @@ void ApplyBackground(QWidget* window, const QColor& background) {
 void MakeResultDisplay(QWidget* widget) {
     auto* label = qobject_cast<QLabel*>(widget);
     if (!label) return;
+    label->setProperty("result", true);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
@@ -28,6 +29,7 @@ void MakeResultDisplay(QWidget* widget) {
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
     label->setMinimumWidth(120);
+    label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setFocusPolicy(Qt::ClickFocus);
 }

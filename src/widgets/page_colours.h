@@ -12,7 +12,7 @@ namespace vora::widgets {
 void ApplyBackground(QWidget* window, const QColor& background);
 
 // Styles a label as a read-only result display: sunken, light background,
-// selectable text.
+// selectable text, and the property "result" set so tools can find it.
 void MakeResultDisplay(QWidget* label);
 
 } // namespace vora::widgets

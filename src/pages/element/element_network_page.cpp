@@ -73,6 +73,7 @@ ElementNetworkPage::ElementNetworkPage(const ElementPageTexts& texts,
     grid->addWidget(buildExplanations(), 3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+    grid->setRowStretch(3, 1); // spare height goes below the explanation
 
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
@@ -215,6 +216,7 @@ QWidget* ElementNetworkPage::buildExplanations() {
         label->setWordWrap(true);
         layout->addWidget(label);
     }
+    layout->addStretch(1);
     return box;
 }
 

@@ -5,11 +5,12 @@
 
 #include "calc/outcome.h"
 #include "element_network_page.h"
+#include "pages/stored_values.h"
 
 namespace vora::pages {
 
 template <class Vars>
-class NetworkPage : public ElementNetworkPage {
+class NetworkPage : public ElementNetworkPage, public StoredValues {
 public:
     using TotalFn = calc::Outcome<calc::TotalShown<Vars>> (*)(const calc::NetworkEntries&, Vars);
     using ElementFn = calc::Outcome<calc::ElementShown<Vars>> (*)(const calc::ElementClick&, Vars);
@@ -20,6 +21,9 @@ public:
 
     // The page's stored values, for the tests and the working area.
     const Vars& vars() const { return vars_; }
+    std::vector<std::pair<std::string, double>> storedValues() const override {
+        return ListStored(vars_);
+    }
 
 protected:
     void computeTotal() {

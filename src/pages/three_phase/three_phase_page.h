@@ -5,6 +5,7 @@
 #pragma once
 
 #include "calc/three_phase/three_phase.h"
+#include "pages/stored_values.h"
 #include "three_phase_page_texts.h"
 
 #include <QMainWindow>
@@ -22,7 +23,7 @@ class OptionButton;
 
 namespace vora::pages {
 
-class ThreePhasePage : public QMainWindow {
+class ThreePhasePage : public QMainWindow, public StoredValues {
     Q_OBJECT
 public:
     ThreePhasePage(const ThreePhasePageTexts& texts, widgets::MessageBoxes& messages,
@@ -36,6 +37,9 @@ public:
 
     // The page's stored values, for the tests and the working area.
     const calc::ThreePhaseVars& vars() const { return vars_; }
+    std::vector<std::pair<std::string, double>> storedValues() const override {
+        return ListStored(vars_);
+    }
 
 private:
     QWidget* buildConnection();

@@ -1,0 +1,227 @@
+// The capacitor page as the user drives it: totals, double-clicks, the
+// values carried between them, and what happens to bad input.
+#include "pages/element/capacitor_page.h"
+#include "support/recording_messages.h"
+#include "support/widgets.h"
+#include "widgets/option_button.h"
+#include "widgets/unit_list.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace vora::pages {
+namespace {
+
+using testing::Child;
+using testing::Click;
+using testing::Text;
+using testing::Type;
+using Icon = widgets::MessageBoxes::Icon;
+
+class CapacitorPage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        page_.show();
+        QApplication::setActiveWindow(&page_);
+    }
+    // Value, option ("s" or "p") and unit position of capacitor k.
+    void Capacitor(int k, const QString& value, const char* option, int unit = 0) {
+        Type(page_, QString("txtC%1").arg(k), value);
+        Click(page_, QString("optC%1%2").arg(k).arg(option));
+        Child<widgets::UnitList>(page_, QString("cboC%1").arg(k))->setCurrentIndex(unit);
+    }
+    void TotalUnit(int position) {
+        Child<widgets::UnitList>(page_, "cboCT")->setCurrentIndex(position);
+    }
+    void Source(const char* option, const QString& text) {
+        Click(page_, option);
+        Type(page_, "txtIV", text);
+    }
+    // A double-click from the keyboard: selects the option, then reports it.
+    void DoubleClick(const char* option) {
+        QTest::keyClick(Child<widgets::OptionButton>(page_, option), Qt::Key_Return);
+    }
+    QStringList Results() const {
+        QStringList texts;
+        for (const char* name : {"lblI", "lblIT", "lblv", "lblVT", "lblU", "lblUT"})
+            texts << Text(page_, name);
+        return texts;
+    }
+    // 2 µF and 3 µF in series, total in µF.
+    void TwoInSeries() {
+        Capacitor(1, "2", "s", 1);
+        Capacitor(2, "3", "s", 1);
+        TotalUnit(1);
+        Click(page_, "cmdCT");
+    }
+
+    testing::RecordingMessages messages_;
+    frmDCC page_{messages_};
+};
+
+TEST_F(CapacitorPage, ShowsEachCapacitorOfASeriesPairForEitherSource) {
+    TwoInSeries();
+    EXPECT_EQ(Text(page_, "lblCT"), "1.2");
+
+    // Voltage: capacitor 1 is computed with the stored total, which stays.
+    Source("optV", "10");
+    DoubleClick("optC1s");
+    EXPECT_EQ(Results(), (QStringList{"Qc1", "1.2E-05", "Vc1", "6", "Uc1", "3.6E-05"}));
+    DoubleClick("optC2s");
+    EXPECT_EQ(Results(), (QStringList{"Qc2", "1.2E-05", "Vc2", "4", "Uc2", "2.4E-05"}));
+    EXPECT_DOUBLE_EQ(page_.vars().CT, 1.2e-6);
+
+    Source("optI", "0.000012");
+    DoubleClick("optC1s");
+    EXPECT_EQ(Results(), (QStringList{"Qc1", "1.2E-05", "Vc1", "6", "Uc1", "3.6E-05"}));
+    DoubleClick("optC2s");
+    EXPECT_EQ(Results(), (QStringList{"Qc2", "1.2E-05", "Vc2", "4", "Uc2", "2.4E-05"}));
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_F(CapacitorPage, TotalLabelFollowsTheUnitListAndTheStoredTotal) {
+    Capacitor(1, "10", "s", 1);
+    Capacitor(2, "10", "s", 1);
+    TotalUnit(1);
+    Click(page_, "cmdCT");
+    EXPECT_EQ(Text(page_, "lblCT"), "5");
+    TotalUnit(0);
+    Click(page_, "cmdCT");
+    EXPECT_EQ(Text(page_, "lblCT"), "5E-06");
+
+    // "&New" leaves no choice, so the next click shows the stored total.
+    page_.mnuAll_Click();
+    TotalUnit(2);
+    Click(page_, "cmdCT");
+    EXPECT_EQ(Text(page_, "lblCT"), "5000");
+    EXPECT_EQ(Text(page_, "lblIT"), "");
+}
+
+// A row that replaces CT changes what a later total shows where the table
+// leaves CT unchanged; the double-clicks work from the stored capacitances,
+// not from the entries.
+TEST_F(CapacitorPage, ReplacedTotalCarriesOverToTheNextClick) {
+    Capacitor(1, "2", "p");
+    Capacitor(2, "3", "s");
+    Capacitor(3, "6", "s");
+    Capacitor(4, "4", "s");
+    Click(page_, "cmdCT"); // stores C4 = 4
+    page_.resetElement(4);
+    Click(page_, "cmdCT");
+    EXPECT_EQ(Text(page_, "lblCT"), "4"); // 2 + ser(3, 6)
+
+    // P S S S again, without a total: optC1p row 2 with a charge replaces CT
+    // by C1 + ser(C2, C3, C4) and then applies rule P.
+    Capacitor(4, "1000", "s");
+    Source("optI", "12");
+    DoubleClick("optC1p");
+    EXPECT_EQ(Results(), (QStringList{"Qc1", "7.2", "Vc1", "3.6", "Uc1", "12.96"}));
+    EXPECT_DOUBLE_EQ(page_.vars().CT, 2 + 4.0 / 3);
+    EXPECT_EQ(page_.vars().C4, 4);
+
+    page_.resetElement(2);
+    Click(page_, "cmdCT");
+    EXPECT_EQ(Text(page_, "lblCT"), "3.33333333333333");
+}
+
+TEST_F(CapacitorPage, EveryOptionRunsItsOwnHandler) {
+    for (int k = 1; k <= 4; ++k)
+        Capacitor(k, QString::number(k), "p");
+    Click(page_, "cmdCT");
+    Source("optV", "10");
+    for (int k = 1; k <= 4; ++k) {
+        for (const char* option : {"s", "p"}) {
+            const QString name = QString("optC%1%2").arg(k).arg(option);
+            SCOPED_TRACE(name.toStdString());
+            DoubleClick(qPrintable(name));
+            EXPECT_TRUE(Child<widgets::OptionButton>(page_, name)->isChecked());
+            EXPECT_EQ(Text(page_, "lblI"), QString("Qc%1").arg(k));
+            EXPECT_EQ(Text(page_, "lblU"), QString("Uc%1").arg(k));
+        }
+    }
+    EXPECT_TRUE(messages_.shown.empty());
+    // The last one, P P P P on C4's Parallel: rule P, 4 F across 10 V.
+    EXPECT_EQ(Results(), (QStringList{"Qc4", "40", "Vc4", "10", "Uc4", "200"}));
+}
+
+TEST_F(CapacitorPage, EmptySourceIsAnnouncedAndThenComputed) {
+    TwoInSeries();
+    Source("optV", "");
+    DoubleClick("optC1s"); // leading conversion: the source is 0
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].title, "Ajaja");
+    EXPECT_EQ(messages_.shown[0].icon, Icon::Information);
+    EXPECT_TRUE(messages_.shown[0].text.startsWith("Kaapacitansii Safarun Dura;"));
+    EXPECT_EQ(Results(), (QStringList{"Qc1", "0", "Vc1", "0", "Uc1", "0"}));
+
+    // A strict handler cannot use an empty source: the announcement is the
+    // only box, and nothing changes.
+    messages_.clear();
+    const auto before = page_.vars();
+    DoubleClick("optC2s");
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].title, "Ajaja");
+    EXPECT_EQ(Results(), (QStringList{"Qc1", "0", "Vc1", "0", "Uc1", "0"}));
+    EXPECT_EQ(page_.vars(), before);
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(page_, "txtIV"));
+}
+
+TEST_F(CapacitorPage, BadInputChangesNothing) {
+    TwoInSeries();
+    Source("optV", "10");
+    DoubleClick("optC2s");
+    const QStringList shown = Results();
+    const auto before = page_.vars();
+    auto expectOneWarning = [&](const char* title, const QString& mention, const char* focus) {
+        ASSERT_EQ(messages_.shown.size(), 1u);
+        EXPECT_EQ(messages_.shown[0].icon, Icon::Warning);
+        EXPECT_EQ(messages_.shown[0].title, title);
+        EXPECT_TRUE(messages_.shown[0].text.contains(mention))
+            << messages_.shown[0].text.toStdString();
+        EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(page_, focus));
+        EXPECT_EQ(Text(page_, "lblCT"), "1.2");
+        EXPECT_EQ(Results(), shown);
+        EXPECT_EQ(page_.vars(), before);
+        messages_.clear();
+    };
+
+    // A capacitor that the total reads holds no number.
+    Capacitor(2, "3 uF", "s", 1);
+    Click(page_, "cmdCT");
+    expectOneWarning("Invalid Entry", "\"C2 Value\"", "txtC2");
+
+    // A capacitor of 0 in series.
+    Capacitor(2, "0", "s", 1);
+    Click(page_, "cmdCT");
+    expectOneWarning("Cannot Compute", "\"C2 Value\"", "txtC2");
+
+    // A strict handler with a source that is no number.
+    Capacitor(2, "3", "s", 1);
+    Source("optV", "ten");
+    DoubleClick("optC2s");
+    expectOneWarning("Invalid Entry", "\"Source Value\"", "txtIV");
+
+    // A result too large for a double.
+    Source("optV", "1e300");
+    DoubleClick("optC2s");
+    expectOneWarning("Cannot Compute", "too large", "txtC2");
+}
+
+TEST(CapacitorPageNew, DoubleClickBeforeAnyTotalAsksForTheTotal) {
+    testing::RecordingMessages messages;
+    frmDCC page(messages);
+    page.show();
+    Click(page, "optI");
+    Type(page, "txtIV", "5");
+    QTest::keyClick(Child<widgets::OptionButton>(page, "optC1s"), Qt::Key_Return);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Cannot Compute");
+    EXPECT_TRUE(messages.shown[0].text.contains("click \"Total Capacitance\" first"));
+    EXPECT_EQ(Text(page, "lblIT"), "");
+    EXPECT_EQ(Text(page, "lblI"), "");
+    EXPECT_EQ(page.vars(), calc::CapacitorVars{});
+}
+
+} // namespace
+} // namespace vora::pages
