@@ -1,5 +1,9 @@
 // GoogleTest main for the widget tests: one offscreen QApplication.
 #include <QApplication>
+#include <QLocale>
+
+#include <clocale>
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -7,6 +11,12 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
                                                                       : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    // The locale runs of the suite must really run under a decimal comma.
+    if (qEnvironmentVariableIsSet("VORA_EXPECT_DECIMAL_COMMA") &&
+        (QLocale::system().decimalPoint() != "," || *std::localeconv()->decimal_point != ',')) {
+        std::fprintf(stderr, "the decimal-comma locale of this run is not active\n");
+        return 1;
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

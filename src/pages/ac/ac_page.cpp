@@ -1,15 +1,292 @@
+// Building the AC page: its group boxes in rows and columns, the picture,
+// the explanation and the Reset menu.
 #include "ac_page.h"
 
+#include "widgets/option_button.h"
 #include "widgets/page_colours.h"
+#include "widgets/unit_list.h"
+
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSvgWidget>
+#include <QVBoxLayout>
 
 namespace vora::pages {
 
+namespace {
+
+// Entry fields take a long paste whole rather than cutting it short.
+constexpr int kEntryLimit = 1'000'000;
+
+struct ElementNames {
+    const char* valueFrame;
+    const char* valueCaption;
+    const char* entry;
+    const char* list;
+    const char* connectionFrame;
+    const char* connectionCaption;
+    const char* series;
+    const char* parallel;
+    const char* element; // for tool-tips and accessible names
+};
+
+const ElementNames kElements[3] = {
+    {"Frame2", "Resistor Value", "txtR1", "cboR", "Frame1", "Resistor Connection", "optR1s",
+     "optR1p", "Resistor"},
+    {"Frame6", "Inductor Value", "txtXL", "cboXL", "Frame3", "Inductor Connection", "optXLs",
+     "optXLp", "Inductor"},
+    {"Frame7", "Capacitor Value", "txtXC", "cboXC", "Frame4", "Capacitor Connection", "OPtXcs",
+     "OptXcp", "Capacitor"},
+};
+
+QGroupBox* MakeFrame(const char* name, const QString& caption, QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    return frame;
+}
+
+QLineEdit* MakeEntry(const char* name, const QString& tip, const QString& accessible,
+                     QWidget* parent) {
+    auto* entry = new QLineEdit(parent);
+    entry->setObjectName(name);
+    entry->setToolTip(tip);
+    entry->setAccessibleName(accessible);
+    entry->setMaxLength(kEntryLimit);
+    entry->setMinimumWidth(90);
+    return entry;
+}
+
+widgets::UnitList* MakeList(const char* name, const QString& accessible, QWidget* parent) {
+    auto* list = new widgets::UnitList(parent);
+    list->setObjectName(name);
+    list->setAccessibleName(accessible);
+    return list;
+}
+
+QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel* MakeResult(const char* name, const QString& accessible, QWidget* parent) {
+    auto* label = MakeLabel(name, {}, parent);
+    widgets::MakeResultDisplay(label);
+    label->setAccessibleName(accessible);
+    // Room for the longest figure FormatNumber writes.
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance("-0.000123456789012345") + 12);
+    return label;
+}
+
+QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setMinimumWidth(130);
+    return button;
+}
+
+widgets::OptionButton* MakeOption(const char* name, const QString& text, const QString& accessible,
+                                  QWidget* parent) {
+    auto* option = new widgets::OptionButton(text, parent);
+    option->setObjectName(name);
+    option->setAccessibleName(accessible);
+    return option;
+}
+
+QString ResourceText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll()).trimmed();
+}
+
+} // namespace
+
 FrmAC::FrmAC(widgets::MessageBoxes& messages, QWidget* parent)
-    : QMainWindow(parent), messages_(messages) {
+    : QMainWindow(parent)
+    , messages_(messages) {
     setObjectName("FrmAC");
     setWindowTitle("VORA");
     widgets::ApplyBackground(this, QColor(128, 255, 128));
-    setCentralWidget(new QWidget(this));
+
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    grid->addWidget(buildElements(), 0, 0, 1, 2);
+    grid->addWidget(buildSource(), 0, 2);
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildImpedance());
+    left->addWidget(buildPowerFactor());
+    left->addStretch(1);
+    grid->addLayout(left, 1, 0);
+    grid->addWidget(buildPowers(), 1, 1);
+    grid->addWidget(buildElementResults(), 1, 2);
+    grid->addWidget(buildExplanation(), 2, 0, 1, 3);
+    for (int column = 0; column < 3; ++column)
+        grid->setColumnStretch(column, 1);
+    setCentralWidget(central);
+
+    buildResetMenu();
+    connectHandlers();
+    Form_Load();
+}
+
+QWidget* FrmAC::buildElements() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const ElementNames& names = kElements[i];
+        const QString element = names.element;
+        ElementControls& c = elements_[i];
+        auto* column = new QVBoxLayout;
+
+        auto* valueFrame = MakeFrame(names.valueFrame, names.valueCaption, box);
+        auto* value = new QHBoxLayout(valueFrame);
+        c.value = MakeEntry(names.entry, element + " value, in the unit chosen beside it",
+                            element + " Value", valueFrame);
+        c.unit = MakeList(names.list, element + " Unit", valueFrame);
+        value->addWidget(c.value, 1);
+        value->addWidget(c.unit);
+        column->addWidget(valueFrame);
+
+        auto* connectionFrame = MakeFrame(names.connectionFrame, names.connectionCaption, box);
+        auto* options = new QHBoxLayout(connectionFrame);
+        c.series = MakeOption(names.series, "Series", element + " Series", connectionFrame);
+        c.parallel = MakeOption(names.parallel, "Parallel", element + " Parallel", connectionFrame);
+        options->addWidget(c.series);
+        options->addWidget(c.parallel);
+        options->addStretch(1);
+        column->addWidget(connectionFrame);
+        row->addLayout(column, 1);
+    }
+    return box;
+}
+
+QWidget* FrmAC::buildSource() {
+    auto* box = new QWidget(this);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    auto* frame8 = MakeFrame("Frame8", "Current and Voltage Source", box);
+    auto* choice = new QHBoxLayout(frame8);
+    optV_ = MakeOption("optV", "Voltage", "Voltage Source", frame8);
+    optI_ = MakeOption("optI", "Current", "Current Source", frame8);
+    choice->addWidget(optV_);
+    choice->addWidget(optI_);
+    choice->addStretch(1);
+    column->addWidget(frame8);
+
+    auto* frame9 = MakeFrame("Frame9", "Current and Voltage Value", box);
+    auto* value = new QHBoxLayout(frame9);
+    txtIV_ = MakeEntry("txtIV", "Source current or voltage, in the unit chosen beside it",
+                       "Source Value", frame9);
+    cboIV_ = MakeList("cboIV", "Source Unit", frame9);
+    value->addWidget(txtIV_, 1);
+    value->addWidget(cboIV_);
+    value->addWidget(MakeLabel("lblUnit", {}, frame9));
+    column->addWidget(frame9);
+    return box;
+}
+
+QGroupBox* FrmAC::buildImpedance() {
+    auto* frame5 = MakeFrame("Frame5", "Total impedance", this);
+    auto* row = new QHBoxLayout(frame5);
+    cmdZT_ = MakeButton("cmdZT", "Total Impedance", frame5);
+    lblZT_ = MakeResult("lblZT", "Total Impedance result", frame5);
+    cboZT_ = MakeList("cboZT", "Total Impedance Unit", frame5);
+    row->addWidget(cmdZT_);
+    row->addWidget(lblZT_, 1);
+    row->addWidget(cboZT_);
+    return frame5;
+}
+
+QGroupBox* FrmAC::buildPowerFactor() {
+    auto* frame12 = MakeFrame("Frame12", "Power Factor", this);
+    auto* row = new QHBoxLayout(frame12);
+    cmdPF_ = MakeButton("cmdPF", "Power Factor", frame12);
+    lblPF_ = MakeResult("lblPF", "Power Factor result", frame12);
+    lblLG_ = MakeResult("lblLG", "Lagging or Leading result", frame12);
+    lblLG_->setMinimumWidth(lblLG_->fontMetrics().horizontalAdvance("Lagging") + 16);
+    row->addWidget(cmdPF_);
+    row->addWidget(lblPF_, 1);
+    row->addWidget(lblLG_);
+    return frame12;
+}
+
+QGroupBox* FrmAC::buildPowers() {
+    auto* frame11 = MakeFrame("Frame11", "Power Delivered", this);
+    auto* grid = new QGridLayout(frame11);
+    struct Row {
+        const char* button;
+        const char* caption;
+        const char* result;
+        const char* unitName;
+        const char* unit;
+        QPushButton** buttonField;
+        QLabel** resultField;
+    };
+    const Row rows[3] = {
+        {"cmdRP", "Active Power", "lblP", "Label1", "  W", &cmdRP_, &lblP_},
+        {"cmdXL", "Reactive Power", "lblXL", "Label2", "VAR", &cmdXL_, &lblXL_},
+        {"cmdXC", "Apparent Power", "lblXC", "Label3", "VA", &cmdXC_, &lblXC_},
+    };
+    for (int r = 0; r < 3; ++r) {
+        const Row& row = rows[r];
+        *row.buttonField = MakeButton(row.button, row.caption, frame11);
+        *row.resultField = MakeResult(row.result, QString(row.caption) + " result", frame11);
+        grid->addWidget(*row.buttonField, r, 0);
+        grid->addWidget(*row.resultField, r, 1);
+        grid->addWidget(MakeLabel(row.unitName, row.unit, frame11), r, 2);
+    }
+    grid->setColumnStretch(1, 1);
+    return frame11;
+}
+
+QGroupBox* FrmAC::buildElementResults() {
+    auto* frame10 =
+        MakeFrame("Frame10", "Corresponding circuit Current and Voltage Drops Across", this);
+    auto* grid = new QGridLayout(frame10);
+    lblI_ = MakeLabel("lblI", {}, frame10);
+    lblv_ = MakeLabel("lblv", {}, frame10);
+    lblIV_ = MakeResult("lblIV", "Element Current result", frame10);
+    lblVV_ = MakeResult("lblVV", "Element Voltage result", frame10);
+    cboI_ = MakeList("cboI", "Element Current Unit", frame10);
+    cboV_ = MakeList("cboV", "Element Voltage Unit", frame10);
+    lblI_->setMinimumWidth(24);
+    lblv_->setMinimumWidth(24);
+    grid->addWidget(lblI_, 0, 0);
+    grid->addWidget(lblIV_, 0, 1);
+    grid->addWidget(cboI_, 0, 2);
+    grid->addWidget(lblv_, 1, 0);
+    grid->addWidget(lblVV_, 1, 1);
+    grid->addWidget(cboV_, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(2, 1);
+    return frame10;
+}
+
+QWidget* FrmAC::buildExplanation() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* image1 = new QSvgWidget(":/pictures/ac_parallel_circuit.svg", box);
+    image1->setObjectName("Image1");
+    image1->setAccessibleName("Circuit diagram");
+    image1->setAccessibleDescription(
+        "An AC voltage source V1 feeding a resistor R1, a capacitor C1 and an inductor L1 "
+        "connected in parallel");
+    image1->setFixedSize(360, 210);
+    auto* label4 = MakeLabel("Label4", ResourceText(":/texts/ac_real_circuits.txt"), box);
+    label4->setWordWrap(true);
+    label4->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    row->addWidget(image1);
+    row->addSpacing(12);
+    row->addWidget(label4, 1);
+    return box;
 }
 
 } // namespace vora::pages

@@ -1,21 +1,129 @@
-// The single-phase AC page.
+// The single-phase AC page: a resistor, an inductor and a capacitor with
+// their connections, a source, and buttons for the total impedance, the
+// power factor and three powers. Double-clicking an element's connection
+// option shows the current through it and the voltage across it.
+//
+// Every computing handler hands a copy of the stored values to calc/ and
+// commits the copy and the label texts only when the computation succeeded.
 #pragma once
 
+#include "calc/ac/ac_types.h"
+#include "pages/stored_values.h"
+
 #include <QMainWindow>
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace vora::widgets {
 class MessageBoxes;
-}
+class OptionButton;
+class UnitList;
+} // namespace vora::widgets
 
 namespace vora::pages {
 
-class FrmAC : public QMainWindow {
+class FrmAC : public QMainWindow, public StoredValues {
     Q_OBJECT
 public:
     explicit FrmAC(widgets::MessageBoxes& messages, QWidget* parent = nullptr);
 
+    // The page's stored values, for the tests and the working area.
+    const calc::AcVars& vars() const { return vars_; }
+    std::vector<std::pair<std::string, double>> storedValues() const override {
+        return ListStored(vars_);
+    }
+
+    // Load step: fills the seven unit lists and selects their first items.
+    void Form_Load();
+
+    // Option clicks: the focus goes to the element's entry field.
+    void optR1s_Click();
+    void optR1p_Click();
+    void optXLs_Click();
+    void optXLp_Click();
+    void OPtXcs_Click();
+    void OptXcp_Click();
+    // Source choice: focus to txtIV and "A" or "V" selected in cboIV.
+    void optI_Click();
+    void optV_Click();
+
+    // Reset menu: an element's options cleared and its field emptied.
+    void SubmnuR1_Click();
+    void mnuXL_Click();
+    void MNUXc_Click();
+    void mnuAll_Click();
+
+    void cmdZT_Click();
+    void cmdPF_Click();
+    void cmdRP_Click();
+    void cmdXL_Click();
+    void cmdXC_Click();
+
+    void optR1s_DblClick();
+    void optR1p_DblClick();
+    void optXLs_DblClick();
+    void optXLp_DblClick();
+    void OPtXcs_DblClick();
+    void OptXcp_DblClick();
+
 private:
+    // One element's controls, in the order resistor, inductor, capacitor.
+    struct ElementControls {
+        QLineEdit* value = nullptr;
+        widgets::UnitList* unit = nullptr;
+        widgets::OptionButton* series = nullptr;
+        widgets::OptionButton* parallel = nullptr;
+    };
+
+    QWidget* buildElements();
+    QWidget* buildSource();
+    QGroupBox* buildImpedance();
+    QGroupBox* buildPowerFactor();
+    QGroupBox* buildPowers();
+    QGroupBox* buildElementResults();
+    QWidget* buildExplanation();
+    void buildResetMenu();
+    void connectHandlers();
+
+    calc::Choices<3> choices() const;
+    calc::AcEntries entries() const;
+    calc::AcSource source() const;
+    void resetElement(int index);
+    void focusElement(int index);
+    void showPower(const calc::Outcome<calc::PowerShown>& out, QLabel* label);
+    void showElement(calc::AcElement element, calc::Choice option);
+    void reportFailure(const calc::Failure& failure);
+
     widgets::MessageBoxes& messages_;
+    calc::AcVars vars_{};
+
+    std::array<ElementControls, 3> elements_{};
+    widgets::OptionButton* optV_ = nullptr;
+    widgets::OptionButton* optI_ = nullptr;
+    QLineEdit* txtIV_ = nullptr;
+    widgets::UnitList* cboIV_ = nullptr;
+    widgets::UnitList* cboZT_ = nullptr;
+    widgets::UnitList* cboI_ = nullptr;
+    widgets::UnitList* cboV_ = nullptr;
+    QPushButton* cmdZT_ = nullptr;
+    QPushButton* cmdPF_ = nullptr;
+    QPushButton* cmdRP_ = nullptr;
+    QPushButton* cmdXL_ = nullptr;
+    QPushButton* cmdXC_ = nullptr;
+    QLabel* lblZT_ = nullptr;
+    QLabel* lblPF_ = nullptr;
+    QLabel* lblLG_ = nullptr;
+    QLabel* lblP_ = nullptr;
+    QLabel* lblXL_ = nullptr;
+    QLabel* lblXC_ = nullptr;
+    QLabel* lblI_ = nullptr;
+    QLabel* lblv_ = nullptr;
+    QLabel* lblIV_ = nullptr;
+    QLabel* lblVV_ = nullptr;
 };
 
 } // namespace vora::pages

@@ -1,0 +1,23 @@
+#include "scaled_read.h"
+
+#include <cmath>
+
+namespace vora::calc {
+
+double ScaledRead(const Field& field, int position, int base, const Multipliers& multipliers,
+                  FirstStep first) {
+    double value = first == FirstStep::Strict ? ReadStrict(field) : ReadLeading(field);
+    const int k = position - base;
+    if (k >= 0 && k <= 2) {
+        value = ReadStrict(field) * multipliers[static_cast<std::size_t>(k)];
+        if (!std::isfinite(value))
+            Fail({"Invalid Entry",
+                  "The number in \"" + field.label +
+                      "\" is too large in this unit. Enter a smaller number or choose a smaller "
+                      "unit.",
+                  field.name});
+    }
+    return value;
+}
+
+} // namespace vora::calc

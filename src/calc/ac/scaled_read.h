@@ -1,0 +1,33 @@
+// Reading an AC page entry together with its unit list.
+#pragma once
+
+#include "calc/fields.h"
+
+#include <array>
+
+namespace vora::calc {
+
+using Multipliers = std::array<double, 3>;
+
+// Unit factors by list position. The source list holds the current units at
+// positions 0 to 2 and the voltage units at 3 to 5, both in the order
+// unit, milli, kilo (the resistor list has kilo before mega).
+inline constexpr Multipliers kResistorUnits{1, 1000, 1000000};
+inline constexpr Multipliers kInductorUnits{1, 0.001, 0.000001};
+inline constexpr Multipliers kCapacitorUnits{1, 0.000001, 0.000000001};
+inline constexpr Multipliers kSourceUnits{1, 0.001, 1000};
+inline constexpr int kCurrentBase = 0;
+inline constexpr int kVoltageBase = 3;
+
+enum class FirstStep { Leading, Strict };
+
+// Step 1 reads the field's leading number (or, with FirstStep::Strict, the
+// whole field as a number). Step 2: when position - base is 0, 1 or 2, the
+// whole field must be a number and is scaled by that multiplier; otherwise
+// (a typed unit, or a unit of the other quantity) step 1's value stays,
+// unscaled. Raises "Invalid Entry" naming the field when a read fails or the
+// scaled value is too large.
+double ScaledRead(const Field& field, int position, int base, const Multipliers& multipliers,
+                  FirstStep first = FirstStep::Leading);
+
+} // namespace vora::calc
