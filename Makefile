@@ -4,7 +4,7 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps test-deps clean
+.PHONY: run test test-asan build deps test-deps clean
 
 run: deps
 	cmake --preset release
@@ -15,6 +15,12 @@ test: test-deps
 	cmake --preset debug
 	cmake --build --preset debug -j $(JOBS)
 	ctest --preset debug -j $(JOBS)
+
+# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: test-deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
 
 build: deps
 	cmake --preset release
