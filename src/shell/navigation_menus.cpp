@@ -1,5 +1,6 @@
 #include "navigation_menus.h"
 
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -45,6 +46,14 @@ void AddItem(QMenu* menu, const MenuItem& item, WindowId self, WindowSet& window
 void InstallNavigationMenus(QMainWindow& window, WindowId id, WindowSet& windows) {
     const WindowMenus& m = MenusOf(id);
     QMenuBar* bar = window.menuBar();
+    // The menu bar keeps the desktop's own colours, whatever the page's
+    // background, so that it reads the same on every window.
+    QPalette desktop = QApplication::palette();
+    for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
+                      QPalette::ButtonText, QPalette::Highlight, QPalette::HighlightedText})
+        desktop.setColor(role, desktop.color(role)); // set, so the window's colours don't override
+    bar->setPalette(desktop);
+    bar->setAutoFillBackground(true);
     // The page's own menus (the Reset menu) stay between Engineering and Help.
     QAction* own = bar->actions().isEmpty() ? nullptr : bar->actions().first();
 
