@@ -1,6 +1,7 @@
 #include "window_set.h"
 
 #include "about_window.h"
+#include "copy_action.h"
 #include "help_window.h"
 #include "main_window.h"
 #include "navigation_menus.h"
@@ -63,6 +64,7 @@ QMainWindow* WindowSet::create(WindowId id) {
     case WindowId::frmAB: w = new AboutWindow(*this); break;
     }
     if (InPageSet(id)) InstallNavigationMenus(*w, id, *this);
+    InstallCopyAction(*w);
     w->installEventFilter(this);
     return w;
 }

@@ -31,7 +31,7 @@ void MakeResultDisplay(QWidget* widget) {
     label->setMinimumWidth(120);
     label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setFocusPolicy(Qt::ClickFocus);
+    label->setFocusPolicy(Qt::StrongFocus); // reachable with Tab, to select and copy
 }
 
 } // namespace vora::widgets

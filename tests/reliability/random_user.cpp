@@ -1,7 +1,7 @@
 #include "random_user.h"
 
 #include "calc/number.h"
-#include "pages/stored_values.h"
+#include "pages/calculation_page.h"
 #include "support/widgets.h"
 #include "widgets/clickable_label.h"
 #include "widgets/option_button.h"
@@ -59,7 +59,7 @@ Snapshot Take(const std::vector<QMainWindow*>& windows) {
         for (QLabel* l : w->findChildren<QLabel*>())
             if (!l->objectName().isEmpty()) s.texts[prefix + l->objectName()] = l->text();
         for (QLineEdit* e : Entries(w)) s.texts[prefix + e->objectName()] = e->text();
-        if (auto* stored = dynamic_cast<const pages::StoredValues*>(w))
+        if (auto* stored = dynamic_cast<const pages::CalculationPage*>(w))
             for (auto& [name, value] : stored->storedValues())
                 s.stored.emplace_back(w->objectName().toStdString() + "." + name, value);
     }

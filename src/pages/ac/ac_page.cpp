@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
@@ -287,6 +288,30 @@ QWidget* FrmAC::buildExplanation() {
     row->addSpacing(12);
     row->addWidget(label4, 1);
     return box;
+}
+
+QString FrmAC::inputsAndResults() const {
+    QStringList lines{"Single-phase AC circuit"};
+    const char* names[3] = {"Resistor", "Inductor", "Capacitor"};
+    for (std::size_t i = 0; i < elements_.size(); ++i) {
+        const auto& c = elements_[i];
+        const QString connection = c.series->isChecked()     ? "Series"
+                                   : c.parallel->isChecked() ? "Parallel"
+                                                             : "no connection";
+        lines << ReportLine(names[i], c.value->text(), c.unit->currentText()) + ", " + connection;
+    }
+    const QString source = optV_->isChecked()   ? "Voltage"
+                           : optI_->isChecked() ? "Current"
+                                                : "none chosen";
+    lines << ReportLine("Source (" + source + ")", txtIV_->text(), cboIV_->currentText());
+    lines << ReportLine("Total Impedance", lblZT_->text(), cboZT_->currentText());
+    lines << ReportLine("Power Factor", lblPF_->text(), lblLG_->text());
+    lines << ReportLine("Active Power", lblP_->text(), "W");
+    lines << ReportLine("Reactive Power", lblXL_->text(), "VAR");
+    lines << ReportLine("Apparent Power", lblXC_->text(), "VA");
+    if (!lblI_->text().isEmpty()) lines << ReportLine(lblI_->text(), lblIV_->text(), cboI_->currentText());
+    if (!lblv_->text().isEmpty()) lines << ReportLine(lblv_->text(), lblVV_->text(), cboV_->currentText());
+    return lines.join('\n');
 }
 
 } // namespace vora::pages

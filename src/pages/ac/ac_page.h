@@ -8,7 +8,7 @@
 #pragma once
 
 #include "calc/ac/ac_types.h"
-#include "pages/stored_values.h"
+#include "pages/calculation_page.h"
 
 #include <QMainWindow>
 #include <array>
@@ -26,7 +26,7 @@ class UnitList;
 
 namespace vora::pages {
 
-class FrmAC : public QMainWindow, public StoredValues {
+class FrmAC : public QMainWindow, public CalculationPage {
     Q_OBJECT
 public:
     explicit FrmAC(widgets::MessageBoxes& messages, QWidget* parent = nullptr);
@@ -36,6 +36,8 @@ public:
     std::vector<std::pair<std::string, double>> storedValues() const override {
         return ListStored(vars_);
     }
+
+    QString inputsAndResults() const override;
 
     // Load step: fills the seven unit lists and selects their first items.
     void Form_Load();

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 namespace vora::pages {
@@ -183,7 +184,8 @@ QGroupBox* ElementNetworkPage::buildResults() {
         resultValues_[row] = MakeResult(values[row], quantities[row] + " result", frame4);
         pairs->addWidget(resultNames_[row], row, 0);
         pairs->addWidget(resultValues_[row], row, 1);
-        pairs->addWidget(MakeLabel(units[row][0], units[row][1], frame4), row, 2);
+        resultUnits_[row] = MakeLabel(units[row][0], units[row][1], frame4);
+        pairs->addWidget(resultUnits_[row], row, 2);
     }
     pairs->setColumnStretch(1, 1);
     layout->addWidget(frame4, 1, 0, 1, 3);
@@ -203,7 +205,8 @@ QWidget* ElementNetworkPage::buildThirdPair() {
                                   row);
     layout->addWidget(resultNames_[2]);
     layout->addWidget(resultValues_[2], 1);
-    layout->addWidget(MakeLabel(texts_.thirdUnit.name, texts_.thirdUnit.text, row));
+    resultUnits_[2] = MakeLabel(texts_.thirdUnit.name, texts_.thirdUnit.text, row);
+    layout->addWidget(resultUnits_[2]);
     return row;
 }
 
@@ -315,6 +318,29 @@ void ElementNetworkPage::showElementResults(const std::array<std::string, 3>& na
         resultNames_[i]->setText(QString::fromStdString(names[i]));
         resultValues_[i]->setText(QString::fromStdString(values[i]));
     }
+}
+
+QString ElementNetworkPage::inputsAndResults() const {
+    QStringList lines{texts_.frame6.trimmed()};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QString connection = series_[i]->isChecked()     ? "Series"
+                                   : parallel_[i]->isChecked() ? "Parallel"
+                                                               : "no connection";
+        lines << ReportLine(QString(texts_.messageLetter) + QString::number(i + 1),
+                            values_[i]->text(), units_[i]->currentText()) +
+                     ", " + connection;
+    }
+    const QString source = optV_->isChecked()   ? "Voltage"
+                           : optI_->isChecked() ? texts_.optI
+                                                : "none chosen";
+    lines << ReportLine("Source (" + source + ")", txtIV_->text(),
+                        optV_->isChecked() ? "V" : optI_->isChecked() ? texts_.lblIV : "");
+    lines << ReportLine(texts_.compute.text, total_->text(), totalUnit_->currentText());
+    for (std::size_t i = 0; i < 3; ++i)
+        if (!resultNames_[i]->text().isEmpty())
+            lines << ReportLine(resultNames_[i]->text(), resultValues_[i]->text(),
+                                resultUnits_[i]->text());
+    return lines.join('\n');
 }
 
 void ElementNetworkPage::reportFailure(const calc::Failure& failure) {

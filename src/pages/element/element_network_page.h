@@ -6,6 +6,7 @@
 
 #include "calc/element_network.h"
 #include "element_page_texts.h"
+#include "pages/calculation_page.h"
 
 #include <QMainWindow>
 
@@ -25,7 +26,7 @@ class UnitList;
 
 namespace vora::pages {
 
-class ElementNetworkPage : public QMainWindow {
+class ElementNetworkPage : public QMainWindow, public CalculationPage {
     Q_OBJECT
 public:
     ElementNetworkPage(const ElementPageTexts& texts, widgets::MessageBoxes& messages,
@@ -43,6 +44,8 @@ public:
     void mnuAll_Click();
 
     QMenu* resetMenu() const { return resetMenu_; }
+
+    QString inputsAndResults() const override;
 
 protected:
     widgets::OptionButton* option(int k, calc::Choice choice) const;
@@ -84,6 +87,7 @@ private:
     QLabel* total_ = nullptr;
     std::array<QLabel*, 3> resultNames_{};
     std::array<QLabel*, 3> resultValues_{};
+    std::array<QLabel*, 3> resultUnits_{};
     QMenu* resetMenu_ = nullptr;
 };
 

@@ -5,12 +5,12 @@
 
 #include "calc/outcome.h"
 #include "element_network_page.h"
-#include "pages/stored_values.h"
+#include "pages/calculation_page.h"
 
 namespace vora::pages {
 
 template <class Vars>
-class NetworkPage : public ElementNetworkPage, public StoredValues {
+class NetworkPage : public ElementNetworkPage {
 public:
     using TotalFn = calc::Outcome<calc::TotalShown<Vars>> (*)(const calc::NetworkEntries&, Vars);
     using ElementFn = calc::Outcome<calc::ElementShown<Vars>> (*)(const calc::ElementClick&, Vars);

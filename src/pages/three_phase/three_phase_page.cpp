@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
+#include <QStringList>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -204,6 +205,21 @@ void ThreePhasePage::lblZ2_Click() {
 }
 void ThreePhasePage::lblS2_Click() {
     compute(calc::Caption::Power);
+}
+
+QString ThreePhasePage::inputsAndResults() const {
+    const QString connection = optY_->isChecked()   ? optY_->text()
+                               : optD_->isChecked() ? optD_->text()
+                                                    : "no connection chosen";
+    QStringList lines{texts_.inputHeading.text + " (" + connection + ")"};
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        lines << ReportLine(texts_.inputs[i].caption.text, entries_[i]->text(),
+                            texts_.inputs[i].unit.text);
+    lines << texts_.outputHeading.text;
+    for (std::size_t i = 0; i < results_.size(); ++i)
+        lines << ReportLine(texts_.outputs[i].caption.text, results_[i]->text(),
+                            texts_.outputs[i].unit.text);
+    return lines.join('\n');
 }
 
 } // namespace vora::pages

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "calc/three_phase/three_phase.h"
-#include "pages/stored_values.h"
+#include "pages/calculation_page.h"
 #include "three_phase_page_texts.h"
 
 #include <QMainWindow>
@@ -23,11 +23,13 @@ class OptionButton;
 
 namespace vora::pages {
 
-class ThreePhasePage : public QMainWindow, public StoredValues {
+class ThreePhasePage : public QMainWindow, public CalculationPage {
     Q_OBJECT
 public:
     ThreePhasePage(const ThreePhasePageTexts& texts, widgets::MessageBoxes& messages,
                    QWidget* parent = nullptr);
+
+    QString inputsAndResults() const override;
 
     // The four captions of the output column.
     void lblI2_Click();
