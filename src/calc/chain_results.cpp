@@ -12,16 +12,27 @@ namespace {
 class ElementRun {
 public:
     ElementRun(const ChainKind& kind, const ElementClick& in, Chain c)
-        : kind_(kind), in_(in), c_(c), k_(in.element),
-          voltage_(in.source == Source::Voltage) {}
+        : kind_(kind)
+        , in_(in)
+        , c_(c)
+        , k_(in.element)
+        , voltage_(in.source == Source::Voltage) {}
 
     Working Run() {
         const bool series = in_.option == Choice::Series;
         switch (k_) {
-        case 1: series ? R1s() : R1p(); break;
-        case 2: series ? R2s() : R2p(); break;
-        case 3: series ? R3s() : R3p(); break;
-        default: series ? R4s() : R4p(); break;
+        case 1:
+            series ? R1s() : R1p();
+            break;
+        case 2:
+            series ? R2s() : R2p();
+            break;
+        case 3:
+            series ? R3s() : R3p();
+            break;
+        default:
+            series ? R4s() : R4p();
+            break;
         }
         if (!applied_) {
             w_.Clear();
@@ -256,6 +267,7 @@ private:
 
     // A: the element carries the whole current.
     void A() {
+        w_.Say(kind_.Element(k_) + " carries the whole current.");
         if (voltage_) {
             SetVsrc(Src());
             SetIsrc(Vsrc() / T());
@@ -270,6 +282,7 @@ private:
 
     // B: the element lies directly across the source.
     void B() {
+        w_.Say(kind_.Element(k_) + " lies directly across the source.");
         if (voltage_) {
             SetVsrc(Src());
         } else {
@@ -283,8 +296,7 @@ private:
 
     // C(X): the element is in a branch of total X across the source; X is
     // evaluated when used, so a stored SeriesPart is the one in place then.
-    template <class X>
-    void C(X x) {
+    template <class X> void C(X x) {
         if (voltage_) {
             SetVsrc(Src());
         } else {
@@ -294,8 +306,7 @@ private:
         CAfterSource(x);
     }
 
-    template <class X>
-    void CAfterSource(X x) {
+    template <class X> void CAfterSource(X x) {
         SetI(k_, Vsrc() / x());
         SetV(k_, I(k_) * E(k_));
         Third();
@@ -303,6 +314,8 @@ private:
 
     // D: divider against element 1, current first.
     void D() {
+        w_.Say("The current divides between " + kind_.Element(1) + " and " + kind_.Element(k_) +
+               ".");
         if (voltage_) {
             SetVsrc(Src());
             SetIsrc(Vsrc() / T());
@@ -318,6 +331,8 @@ private:
 
     // E: divider against element 1, voltage first.
     void E() {
+        w_.Say("The voltage divides between " + kind_.Element(1) + " and " + kind_.Element(k_) +
+               ".");
         if (voltage_) {
             SetVsrc(Src());
             SetV(k_, E(k_) * Vsrc() / (E(1) + E(k_)));
@@ -415,6 +430,11 @@ private:
         block_ = number;
         applied_ = true;
         w_.Clear();
+        std::string spaced;
+        for (char c : pattern)
+            spaced += spaced.empty() ? std::string(1, c) : std::string(" ") + c;
+        w_.Say(kind_.Element(k_) + (in_.option == Choice::Series ? " Series" : " Parallel") +
+               ", pattern " + spaced + ", " + (voltage_ ? "voltage" : "current") + " source:");
         return true;
     }
 
@@ -422,10 +442,14 @@ private:
     bool StrictSource() const {
         const bool series = in_.option == Choice::Series;
         switch (k_) {
-        case 1: return !series;
-        case 3: return series;
-        case 4: return series ? block_ == 2 : (block_ == 3 && voltage_);
-        default: return true;
+        case 1:
+            return !series;
+        case 3:
+            return series;
+        case 4:
+            return series ? block_ == 2 : (block_ == 3 && voltage_);
+        default:
+            return true;
         }
     }
 
@@ -434,8 +458,7 @@ private:
         const Field& f = in_.sourceField;
         if (!StrictSource()) return Term(ReadLeading(f));
         // An empty field was already announced by the page's "Ajaja" box.
-        if (f.text.empty())
-            Fail({"Invalid Entry", "", f.name, /*alreadyReported=*/true});
+        if (f.text.empty()) Fail({"Invalid Entry", "", f.name, /*alreadyReported=*/true});
         return Term(ReadStrict(f));
     }
 
@@ -484,7 +507,8 @@ private:
         if (c.E(static_cast<int>(j)) == 0)
             FailCompute(kind.element + " " + std::to_string(j) +
                         " is 0, so the current through it cannot be found. Enter a value other "
-                        "than 0 for it and click \"" + kind.button + "\" again.");
+                        "than 0 for it and click \"" +
+                        kind.button + "\" again.");
     }
     FailCompute(TooLargeOrUndefined("current, voltage and " +
                                         std::string(kind.third == "P" ? "power" : "energy") +

@@ -5,6 +5,7 @@
 
 #include "fields.h"
 #include "network.h"
+#include "sketch.h"
 #include "term.h"
 
 #include <array>
@@ -25,6 +26,7 @@ struct TotalShown {
     Vars vars;         // the page's stored values after the click
     std::string label; // the new text of the total label
     Working working;   // how the total was obtained
+    Sketch sketch;     // the network as the deciding rule reads it; empty when none did
 };
 
 // A double-click on one element's Series or Parallel option.

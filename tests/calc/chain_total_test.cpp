@@ -184,3 +184,38 @@ TEST(TotalResistance, WorkingNamesTheRuleThatDecided) {
 
 } // namespace
 } // namespace vora::calc
+
+namespace vora::calc {
+namespace {
+
+// The sketch drawn beside the working is the network the deciding rule
+// computes: combined by the usual laws it gives the same total, for every
+// pattern the rules cover.
+TEST(TotalResistance, SketchOfEveryRuleCombinesToItsTotal) {
+    const char* letters = "SP";
+    for (int n = 1; n <= 4; ++n) {
+        for (int bits = 0; bits < (1 << n); ++bits) {
+            std::string choices(4, '-');
+            for (int i = 0; i < n; ++i) choices[i] = letters[(bits >> i) & 1];
+            SCOPED_TRACE(choices);
+            const auto out = TotalResistance(testing::Standard(choices.c_str()), {});
+            ASSERT_TRUE(out);
+            if (out->sketch.empty()) {
+                EXPECT_NE(out->working.Text().find("No rule covers"), std::string::npos);
+                continue;
+            }
+            const double combined =
+                Combine(out->sketch, Combination::AddInSeries, [&](const std::string& name) {
+                    return std::array{10.0, 20.0, 30.0, 40.0}[name[1] - '1'];
+                });
+            EXPECT_NEAR(combined, out->vars.RT, 1e-12 * out->vars.RT) << Describe(out->sketch);
+        }
+    }
+    EXPECT_EQ(Describe(TotalResistance(testing::Standard("SPSS"), {})->sketch),
+              "R1 + R2 ∥ (R3 + R4)");
+    EXPECT_EQ(Describe(TotalResistance(testing::Standard("PPPS"), {})->sketch),
+              "R1 ∥ R2 ∥ R3 + R4");
+}
+
+} // namespace
+} // namespace vora::calc

@@ -184,3 +184,34 @@ TEST(TotalCapacitance, ZeroUnderAReciprocalAndOverflowAreRefused) {
 
 } // namespace
 } // namespace vora::calc
+
+namespace vora::calc {
+namespace {
+
+// The sketch of every computed arrangement combines, by the capacitor laws,
+// to the total the row stored.
+TEST(CapacitorTotalSketch, CombinesToTheStoredTotal) {
+    const char* letters = "SP";
+    for (int n = 1; n <= 4; ++n) {
+        for (int bits = 0; bits < (1 << n); ++bits) {
+            std::string choices(4, '-');
+            for (int i = 0; i < n; ++i) choices[i] = letters[(bits >> i) & 1];
+            SCOPED_TRACE(choices);
+            NetworkEntries e;
+            for (int k = 0; k < 4; ++k)
+                e.values[k] = {std::to_string((k + 1) * 2), "txtC" + std::to_string(k + 1),
+                               "C" + std::to_string(k + 1) + " Value"};
+            e.choices = ChoicesFrom<4>(choices);
+            const auto out = TotalCapacitance(e, {});
+            ASSERT_TRUE(out);
+            if (out->sketch.empty()) continue;
+            const double combined =
+                Combine(out->sketch, Combination::AddInParallel,
+                        [](const std::string& name) { return (name[1] - '0') * 2.0; });
+            EXPECT_NEAR(combined, out->vars.CT, 1e-12 * out->vars.CT) << Describe(out->sketch);
+        }
+    }
+}
+
+} // namespace
+} // namespace vora::calc

@@ -15,7 +15,8 @@ using capacitor::Stage;
 // Entry number × factor = farads, by the position of the capacitor's list.
 constexpr double kReadFactor[3] = {1, 0.000001, 0.000000001};
 // Total in farads × factor = the number shown, by the position of cboCT.
-const TotalUnits kTotalUnits{"CT", "total capacitance", {"F", "µF", "nF"}, {1, 1000000, 1000000000}};
+const TotalUnits kTotalUnits{
+    "CT", "total capacitance", {"F", "µF", "nF"}, {1, 1000000, 1000000000}};
 
 class TotalRun {
 public:
@@ -46,30 +47,43 @@ private:
     // clang-format off
     void Rows() {
         if (Row("N***", 0)) return;
-        if (Row("SN**", 1)) return SetCT(C(1));
+        if (Row("SN**", 1)) return SetCT(C(1), N(1));
         if (Row("PN**", 0)) return;
-        if (Row("SSN*", 2)) return SetCT(Ser({C(1), C(2)}));
-        if (Row("SPN*", 2)) return SetCT(C(1));
+        if (Row("SSN*", 2)) return SetCT(Ser({C(1), C(2)}), Series({N(1), N(2)}));
+        if (Row("SPN*", 2)) return SetCT(C(1), N(1));
         if (Row("PSN*", 2)) return;
-        if (Row("PPN*", 2)) return SetCT(C(1) + C(2));
-        if (Row("SSSN", 3)) return SetCT(Ser({C(1), C(2), C(3)}));
-        if (Row("SSPN", 3)) return SetCT(Ser({C(1), C(2), C(3)}));
-        if (Row("SPSN", 3)) return SetCT(C(1));
-        if (Row("SPPN", 3)) return SetCT(Ser({C(1), C(2) + C(3)}));
-        if (Row("PSSN", 3)) { SetSB(Ser({C(2), C(3)})); return SetCT(C(1) + SB()); }
+        if (Row("PPN*", 2)) return SetCT(C(1) + C(2), Parallel({N(1), N(2)}));
+        if (Row("SSSN", 3)) return SetCT(Ser({C(1), C(2), C(3)}), Series({N(1), N(2), N(3)}));
+        if (Row("SSPN", 3)) return SetCT(Ser({C(1), C(2), C(3)}), Series({N(1), N(2), N(3)}));
+        if (Row("SPSN", 3)) return SetCT(C(1), N(1));
+        if (Row("SPPN", 3)) return SetCT(Ser({C(1), C(2) + C(3)}),
+                                          Series({N(1), Parallel({N(2), N(3)})}));
+        if (Row("PSSN", 3)) { SetSB(Ser({C(2), C(3)}));
+                              return SetCT(C(1) + SB(), Parallel({N(1), Series({N(2), N(3)})})); }
         if (Row("PSPN", 3)) return;
-        if (Row("PPSN", 3)) return SetCT(C(1) + C(2));
-        if (Row("PPPN", 3)) return SetCT(C(1) + C(2) + C(3));
-        if (Row("SSS?", 4)) return SetCT(Ser({C(1), C(2), C(3), C(4)}));
-        if (Row("SSP?", 4)) { SetPB(C(3) + C(4)); return SetCT(Ser({C(1), C(2), PB()})); }
+        if (Row("PPSN", 3)) return SetCT(C(1) + C(2), Parallel({N(1), N(2)}));
+        if (Row("PPPN", 3)) return SetCT(C(1) + C(2) + C(3), Parallel({N(1), N(2), N(3)}));
+        if (Row("SSS?", 4)) return SetCT(Ser({C(1), C(2), C(3), C(4)}),
+                                          Series({N(1), N(2), N(3), N(4)}));
+        if (Row("SSP?", 4)) { SetPB(C(3) + C(4));
+                              return SetCT(Ser({C(1), C(2), PB()}),
+                                           Series({N(1), N(2), Parallel({N(3), N(4)})})); }
         if (Row("SPS?", 4)) { SetSB(Ser({C(3), C(4)})); SetPB(C(2) + SB());
-                              return SetCT(Ser({C(1), PB()})); }
-        if (Row("SPPS", 4)) { SetPB(C(2) + C(3) + C(4)); return SetCT(Ser({C(1), PB()})); }
-        if (Row("SPPP", 4)) return SetCT(Ser({C(1), C(2) + C(3) + C(4)}));
-        if (Row("PSS?", 4)) { SetSB(Ser({C(2), C(3), C(4)})); return SetCT(C(1) + SB()); }
-        if (Row("PSP?", 4)) { SetSB(Ser({C(2), C(3) + C(4)})); return SetCT(C(1) + SB()); }
-        if (Row("PPS?", 4)) { SetSB(Ser({C(3), C(4)})); return SetCT(C(1) + C(2) + SB()); }
-        if (Row("PPP?", 4)) return SetCT(C(1) + C(2) + C(3) + C(4));
+                              return SetCT(Ser({C(1), PB()}),
+                                           Series({N(1), Parallel({N(2), Series({N(3), N(4)})})})); }
+        if (Row("SPPS", 4)) { SetPB(C(2) + C(3) + C(4));
+                              return SetCT(Ser({C(1), PB()}), Series({N(1), Parallel({N(2), N(3), N(4)})})); }
+        if (Row("SPPP", 4)) return SetCT(Ser({C(1), C(2) + C(3) + C(4)}),
+                                          Series({N(1), Parallel({N(2), N(3), N(4)})}));
+        if (Row("PSS?", 4)) { SetSB(Ser({C(2), C(3), C(4)}));
+                              return SetCT(C(1) + SB(), Parallel({N(1), Series({N(2), N(3), N(4)})})); }
+        if (Row("PSP?", 4)) { SetSB(Ser({C(2), C(3) + C(4)}));
+                              return SetCT(C(1) + SB(),
+                                           Parallel({N(1), Series({N(2), Parallel({N(3), N(4)})})})); }
+        if (Row("PPS?", 4)) { SetSB(Ser({C(3), C(4)}));
+                              return SetCT(C(1) + C(2) + SB(), Parallel({N(1), N(2), Series({N(3), N(4)})})); }
+        if (Row("PPP?", 4)) return SetCT(C(1) + C(2) + C(3) + C(4),
+                                          Parallel({N(1), N(2), N(3), N(4)}));
     }
     // clang-format on
 
@@ -99,10 +113,13 @@ private:
     Term PB() const { return named_.PB(); }
     Term Ser(std::initializer_list<Term> parts) const { return div_.Ser(parts); }
 
-    void SetCT(const Term& t) {
+    // The row's total, and the network as the row reads it.
+    void SetCT(const Term& t, Sketch sketch) {
         w_.Let(v_.CT, "CT", t, "F");
+        sketch_ = std::move(sketch);
         computed_ = true;
     }
+    static Sketch N(int k) { return Element("C" + std::to_string(k)); }
     void SetSB(const Term& t) { w_.Let(v_.SeriesBranch, "SeriesBranch", t, "F"); }
     void SetPB(const Term& t) { w_.Let(v_.ParallelBranch, "ParallelBranch", t, "F"); }
 
@@ -112,6 +129,10 @@ private:
     Divisions div_;
     Working w_;
     bool computed_ = false;
+    Sketch sketch_;
+
+public:
+    const Sketch& sketch() const { return sketch_; }
 };
 
 } // namespace
@@ -119,10 +140,11 @@ private:
 Outcome<TotalShown<CapacitorVars>> TotalCapacitance(const NetworkEntries& entries,
                                                     CapacitorVars vars) {
     return Attempt([&] {
-        Working working = TotalRun(entries, vars).Run();
+        TotalRun run(entries, vars);
+        Working working = run.Run();
         if (!AllFinite(vars)) Divisions("total capacitance", Stage::Total).FailNotFinite();
         std::string label = ShowTotal(vars.CT, entries.totalUnit, kTotalUnits, working);
-        return TotalShown<CapacitorVars>{vars, std::move(label), std::move(working)};
+        return TotalShown<CapacitorVars>{vars, std::move(label), std::move(working), run.sketch()};
     });
 }
 

@@ -5,6 +5,7 @@
 #include "widgets/option_button.h"
 #include "widgets/page_colours.h"
 #include "widgets/unit_list.h"
+#include "widgets/working_panel.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -126,6 +127,8 @@ FrmAC::FrmAC(widgets::MessageBoxes& messages, QWidget* parent)
     grid->addWidget(buildPowers(), 1, 1);
     grid->addWidget(buildElementResults(), 1, 2);
     grid->addWidget(buildExplanation(), 2, 0, 1, 3);
+    working_ = new widgets::WorkingPanel(central);
+    grid->addWidget(working_, 3, 0, 1, 3);
     for (int column = 0; column < 3; ++column)
         grid->setColumnStretch(column, 1);
     setCentralWidget(central);
@@ -311,6 +314,7 @@ QString FrmAC::inputsAndResults() const {
     lines << ReportLine("Apparent Power", lblXC_->text(), "VA");
     if (!lblI_->text().isEmpty()) lines << ReportLine(lblI_->text(), lblIV_->text(), cboI_->currentText());
     if (!lblv_->text().isEmpty()) lines << ReportLine(lblv_->text(), lblVV_->text(), cboV_->currentText());
+    if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
     return lines.join('\n');
 }
 

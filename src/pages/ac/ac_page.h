@@ -22,6 +22,7 @@ namespace vora::widgets {
 class MessageBoxes;
 class OptionButton;
 class UnitList;
+class WorkingPanel;
 } // namespace vora::widgets
 
 namespace vora::pages {
@@ -126,6 +127,7 @@ private:
     QLabel* lblv_ = nullptr;
     QLabel* lblIV_ = nullptr;
     QLabel* lblVV_ = nullptr;
+    widgets::WorkingPanel* working_ = nullptr;
 };
 
 } // namespace vora::pages

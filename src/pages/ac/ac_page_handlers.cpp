@@ -8,6 +8,7 @@
 #include "widgets/message_boxes.h"
 #include "widgets/option_button.h"
 #include "widgets/unit_list.h"
+#include "widgets/working_panel.h"
 
 #include <QFile>
 #include <QLabel>
@@ -207,6 +208,7 @@ void FrmAC::cmdZT_Click() {
     }
     vars_ = run.result->vars;
     lblZT_->setText(ToQt(run.result->label));
+    working_->setText(ToQt(run.result->working.Text()));
 }
 
 void FrmAC::cmdPF_Click() {
@@ -215,6 +217,7 @@ void FrmAC::cmdPF_Click() {
     vars_ = out->vars;
     lblPF_->setText(ToQt(out->factor));
     lblLG_->setText(ToQt(out->kind));
+    working_->setText(ToQt(out->working.Text()));
 }
 
 void FrmAC::showPower(const calc::Outcome<calc::PowerShown>& out, QLabel* label) {
@@ -222,6 +225,7 @@ void FrmAC::showPower(const calc::Outcome<calc::PowerShown>& out, QLabel* label)
     if (!out->applied) return;
     vars_ = out->vars;
     label->setText(ToQt(out->label));
+    working_->setText(ToQt(out->working.Text()));
 }
 
 void FrmAC::cmdRP_Click() {
@@ -247,6 +251,7 @@ void FrmAC::showElement(calc::AcElement element, calc::Choice option) {
     lblv_->setText(ToQt(out->names[1]));
     lblIV_->setText(ToQt(out->values[0]));
     lblVV_->setText(ToQt(out->values[1]));
+    working_->setText(ToQt(out->working.Text()));
 }
 
 void FrmAC::optR1s_DblClick() {

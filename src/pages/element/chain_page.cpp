@@ -21,8 +21,8 @@ ChainPage<Vars>::ChainPage(const ElementPageTexts& texts, widgets::MessageBoxes&
     }};
     for (int k = 1; k <= 4; ++k) {
         const auto& [series, parallel] = handlers[static_cast<std::size_t>(k - 1)];
-        QObject::connect(this->option(k, calc::Choice::Series), &widgets::OptionButton::doubleClicked,
-                         this, series);
+        QObject::connect(this->option(k, calc::Choice::Series),
+                         &widgets::OptionButton::doubleClicked, this, series);
         QObject::connect(this->option(k, calc::Choice::Parallel),
                          &widgets::OptionButton::doubleClicked, this, parallel);
     }

@@ -8,8 +8,7 @@
 
 namespace vora::pages {
 
-template <class Vars>
-class ChainPage : public NetworkPage<Vars> {
+template <class Vars> class ChainPage : public NetworkPage<Vars> {
 public:
     ChainPage(const ElementPageTexts& texts, widgets::MessageBoxes& messages,
               typename NetworkPage<Vars>::TotalFn total,

@@ -1,10 +1,12 @@
 #include "element_network_page.h"
 
+#include "network_sketch_view.h"
 #include "pages/report.h"
 #include "widgets/message_boxes.h"
 #include "widgets/option_button.h"
 #include "widgets/page_colours.h"
 #include "widgets/unit_list.h"
+#include "widgets/working_panel.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -59,7 +61,9 @@ const char* const kFrameNames[4] = {"Frame10", "Frame7", "Frame8", "Frame9"};
 
 ElementNetworkPage::ElementNetworkPage(const ElementPageTexts& texts,
                                        widgets::MessageBoxes& messages, QWidget* parent)
-    : QMainWindow(parent), texts_(texts), messages_(messages) {
+    : QMainWindow(parent)
+    , texts_(texts)
+    , messages_(messages) {
     setObjectName(texts.window);
     setWindowTitle("VORA");
     widgets::ApplyBackground(this, texts.background);
@@ -72,6 +76,7 @@ ElementNetworkPage::ElementNetworkPage(const ElementPageTexts& texts,
     grid->addWidget(buildResults(), 1, 1);
     grid->addWidget(buildThirdPair(), 2, 0, 1, 2);
     grid->addWidget(buildExplanations(), 3, 0, 1, 2);
+    grid->addWidget(buildWorking(), 4, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(3, 1); // spare height goes below the explanation
@@ -200,9 +205,9 @@ QWidget* ElementNetworkPage::buildThirdPair() {
     layout->addWidget(MakeLabel(texts_.thirdHeading.name, texts_.thirdHeading.text, row));
     resultNames_[2] = MakeLabel(texts_.thirdName.name, {}, row);
     resultNames_[2]->setMinimumWidth(40);
-    resultValues_[2] = MakeResult(texts_.thirdValue.name,
-                                  texts_.thirdUnit.text == "WATT" ? "Power result" : "Energy result",
-                                  row);
+    resultValues_[2] =
+        MakeResult(texts_.thirdValue.name,
+                   texts_.thirdUnit.text == "WATT" ? "Power result" : "Energy result", row);
     layout->addWidget(resultNames_[2]);
     layout->addWidget(resultValues_[2], 1);
     resultUnits_[2] = MakeLabel(texts_.thirdUnit.name, texts_.thirdUnit.text, row);
@@ -223,6 +228,26 @@ QWidget* ElementNetworkPage::buildExplanations() {
     return box;
 }
 
+QWidget* ElementNetworkPage::buildWorking() {
+    working_ = new widgets::WorkingPanel(this);
+    const QChar c = texts_.messageLetter;
+    sketch_ = new NetworkSketchView(c == 'C'   ? NetworkSketchView::Symbol::Capacitor
+                                    : c == 'L' ? NetworkSketchView::Symbol::Inductor
+                                               : NetworkSketchView::Symbol::Resistor);
+    working_->setSide(sketch_);
+    return working_;
+}
+
+void ElementNetworkPage::showWorking(const calc::Working& working, const calc::Sketch* sketch) {
+    QString text = QString::fromStdString(working.Text());
+    if (sketch) {
+        sketch_->setSketch(*sketch);
+        if (!sketch->empty())
+            text = "Network: " + QString::fromStdString(calc::Describe(*sketch)) + "\n" + text;
+    }
+    working_->setText(text);
+}
+
 void ElementNetworkPage::buildResetMenu() {
     resetMenu_ = menuBar()->addMenu("&Reset");
     resetMenu_->setObjectName("mnuresate");
@@ -239,7 +264,8 @@ void ElementNetworkPage::buildResetMenu() {
 }
 
 void ElementNetworkPage::Form_Load() {
-    for (std::size_t i = 0; i < 4; ++i) units_[i]->fill(texts_.elementUnits[i]);
+    for (std::size_t i = 0; i < 4; ++i)
+        units_[i]->fill(texts_.elementUnits[i]);
     totalUnit_->fill(texts_.totalUnits);
 }
 
@@ -267,7 +293,8 @@ void ElementNetworkPage::resetElement(int k) {
 }
 
 void ElementNetworkPage::mnuAll_Click() {
-    for (int k = 1; k <= 4; ++k) resetElement(k);
+    for (int k = 1; k <= 4; ++k)
+        resetElement(k);
 }
 
 widgets::OptionButton* ElementNetworkPage::option(int k, calc::Choice choice) const {
@@ -334,12 +361,15 @@ QString ElementNetworkPage::inputsAndResults() const {
                            : optI_->isChecked() ? texts_.optI
                                                 : "none chosen";
     lines << ReportLine("Source (" + source + ")", txtIV_->text(),
-                        optV_->isChecked() ? "V" : optI_->isChecked() ? texts_.lblIV : "");
+                        optV_->isChecked()   ? "V"
+                        : optI_->isChecked() ? texts_.lblIV
+                                             : "");
     lines << ReportLine(texts_.compute.text, total_->text(), totalUnit_->currentText());
     for (std::size_t i = 0; i < 3; ++i)
         if (!resultNames_[i]->text().isEmpty())
             lines << ReportLine(resultNames_[i]->text(), resultValues_[i]->text(),
                                 resultUnits_[i]->text());
+    if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
     return lines.join('\n');
 }
 

@@ -9,7 +9,6 @@
 #include "pages/calculation_page.h"
 
 #include <QMainWindow>
-
 #include <array>
 
 class QGroupBox;
@@ -22,9 +21,12 @@ namespace vora::widgets {
 class MessageBoxes;
 class OptionButton;
 class UnitList;
+class WorkingPanel;
 } // namespace vora::widgets
 
 namespace vora::pages {
+
+class NetworkSketchView;
 
 class ElementNetworkPage : public QMainWindow, public CalculationPage {
     Q_OBJECT
@@ -59,6 +61,9 @@ protected:
     void showElementResults(const std::array<std::string, 3>& names,
                             const std::array<std::string, 3>& values);
     void reportFailure(const calc::Failure& failure);
+    // The working area: how the last result was obtained, and after a total
+    // the network as its rule reads it.
+    void showWorking(const calc::Working& working, const calc::Sketch* sketch = nullptr);
     widgets::MessageBoxes& messages() const { return messages_; }
 
 private:
@@ -67,6 +72,7 @@ private:
     QGroupBox* buildResults();
     QWidget* buildThirdPair();
     QWidget* buildExplanations();
+    QWidget* buildWorking();
     void buildResetMenu();
     void connectionClicked(int k);
 
@@ -89,6 +95,8 @@ private:
     std::array<QLabel*, 3> resultValues_{};
     std::array<QLabel*, 3> resultUnits_{};
     QMenu* resetMenu_ = nullptr;
+    widgets::WorkingPanel* working_ = nullptr;
+    NetworkSketchView* sketch_ = nullptr;
 };
 
 } // namespace vora::pages

@@ -9,15 +9,16 @@
 
 namespace vora::pages {
 
-template <class Vars>
-class NetworkPage : public ElementNetworkPage {
+template <class Vars> class NetworkPage : public ElementNetworkPage {
 public:
     using TotalFn = calc::Outcome<calc::TotalShown<Vars>> (*)(const calc::NetworkEntries&, Vars);
     using ElementFn = calc::Outcome<calc::ElementShown<Vars>> (*)(const calc::ElementClick&, Vars);
 
     NetworkPage(const ElementPageTexts& texts, widgets::MessageBoxes& messages, TotalFn total,
                 ElementFn element, QWidget* parent = nullptr)
-        : ElementNetworkPage(texts, messages, parent), total_(total), element_(element) {}
+        : ElementNetworkPage(texts, messages, parent)
+        , total_(total)
+        , element_(element) {}
 
     // The page's stored values, for the tests and the working area.
     const Vars& vars() const { return vars_; }
@@ -31,6 +32,7 @@ protected:
         if (!out) return reportFailure(out.failure());
         vars_ = out->vars;
         showTotal(out->label);
+        showWorking(out->working, &out->sketch);
     }
 
     void showElement(int k, calc::Choice option) {
@@ -39,6 +41,7 @@ protected:
         if (!out) return reportFailure(out.failure());
         vars_ = out->vars;
         showElementResults(out->names, out->values);
+        showWorking(out->working);
     }
 
 private:

@@ -4,6 +4,7 @@
 #include "widgets/clickable_label.h"
 #include "widgets/option_button.h"
 #include "widgets/page_colours.h"
+#include "widgets/working_panel.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -77,6 +78,8 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
     outer->addLayout(columns);
     buildInputs(columns, 1);
     buildOutputs(columns, 0);
+    working_ = new widgets::WorkingPanel(central);
+    outer->addWidget(working_);
     outer->addStretch(1);
     setCentralWidget(central);
 
@@ -192,6 +195,7 @@ void ThreePhasePage::compute(calc::Caption clicked) {
     if (!out->computed) return;
     vars_ = out->vars;
     results_[static_cast<std::size_t>(clicked)]->setText(QString::fromStdString(out->label));
+    working_->setText(QString::fromStdString(out->working.Text()));
 }
 
 void ThreePhasePage::lblI2_Click() {
@@ -219,6 +223,7 @@ QString ThreePhasePage::inputsAndResults() const {
     for (std::size_t i = 0; i < results_.size(); ++i)
         lines << ReportLine(texts_.outputs[i].caption.text, results_[i]->text(),
                             texts_.outputs[i].unit.text);
+    if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
     return lines.join('\n');
 }
 

@@ -19,6 +19,7 @@ namespace vora::widgets {
 class ClickableLabel;
 class MessageBoxes;
 class OptionButton;
+class WorkingPanel;
 } // namespace vora::widgets
 
 namespace vora::pages {
@@ -60,6 +61,7 @@ private:
     std::array<QLineEdit*, 3> entries_{}; // txtIT, txtVT, txtZT
     std::array<widgets::ClickableLabel*, 4> captions_{};
     std::array<QLabel*, 4> results_{}; // lblI0, lblV0, lblZ0, lblS0
+    widgets::WorkingPanel* working_ = nullptr;
 };
 
 } // namespace vora::pages

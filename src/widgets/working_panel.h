@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QPlainTextEdit;
+
+namespace vora::widgets {
+
+// The working area of a page: how the last result was obtained, as
+// selectable, copyable text, with room for a picture beside it.
+class WorkingPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit WorkingPanel(QWidget* parent = nullptr);
+
+    void setText(const QString& text);
+    QString text() const;
+    // Puts `side` to the right of the text (the panel takes ownership).
+    void setSide(QWidget* side);
+
+private:
+    QPlainTextEdit* text_;
+};
+
+} // namespace vora::widgets
