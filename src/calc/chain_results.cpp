@@ -91,20 +91,7 @@ private:
         if (Block(1, "PP")) B();
         if (Block(2, "PS")) B();
         if (Block(3, "PPPP")) B();
-        if (Block(4, "PPPS")) {
-            if (voltage_) {
-                SetVsrc(Src());
-                SetPP(1 / (1 / E(2) + 1 / E(1) + 1 / E(3)));
-                SetIsrc(Vsrc() / T());
-                SetV(1, Isrc() * PP());
-                SetI(1, V(1) / E(1));
-            } else {
-                SetIsrc(Src());
-                SetV(1, T() * Isrc());
-                SetI(1, V(1) / E(1));
-            }
-            Third();
-        }
+        if (Block(4, "PPPS")) InParallelGroupOfThree(true);
         if (Block(5, "PPSS")) B();
         if (Block(6, "PSSS")) B();
         if (Block(7, "PSPP")) B();
@@ -172,18 +159,7 @@ private:
         if (Block(3, "PPPP")) B();
         if (Block(4, "SPPP")) D();
         if (Block(5, "SPSS")) E();
-        if (Block(6, "PPPS")) {
-            if (voltage_) {
-                SetVsrc(Src());
-                SetIsrc(Vsrc() / T());
-                SetV(2, Isrc() * PP());
-            } else {
-                SetIsrc(Src());
-                SetV(2, T() * Isrc());
-            }
-            SetI(2, V(2) / E(2));
-            Third();
-        }
+        if (Block(6, "PPPS")) InParallelGroupOfThree(false);
         if (Block(7, "PPSS")) B();
     }
 
@@ -213,19 +189,7 @@ private:
         if (Block(2, "PPPP")) B();
         if (Block(3, "SSPP")) B();
         if (Block(4, "SPPP")) D();
-        if (Block(5, "PPPS")) {
-            if (voltage_) {
-                SetVsrc(Src());
-                SetPP(1 / (1 / E(2) + 1 / E(1) + 1 / E(3)));
-                SetIsrc(Vsrc() / T());
-                SetV(3, Isrc() * PP());
-            } else {
-                SetIsrc(Src());
-                SetV(3, T() * Isrc());
-            }
-            SetI(3, V(3) / E(3));
-            Third();
-        }
+        if (Block(5, "PPPS")) InParallelGroupOfThree(true);
         if (Block(6, "PSPP")) {
             ParallelPairAfterR2();
             SetI(3, V(3) / E(3));
@@ -352,6 +316,24 @@ private:
         SetVsrc(T() * Isrc());
         SetI(1, Isrc());
         SetV(1, Isrc() * E(1));
+        Third();
+    }
+
+    // P P P S: element k in the parallel group of elements 1 to 3, which is in
+    // series with element 4. With a voltage the group's value is formed anew
+    // (`formGroup`) or the stored ParallelPart is used; with a current the
+    // element's voltage comes from the whole total.
+    void InParallelGroupOfThree(bool formGroup) {
+        if (voltage_) {
+            SetVsrc(Src());
+            if (formGroup) SetPP(1 / (1 / E(2) + 1 / E(1) + 1 / E(3)));
+            SetIsrc(Vsrc() / T());
+            SetV(k_, Isrc() * PP());
+        } else {
+            SetIsrc(Src());
+            SetV(k_, T() * Isrc());
+        }
+        SetI(k_, V(k_) / E(k_));
         Third();
     }
 

@@ -11,7 +11,8 @@
 namespace vora::shell {
 
 AboutWindow::AboutWindow(WindowSet& windows, QWidget* parent)
-    : QMainWindow(parent), windows_(windows) {
+    : QMainWindow(parent)
+    , windows_(windows) {
     setObjectName("frmAB");
     setWindowTitle("About VORA Soft");
     widgets::ApplyBackground(this, QColor(255, 128, 255));
@@ -48,6 +49,8 @@ AboutWindow::AboutWindow(WindowSet& windows, QWidget* parent)
     setMinimumWidth(560);
 }
 
-void AboutWindow::cmdok_Click() { windows_.ReturnHome(WindowId::frmAB); }
+void AboutWindow::cmdok_Click() {
+    windows_.ReturnHome(WindowId::frmAB);
+}
 
 } // namespace vora::shell

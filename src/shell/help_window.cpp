@@ -26,7 +26,8 @@ QLabel* Line(const QString& name, const QString& text, int pointSize, QWidget* p
 } // namespace
 
 HelpWindow::HelpWindow(WindowSet& windows, QWidget* parent)
-    : QMainWindow(parent), windows_(windows) {
+    : QMainWindow(parent)
+    , windows_(windows) {
     setObjectName("frmHelp");
     setWindowTitle("How To Intaracting With \"VORA\" Soft");
     widgets::ApplyBackground(this, QColor(192, 255, 192));
@@ -40,9 +41,9 @@ HelpWindow::HelpWindow(WindowSet& windows, QWidget* parent)
     layout->addWidget(title);
     layout->addWidget(Line("Label2", "Lessons In Electric Circuits", 14, central));
     layout->addWidget(Line("Label3", "Volume I-DC, Volume II-AC", 12, central));
-    layout->addWidget(Picture("Image1", ":/pictures/landscape.svg", 472, 276,
-                              "A calm landscape", central),
-                      0, Qt::AlignHCenter);
+    layout->addWidget(
+        Picture("Image1", ":/pictures/landscape.svg", 472, 276, "A calm landscape", central), 0,
+        Qt::AlignHCenter);
     auto* howTo = Line("Label5", FixedText(":/texts/help_keyboard.txt"), 10, central);
     howTo->setAlignment(Qt::AlignLeft);
     howTo->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -57,6 +58,8 @@ HelpWindow::HelpWindow(WindowSet& windows, QWidget* parent)
     setCentralWidget(central);
 }
 
-void HelpWindow::cmd0k_Click() { windows_.Hide(WindowId::frmHelp); }
+void HelpWindow::cmd0k_Click() {
+    windows_.Hide(WindowId::frmHelp);
+}
 
 } // namespace vora::shell

@@ -8,7 +8,8 @@
 
 namespace vora::shell {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent) {
     setObjectName("frmmain");
     setWindowTitle("VORA");
     widgets::ApplyBackground(this, QColor(0, 255, 0));

@@ -47,22 +47,21 @@ const WindowMenus kAc{
 // The resistor page; the capacitor and inductor pages differ only in the
 // name of their About item.
 WindowMenus ElementPageMenus(const char* aboutName) {
-    return {
-        {"mnuFile", "&File"},
-        {"mnumain", "&Home", "Ctrl+H", C::ShowPage, W::frmmain},
-        {"mnuExit", "&Exit", "Ctrl+X", C::ReturnHome},
-        {"mnuElectrical", "&Engineering"},
-        {"mnuDC", "&DC Circuit Analysis", "", C::ShowPage, W::frmDC, true},
-        {"mnuCD", "&Capacitor And Dielectrics", "", C::ShowPage, W::frmDCC},
-        {"mnuEI", "&Electromagnetic Induction", "", C::ShowPage, W::frmDCL},
-        {"mnuAC", "&AC Circuit Analysis "},
-        {"mnusingle", "&Single Phase AC Circuit Analysis", "", C::ShowPage, W::FrmAC},
-        {"mnuthree", "&Poly Phase AC Circuit Analysis"},
-        {"mnuLinetophase", "&Line To Phase NetWorks", "", C::ShowPage, W::frmThreeLtop},
-        {"mnuphasetoline", "&Phase To Line NetWorks", "", C::ShowPage, W::FrmThreePtoL},
-        {"mnuHelp", "&Help"},
-        {"mnuabout", "&Content ", "F1", C::ShowOnly, W::frmHelp},
-        {aboutName, "&About VORA", "Ctrl+B", C::ShowOnly, W::frmAB}};
+    return {{"mnuFile", "&File"},
+            {"mnumain", "&Home", "Ctrl+H", C::ShowPage, W::frmmain},
+            {"mnuExit", "&Exit", "Ctrl+X", C::ReturnHome},
+            {"mnuElectrical", "&Engineering"},
+            {"mnuDC", "&DC Circuit Analysis", "", C::ShowPage, W::frmDC, true},
+            {"mnuCD", "&Capacitor And Dielectrics", "", C::ShowPage, W::frmDCC},
+            {"mnuEI", "&Electromagnetic Induction", "", C::ShowPage, W::frmDCL},
+            {"mnuAC", "&AC Circuit Analysis "},
+            {"mnusingle", "&Single Phase AC Circuit Analysis", "", C::ShowPage, W::FrmAC},
+            {"mnuthree", "&Poly Phase AC Circuit Analysis"},
+            {"mnuLinetophase", "&Line To Phase NetWorks", "", C::ShowPage, W::frmThreeLtop},
+            {"mnuphasetoline", "&Phase To Line NetWorks", "", C::ShowPage, W::FrmThreePtoL},
+            {"mnuHelp", "&Help"},
+            {"mnuabout", "&Content ", "F1", C::ShowOnly, W::frmHelp},
+            {aboutName, "&About VORA", "Ctrl+B", C::ShowOnly, W::frmAB}};
 }
 
 const WindowMenus kLineToPhase{
@@ -106,13 +105,20 @@ const WindowMenus& MenusOf(WindowId id) {
     static const WindowMenus dcc = ElementPageMenus("mnuVORA");
     static const WindowMenus dcl = ElementPageMenus("mnub");
     switch (id) {
-    case WindowId::frmDC: return dc;
-    case WindowId::frmDCC: return dcc;
-    case WindowId::frmDCL: return dcl;
-    case WindowId::FrmAC: return kAc;
-    case WindowId::frmThreeLtop: return kLineToPhase;
-    case WindowId::FrmThreePtoL: return kPhaseToLine;
-    default: return kMain;
+    case WindowId::frmDC:
+        return dc;
+    case WindowId::frmDCC:
+        return dcc;
+    case WindowId::frmDCL:
+        return dcl;
+    case WindowId::FrmAC:
+        return kAc;
+    case WindowId::frmThreeLtop:
+        return kLineToPhase;
+    case WindowId::FrmThreePtoL:
+        return kPhaseToLine;
+    default:
+        return kMain;
     }
 }
 

@@ -17,15 +17,24 @@ QMenu* Submenu(QWidget* parent, const MenuItem& item) {
 
 void Run(const MenuItem& item, WindowId self, WindowSet& windows) {
     switch (item.command) {
-    case Command::None: break;
-    case Command::ShowPage: windows.ShowPage(item.target); break;
-    case Command::ShowOnly: windows.ShowOnly(item.target); break;
-    case Command::ReturnHome: windows.ReturnHome(self); break;
-    case Command::Exit: windows.ExitProgram(); break;
+    case Command::None:
+        break;
+    case Command::ShowPage:
+        windows.ShowPage(item.target);
+        break;
+    case Command::ShowOnly:
+        windows.ShowOnly(item.target);
+        break;
+    case Command::ReturnHome:
+        windows.ReturnHome(self);
+        break;
+    case Command::Exit:
+        windows.ExitProgram();
+        break;
     case Command::DcFromAc:
         // The capacitor and inductor pages keep their state here.
-        for (WindowId id : {WindowId::FrmAC, WindowId::frmmain, WindowId::frmThreeLtop,
-                            WindowId::FrmThreePtoL})
+        for (WindowId id :
+             {WindowId::FrmAC, WindowId::frmmain, WindowId::frmThreeLtop, WindowId::FrmThreePtoL})
             windows.Hide(id);
         windows.ShowOnly(WindowId::frmDC);
         break;

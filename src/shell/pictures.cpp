@@ -1,6 +1,7 @@
 #include "pictures.h"
 
-#include <QFile>
+#include "widgets/form_controls.h"
+
 #include <QSvgWidget>
 
 namespace vora::shell {
@@ -16,8 +17,7 @@ QWidget* Picture(const QString& name, const QString& resource, int width, int he
 }
 
 QString FixedText(const QString& resource) {
-    QFile file(resource);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+    return widgets::ResourceText(resource);
 }
 
 } // namespace vora::shell

@@ -9,30 +9,30 @@
 #include "pages/element/capacitor_page.h"
 #include "pages/element/chain_page.h"
 #include "pages/three_phase/three_phase_pages.h"
+#include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QMainWindow>
 
 namespace vora::shell {
 
 namespace {
 
-std::size_t Index(WindowId id) { return static_cast<std::size_t>(id); }
+std::size_t Index(WindowId id) {
+    return static_cast<std::size_t>(id);
+}
 
-bool InPageSet(WindowId id) { return id != WindowId::frmHelp && id != WindowId::frmAB; }
-
-QString ResourceText(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+bool InPageSet(WindowId id) {
+    return id != WindowId::frmHelp && id != WindowId::frmAB;
 }
 
 } // namespace
 
 WindowSet::WindowSet(widgets::MessageBoxes& messages, QObject* parent)
-    : QObject(parent), messages_(messages) {
+    : QObject(parent)
+    , messages_(messages) {
     window(WindowId::frmmain);
 }
 
@@ -44,7 +44,9 @@ QMainWindow* WindowSet::window(WindowId id) {
     return slot.get();
 }
 
-bool WindowSet::created(WindowId id) const { return windows_[Index(id)] != nullptr; }
+bool WindowSet::created(WindowId id) const {
+    return windows_[Index(id)] != nullptr;
+}
 
 bool WindowSet::visible(WindowId id) const {
     return created(id) && windows_[Index(id)]->isVisible();
@@ -53,15 +55,33 @@ bool WindowSet::visible(WindowId id) const {
 QMainWindow* WindowSet::create(WindowId id) {
     QMainWindow* w = nullptr;
     switch (id) {
-    case WindowId::frmmain: w = new MainWindow; break;
-    case WindowId::frmDC: w = new pages::frmDC(messages_); break;
-    case WindowId::frmDCC: w = new pages::frmDCC(messages_); break;
-    case WindowId::frmDCL: w = new pages::frmDCL(messages_); break;
-    case WindowId::FrmAC: w = new pages::FrmAC(messages_); break;
-    case WindowId::frmThreeLtop: w = new pages::frmThreeLtop(messages_); break;
-    case WindowId::FrmThreePtoL: w = new pages::FrmThreePtoL(messages_); break;
-    case WindowId::frmHelp: w = new HelpWindow(*this); break;
-    case WindowId::frmAB: w = new AboutWindow(*this); break;
+    case WindowId::frmmain:
+        w = new MainWindow;
+        break;
+    case WindowId::frmDC:
+        w = new pages::frmDC(messages_);
+        break;
+    case WindowId::frmDCC:
+        w = new pages::frmDCC(messages_);
+        break;
+    case WindowId::frmDCL:
+        w = new pages::frmDCL(messages_);
+        break;
+    case WindowId::FrmAC:
+        w = new pages::FrmAC(messages_);
+        break;
+    case WindowId::frmThreeLtop:
+        w = new pages::frmThreeLtop(messages_);
+        break;
+    case WindowId::FrmThreePtoL:
+        w = new pages::FrmThreePtoL(messages_);
+        break;
+    case WindowId::frmHelp:
+        w = new HelpWindow(*this);
+        break;
+    case WindowId::frmAB:
+        w = new AboutWindow(*this);
+        break;
     }
     if (InPageSet(id)) InstallNavigationMenus(*w, id, *this);
     InstallCopyAction(*w);
@@ -73,7 +93,7 @@ void WindowSet::Startup() {
     QMainWindow* main = window(WindowId::frmmain);
     main->show();
     messages_.show(main, widgets::MessageBoxes::Icon::Warning, "Preface",
-                   ResourceText(":/texts/preface.txt"));
+                   widgets::ResourceText(":/texts/preface.txt"));
 }
 
 void WindowSet::ShowPage(WindowId target) {
@@ -100,7 +120,9 @@ void WindowSet::ReturnHome(WindowId from) {
     ShowOnly(WindowId::frmmain);
 }
 
-void WindowSet::Hide(WindowId id) { window(id)->hide(); }
+void WindowSet::Hide(WindowId id) {
+    window(id)->hide();
+}
 
 void WindowSet::ExitProgram() {
     Hide(WindowId::frmmain);

@@ -2,12 +2,12 @@
 // the explanation and the Reset menu.
 #include "ac_page.h"
 
+#include "widgets/form_controls.h"
 #include "widgets/option_button.h"
 #include "widgets/page_colours.h"
 #include "widgets/unit_list.h"
 #include "widgets/working_panel.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,9 +21,6 @@
 namespace vora::pages {
 
 namespace {
-
-// Entry fields take a long paste whole rather than cutting it short.
-constexpr int kEntryLimit = 1'000'000;
 
 struct ElementNames {
     const char* valueFrame;
@@ -46,64 +43,17 @@ const ElementNames kElements[3] = {
      "OptXcp", "Capacitor"},
 };
 
-QGroupBox* MakeFrame(const char* name, const QString& caption, QWidget* parent) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    return frame;
-}
-
 QLineEdit* MakeEntry(const char* name, const QString& tip, const QString& accessible,
                      QWidget* parent) {
-    auto* entry = new QLineEdit(parent);
-    entry->setObjectName(name);
-    entry->setToolTip(tip);
-    entry->setAccessibleName(accessible);
-    entry->setMaxLength(kEntryLimit);
+    QLineEdit* entry = widgets::MakeEntry(name, tip, accessible, parent);
     entry->setMinimumWidth(90);
     return entry;
 }
 
-widgets::UnitList* MakeList(const char* name, const QString& accessible, QWidget* parent) {
-    auto* list = new widgets::UnitList(parent);
-    list->setObjectName(name);
-    list->setAccessibleName(accessible);
-    return list;
-}
-
-QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QLabel* MakeResult(const char* name, const QString& accessible, QWidget* parent) {
-    auto* label = MakeLabel(name, {}, parent);
-    widgets::MakeResultDisplay(label);
-    label->setAccessibleName(accessible);
-    // Room for the longest figure FormatNumber writes.
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance("-0.000123456789012345") + 12);
-    return label;
-}
-
 QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
+    QPushButton* button = widgets::MakeButton(name, text, parent);
     button->setMinimumWidth(130);
     return button;
-}
-
-widgets::OptionButton* MakeOption(const char* name, const QString& text, const QString& accessible,
-                                  QWidget* parent) {
-    auto* option = new widgets::OptionButton(text, parent);
-    option->setObjectName(name);
-    option->setAccessibleName(accessible);
-    return option;
-}
-
-QString ResourceText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll()).trimmed();
 }
 
 } // namespace
@@ -148,19 +98,22 @@ QWidget* FrmAC::buildElements() {
         ElementControls& c = elements_[i];
         auto* column = new QVBoxLayout;
 
-        auto* valueFrame = MakeFrame(names.valueFrame, names.valueCaption, box);
+        auto* valueFrame = widgets::MakeFrame(names.valueFrame, names.valueCaption, box);
         auto* value = new QHBoxLayout(valueFrame);
         c.value = MakeEntry(names.entry, element + " value, in the unit chosen beside it",
                             element + " Value", valueFrame);
-        c.unit = MakeList(names.list, element + " Unit", valueFrame);
+        c.unit = widgets::MakeUnitList(names.list, element + " Unit", valueFrame);
         value->addWidget(c.value, 1);
         value->addWidget(c.unit);
         column->addWidget(valueFrame);
 
-        auto* connectionFrame = MakeFrame(names.connectionFrame, names.connectionCaption, box);
+        auto* connectionFrame =
+            widgets::MakeFrame(names.connectionFrame, names.connectionCaption, box);
         auto* options = new QHBoxLayout(connectionFrame);
-        c.series = MakeOption(names.series, "Series", element + " Series", connectionFrame);
-        c.parallel = MakeOption(names.parallel, "Parallel", element + " Parallel", connectionFrame);
+        c.series =
+            widgets::MakeOption(names.series, "Series", element + " Series", connectionFrame);
+        c.parallel =
+            widgets::MakeOption(names.parallel, "Parallel", element + " Parallel", connectionFrame);
         options->addWidget(c.series);
         options->addWidget(c.parallel);
         options->addStretch(1);
@@ -175,33 +128,33 @@ QWidget* FrmAC::buildSource() {
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
 
-    auto* frame8 = MakeFrame("Frame8", "Current and Voltage Source", box);
+    auto* frame8 = widgets::MakeFrame("Frame8", "Current and Voltage Source", box);
     auto* choice = new QHBoxLayout(frame8);
-    optV_ = MakeOption("optV", "Voltage", "Voltage Source", frame8);
-    optI_ = MakeOption("optI", "Current", "Current Source", frame8);
+    optV_ = widgets::MakeOption("optV", "Voltage", "Voltage Source", frame8);
+    optI_ = widgets::MakeOption("optI", "Current", "Current Source", frame8);
     choice->addWidget(optV_);
     choice->addWidget(optI_);
     choice->addStretch(1);
     column->addWidget(frame8);
 
-    auto* frame9 = MakeFrame("Frame9", "Current and Voltage Value", box);
+    auto* frame9 = widgets::MakeFrame("Frame9", "Current and Voltage Value", box);
     auto* value = new QHBoxLayout(frame9);
     txtIV_ = MakeEntry("txtIV", "Source current or voltage, in the unit chosen beside it",
                        "Source Value", frame9);
-    cboIV_ = MakeList("cboIV", "Source Unit", frame9);
+    cboIV_ = widgets::MakeUnitList("cboIV", "Source Unit", frame9);
     value->addWidget(txtIV_, 1);
     value->addWidget(cboIV_);
-    value->addWidget(MakeLabel("lblUnit", {}, frame9));
+    value->addWidget(widgets::MakeLabel("lblUnit", {}, frame9));
     column->addWidget(frame9);
     return box;
 }
 
 QGroupBox* FrmAC::buildImpedance() {
-    auto* frame5 = MakeFrame("Frame5", "Total impedance", this);
+    auto* frame5 = widgets::MakeFrame("Frame5", "Total impedance", this);
     auto* row = new QHBoxLayout(frame5);
     cmdZT_ = MakeButton("cmdZT", "Total Impedance", frame5);
-    lblZT_ = MakeResult("lblZT", "Total Impedance result", frame5);
-    cboZT_ = MakeList("cboZT", "Total Impedance Unit", frame5);
+    lblZT_ = widgets::MakeResult("lblZT", "Total Impedance result", frame5);
+    cboZT_ = widgets::MakeUnitList("cboZT", "Total Impedance Unit", frame5);
     row->addWidget(cmdZT_);
     row->addWidget(lblZT_, 1);
     row->addWidget(cboZT_);
@@ -209,11 +162,11 @@ QGroupBox* FrmAC::buildImpedance() {
 }
 
 QGroupBox* FrmAC::buildPowerFactor() {
-    auto* frame12 = MakeFrame("Frame12", "Power Factor", this);
+    auto* frame12 = widgets::MakeFrame("Frame12", "Power Factor", this);
     auto* row = new QHBoxLayout(frame12);
     cmdPF_ = MakeButton("cmdPF", "Power Factor", frame12);
-    lblPF_ = MakeResult("lblPF", "Power Factor result", frame12);
-    lblLG_ = MakeResult("lblLG", "Lagging or Leading result", frame12);
+    lblPF_ = widgets::MakeResult("lblPF", "Power Factor result", frame12);
+    lblLG_ = widgets::MakeResult("lblLG", "Lagging or Leading result", frame12);
     lblLG_->setMinimumWidth(lblLG_->fontMetrics().horizontalAdvance("Lagging") + 16);
     row->addWidget(cmdPF_);
     row->addWidget(lblPF_, 1);
@@ -222,7 +175,7 @@ QGroupBox* FrmAC::buildPowerFactor() {
 }
 
 QGroupBox* FrmAC::buildPowers() {
-    auto* frame11 = MakeFrame("Frame11", "Power Delivered", this);
+    auto* frame11 = widgets::MakeFrame("Frame11", "Power Delivered", this);
     auto* grid = new QGridLayout(frame11);
     struct Row {
         const char* button;
@@ -241,25 +194,26 @@ QGroupBox* FrmAC::buildPowers() {
     for (int r = 0; r < 3; ++r) {
         const Row& row = rows[r];
         *row.buttonField = MakeButton(row.button, row.caption, frame11);
-        *row.resultField = MakeResult(row.result, QString(row.caption) + " result", frame11);
+        *row.resultField =
+            widgets::MakeResult(row.result, QString(row.caption) + " result", frame11);
         grid->addWidget(*row.buttonField, r, 0);
         grid->addWidget(*row.resultField, r, 1);
-        grid->addWidget(MakeLabel(row.unitName, row.unit, frame11), r, 2);
+        grid->addWidget(widgets::MakeLabel(row.unitName, row.unit, frame11), r, 2);
     }
     grid->setColumnStretch(1, 1);
     return frame11;
 }
 
 QGroupBox* FrmAC::buildElementResults() {
-    auto* frame10 =
-        MakeFrame("Frame10", "Corresponding circuit Current and Voltage Drops Across", this);
+    auto* frame10 = widgets::MakeFrame(
+        "Frame10", "Corresponding circuit Current and Voltage Drops Across", this);
     auto* grid = new QGridLayout(frame10);
-    lblI_ = MakeLabel("lblI", {}, frame10);
-    lblv_ = MakeLabel("lblv", {}, frame10);
-    lblIV_ = MakeResult("lblIV", "Element Current result", frame10);
-    lblVV_ = MakeResult("lblVV", "Element Voltage result", frame10);
-    cboI_ = MakeList("cboI", "Element Current Unit", frame10);
-    cboV_ = MakeList("cboV", "Element Voltage Unit", frame10);
+    lblI_ = widgets::MakeLabel("lblI", {}, frame10);
+    lblv_ = widgets::MakeLabel("lblv", {}, frame10);
+    lblIV_ = widgets::MakeResult("lblIV", "Element Current result", frame10);
+    lblVV_ = widgets::MakeResult("lblVV", "Element Voltage result", frame10);
+    cboI_ = widgets::MakeUnitList("cboI", "Element Current Unit", frame10);
+    cboV_ = widgets::MakeUnitList("cboV", "Element Voltage Unit", frame10);
     lblI_->setMinimumWidth(24);
     lblv_->setMinimumWidth(24);
     grid->addWidget(lblI_, 0, 0);
@@ -284,7 +238,8 @@ QWidget* FrmAC::buildExplanation() {
         "An AC voltage source V1 feeding a resistor R1, a capacitor C1 and an inductor L1 "
         "connected in parallel");
     image1->setFixedSize(360, 210);
-    auto* label4 = MakeLabel("Label4", ResourceText(":/texts/ac_real_circuits.txt"), box);
+    auto* label4 =
+        widgets::MakeLabel("Label4", widgets::ResourceText(":/texts/ac_real_circuits.txt"), box);
     label4->setWordWrap(true);
     label4->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     row->addWidget(image1);
@@ -312,8 +267,10 @@ QString FrmAC::inputsAndResults() const {
     lines << ReportLine("Active Power", lblP_->text(), "W");
     lines << ReportLine("Reactive Power", lblXL_->text(), "VAR");
     lines << ReportLine("Apparent Power", lblXC_->text(), "VA");
-    if (!lblI_->text().isEmpty()) lines << ReportLine(lblI_->text(), lblIV_->text(), cboI_->currentText());
-    if (!lblv_->text().isEmpty()) lines << ReportLine(lblv_->text(), lblVV_->text(), cboV_->currentText());
+    if (!lblI_->text().isEmpty())
+        lines << ReportLine(lblI_->text(), lblIV_->text(), cboI_->currentText());
+    if (!lblv_->text().isEmpty())
+        lines << ReportLine(lblv_->text(), lblVV_->text(), cboV_->currentText());
     if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
     return lines.join('\n');
 }

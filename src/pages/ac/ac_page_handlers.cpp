@@ -5,12 +5,12 @@
 #include "calc/ac/impedance.h"
 #include "calc/ac/powers.h"
 #include "pages/report.h"
+#include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
 #include "widgets/option_button.h"
 #include "widgets/unit_list.h"
 #include "widgets/working_panel.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,9 +32,7 @@ calc::Field FieldOf(const QLineEdit* entry, const char* label) {
 }
 
 QString EmptySourceText() {
-    QFile file(":/texts/ac_empty_source.txt");
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll()).trimmed();
+    return widgets::ResourceText(":/texts/ac_empty_source.txt");
 }
 
 } // namespace

@@ -2,13 +2,13 @@
 
 #include "network_sketch_view.h"
 #include "pages/report.h"
+#include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
 #include "widgets/option_button.h"
 #include "widgets/page_colours.h"
 #include "widgets/unit_list.h"
 #include "widgets/working_panel.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,37 +23,10 @@ namespace vora::pages {
 
 namespace {
 
-// Entry fields take a long paste whole rather than cutting it short.
-constexpr int kEntryLimit = 1'000'000;
-
-QLineEdit* MakeEntry(const QString& name, const QString& tip, const QString& accessible,
-                     QWidget* parent) {
-    auto* entry = new QLineEdit(parent);
-    entry->setObjectName(name);
-    entry->setToolTip(tip);
-    entry->setAccessibleName(accessible);
-    entry->setMaxLength(kEntryLimit);
-    return entry;
-}
-
-QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QLabel* MakeResult(const QString& name, const QString& accessible, QWidget* parent) {
-    auto* label = MakeLabel(name, {}, parent);
-    widgets::MakeResultDisplay(label);
-    label->setAccessibleName(accessible);
-    return label;
-}
-
-QString ResourceText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll());
-}
+using widgets::MakeEntry;
+using widgets::MakeLabel;
+using widgets::MakeResult;
+using widgets::ResourceText;
 
 const char* const kFrameNames[4] = {"Frame10", "Frame7", "Frame8", "Frame9"};
 

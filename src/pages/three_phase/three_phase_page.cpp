@@ -2,31 +2,26 @@
 
 #include "pages/report.h"
 #include "widgets/clickable_label.h"
+#include "widgets/form_controls.h"
 #include "widgets/option_button.h"
 #include "widgets/page_colours.h"
 #include "widgets/working_panel.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
-#include <QStringList>
 #include <QLineEdit>
+#include <QStringList>
 #include <QVBoxLayout>
 
 namespace vora::pages {
 
 namespace {
 
-// Entry fields take a long paste whole rather than cutting it short.
-constexpr int kEntryLimit = 1'000'000;
-
 const char* const kEntryNames[3] = {"txtIT", "txtVT", "txtZT"};
 const char* const kResultNames[4] = {"lblI0", "lblV0", "lblZ0", "lblS0"};
 
 QLabel* MakeLabel(const PageText& text, QWidget* parent) {
-    auto* label = new QLabel(text.text, parent);
-    label->setObjectName(text.name);
-    return label;
+    return widgets::MakeLabel(text.name, text.text, parent);
 }
 
 QLabel* MakeHeading(const PageText& text, QWidget* parent) {
@@ -35,12 +30,6 @@ QLabel* MakeHeading(const PageText& text, QWidget* parent) {
     font.setBold(true);
     label->setFont(font);
     return label;
-}
-
-QString ResourceText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll()).trimmed();
 }
 
 } // namespace
@@ -58,8 +47,8 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
     auto* outer = new QVBoxLayout(central);
     outer->setSpacing(12);
 
-    auto* label10 =
-        MakeLabel({"Label10", ResourceText(":/texts/three_phase_quantities.txt")}, central);
+    auto* label10 = MakeLabel(
+        {"Label10", widgets::ResourceText(":/texts/three_phase_quantities.txt")}, central);
     label10->setWordWrap(true);
     label10->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
     label10->setMargin(8);
@@ -118,10 +107,7 @@ void ThreePhasePage::buildInputs(QGridLayout* grid, int firstRow) {
         const ThreePhaseRow& row = texts_.inputs[i];
         const int r = firstRow + 1 + static_cast<int>(i);
         QLabel* caption = MakeLabel(row.caption, parent);
-        auto* entry = new QLineEdit(parent);
-        entry->setObjectName(kEntryNames[i]);
-        entry->setAccessibleName(row.accessible);
-        entry->setMaxLength(kEntryLimit);
+        QLineEdit* entry = widgets::MakeEntry(kEntryNames[i], {}, row.accessible, parent);
         caption->setBuddy(entry);
         entries_[i] = entry;
         grid->addWidget(caption, r, 0);
@@ -149,13 +135,7 @@ void ThreePhasePage::buildOutputs(QGridLayout* grid, int firstRow) {
         caption->setFont(font);
         captions_[i] = caption;
 
-        auto* result = new QLabel(parent);
-        result->setObjectName(kResultNames[i]);
-        widgets::MakeResultDisplay(result);
-        // Room for the longest text FormatNumber gives.
-        result->setMinimumWidth(result->fontMetrics().horizontalAdvance("-8.88888888888888E-308") +
-                                2 * result->frameWidth() + 8);
-        result->setAccessibleName(row.accessible + " result");
+        QLabel* result = widgets::MakeResult(kResultNames[i], row.accessible + " result", parent);
         results_[i] = result;
 
         grid->addWidget(caption, r, 4);
