@@ -58,3 +58,18 @@ screenshots: test-deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target vora_screenshots
 	xvfb-run -a -s "-screen 0 1600x1200x24" ./build/release/tools/screenshots/vora_screenshots docs/screenshots
+
+# Measured speed (Google Benchmark): every page event, page creation, and
+# start-up against a bare Qt window, then a summary table against the goals.
+# Runs on a virtual X server when xvfb-run is installed, else offscreen.
+# (vora_bench depends on its probe programs, which are built with it.)
+.PHONY: bench
+bench: test-deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target vora_bench
+	@if command -v xvfb-run >/dev/null 2>&1; then \
+	  xvfb-run -a -s "-screen 0 1600x1200x24 -noreset" ./build/release/bench/vora_bench; \
+	else \
+	  echo "xvfb-run not found: measuring on the offscreen platform"; \
+	  QT_QPA_PLATFORM=offscreen ./build/release/bench/vora_bench; \
+	fi

@@ -15,6 +15,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMainWindow>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
 
 namespace vora::shell {
 
@@ -27,6 +30,26 @@ std::size_t Index(WindowId id) {
 bool InPageSet(WindowId id) {
     return id != WindowId::frmHelp && id != WindowId::frmAB;
 }
+
+// Runs `then` once, from the event loop, after the window's first expose.
+class ExposeWaiter : public QObject {
+public:
+    ExposeWaiter(QWindow* window, std::function<void()> then)
+        : QObject(window)
+        , then_(std::move(then)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, then_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
 
 } // namespace
 
@@ -92,8 +115,18 @@ QMainWindow* WindowSet::create(WindowId id) {
 void WindowSet::Startup() {
     QMainWindow* main = window(WindowId::frmmain);
     main->show();
-    messages_.show(main, widgets::MessageBoxes::Icon::Warning, "Preface",
+    // The preface opens once the main window is on screen, so that the user
+    // sees the window it belongs to and the first paint is not held up.
+    QWindow* handle = main->windowHandle();
+    if (!handle || handle->isExposed()) return ShowPreface();
+    auto* waiter = new ExposeWaiter(handle, [this] { ShowPreface(); });
+    handle->installEventFilter(waiter);
+}
+
+void WindowSet::ShowPreface() {
+    messages_.show(window(WindowId::frmmain), widgets::MessageBoxes::Icon::Warning, "Preface",
                    widgets::ResourceText(":/texts/preface.txt"));
+    emit prefaceClosed();
 }
 
 void WindowSet::ShowPage(WindowId target) {

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QObject>
-
 #include <array>
 #include <memory>
 
@@ -50,7 +49,8 @@ public:
     bool created(WindowId id) const;
     bool visible(WindowId id) const;
 
-    // Shows the main window, then the modal "Preface" box over it.
+    // Shows the main window, then, once it is on screen, the modal "Preface"
+    // box over it (from the event loop; prefaceClosed() follows the box).
     void Startup();
 
     // `target` visible and active, the six other windows of the page set hidden.
@@ -70,12 +70,14 @@ public:
 signals:
     // Emitted when the program should end; main() connects it to quit().
     void exitRequested();
+    void prefaceClosed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QMainWindow* create(WindowId id);
+    void ShowPreface();
 
     widgets::MessageBoxes& messages_;
     std::array<std::unique_ptr<QMainWindow>, kWindowCount> windows_;

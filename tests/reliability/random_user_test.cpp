@@ -3,6 +3,7 @@
 // VORA_RANDOM_SEED=<seed>.
 #include "random_user.h"
 #include "shell/window_set.h"
+#include "support/startup.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -58,7 +59,7 @@ TEST(RandomShellUser, KeepsEveryPromiseAcrossWindows) {
     const unsigned seed = SeedFromEnvironment(777u);
     RecordingMessages messages;
     shell::WindowSet windows(messages);
-    windows.Startup();
+    ASSERT_TRUE(StartUp(windows));
     RandomUser user(seed, messages);
     const int events = EventsFromEnvironment(5000);
     int navigations = 0;

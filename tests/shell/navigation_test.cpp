@@ -2,6 +2,7 @@
 // each command, and what survives hiding.
 #include "shell/window_set.h"
 #include "support/recording_messages.h"
+#include "support/startup.h"
 #include "support/widgets.h"
 #include "widgets/unit_list.h"
 
@@ -48,7 +49,7 @@ protected:
 };
 
 TEST_F(Navigation, StartupShowsTheMainWindowAndThePreface) {
-    windows_.Startup();
+    ASSERT_TRUE(testing::StartUp(windows_));
     EXPECT_EQ(Visible(), std::vector<W>{W::frmmain});
     EXPECT_EQ(Created(), std::vector<W>{W::frmmain});
     ASSERT_EQ(messages_.shown.size(), 1u);
@@ -59,7 +60,7 @@ TEST_F(Navigation, StartupShowsTheMainWindowAndThePreface) {
 }
 
 TEST_F(Navigation, MainWindowShowsPagesWithoutHidingAnything) {
-    windows_.Startup();
+    ASSERT_TRUE(testing::StartUp(windows_));
     Choose(W::frmmain, "mnuDC");
     EXPECT_EQ(Visible(), (std::vector<W>{W::frmmain, W::frmDC}));
     EXPECT_EQ(Created(), (std::vector<W>{W::frmmain, W::frmDC}));
@@ -68,7 +69,7 @@ TEST_F(Navigation, MainWindowShowsPagesWithoutHidingAnything) {
 }
 
 TEST_F(Navigation, OpeningTheMainWindowsAcSubmenuShowsTheAcPage) {
-    windows_.Startup();
+    ASSERT_TRUE(testing::StartUp(windows_));
     auto* ac = Child<QMenu>(*windows_.window(W::frmmain), "mnuAC");
     ASSERT_NE(ac, nullptr);
     emit ac->aboutToShow();
@@ -78,7 +79,7 @@ TEST_F(Navigation, OpeningTheMainWindowsAcSubmenuShowsTheAcPage) {
 }
 
 TEST_F(Navigation, PageCommandsShowOnePageAndCreateTheWholePageSetHidden) {
-    windows_.Startup();
+    ASSERT_TRUE(testing::StartUp(windows_));
     Choose(W::frmmain, "mnuDC");
     Choose(W::frmDC, "mnuabout"); // Content hides nothing
     Choose(W::frmDC, "mnumain");
@@ -94,7 +95,7 @@ TEST_F(Navigation, PageCommandsShowOnePageAndCreateTheWholePageSetHidden) {
 }
 
 TEST_F(Navigation, ExitHidesOnlyThePageThatIssuedIt) {
-    windows_.Startup();
+    ASSERT_TRUE(testing::StartUp(windows_));
     Choose(W::frmmain, "mnuDC");
     Choose(W::frmmain, "mnuEI");
     Choose(W::frmDCL, "mnuExit");
@@ -102,7 +103,7 @@ TEST_F(Navigation, ExitHidesOnlyThePageThatIssuedIt) {
 }
 
 TEST_F(Navigation, AcPageDcItemHidesOnlyFourWindows) {
-    windows_.Startup();
+    ASSERT_TRUE(testing::StartUp(windows_));
     Choose(W::frmmain, "mnuCD");
     Choose(W::frmmain, "mnusingle");
     Choose(W::FrmAC, "mnuDC");
@@ -113,7 +114,7 @@ TEST_F(Navigation, AcPageDcItemHidesOnlyFourWindows) {
 }
 
 TEST_F(Navigation, ThreePhasePagesReachOtherPagesAlone) {
-    windows_.Startup();
+    ASSERT_TRUE(testing::StartUp(windows_));
     Choose(W::frmmain, "mnuLinetophase");
     Choose(W::frmThreeLtop, "mnuCD");
     EXPECT_EQ(Visible(), std::vector<W>{W::frmDCC});
@@ -123,7 +124,7 @@ TEST_F(Navigation, ThreePhasePagesReachOtherPagesAlone) {
 }
 
 TEST_F(Navigation, AboutExitBringsBackAHiddenMainWindow) {
-    windows_.Startup();
+    ASSERT_TRUE(testing::StartUp(windows_));
     Choose(W::frmmain, "mnuDC");
     Choose(W::frmDC, "mnuCD");
     Choose(W::frmDCC, "mnuVORA");
@@ -137,7 +138,7 @@ TEST_F(Navigation, AboutExitBringsBackAHiddenMainWindow) {
 }
 
 TEST_F(Navigation, PagesKeepEverythingAcrossHideAndShowAndLoadOnce) {
-    windows_.Startup();
+    ASSERT_TRUE(testing::StartUp(windows_));
     Choose(W::frmmain, "mnuDC");
     QMainWindow* dc = windows_.window(W::frmDC);
     testing::Type(*dc, "txtR1", "47");
@@ -160,7 +161,7 @@ TEST_F(Navigation, PagesKeepEverythingAcrossHideAndShowAndLoadOnce) {
 TEST_F(Navigation, ClosingByTheTitleBar) {
     int exits = 0;
     QObject::connect(&windows_, &WindowSet::exitRequested, [&] { ++exits; });
-    windows_.Startup();
+    ASSERT_TRUE(testing::StartUp(windows_));
     Choose(W::frmmain, "mnuDC");
     Choose(W::frmDC, "mnuCD");
     windows_.window(W::frmDCC)->close(); // a page goes home
@@ -177,14 +178,14 @@ TEST_F(Navigation, ClosingByTheTitleBar) {
 TEST_F(Navigation, MainExitEndsTheProgram) {
     int exits = 0;
     QObject::connect(&windows_, &WindowSet::exitRequested, [&] { ++exits; });
-    windows_.Startup();
+    ASSERT_TRUE(testing::StartUp(windows_));
     Choose(W::frmmain, "mnuExit");
     EXPECT_FALSE(windows_.visible(W::frmmain));
     EXPECT_EQ(exits, 1);
 }
 
 TEST_F(Navigation, ShortcutsWorkFromEveryWindowThatHasThem) {
-    windows_.Startup();
+    ASSERT_TRUE(testing::StartUp(windows_));
     for (W page : {W::frmDC, W::frmDCC, W::frmDCL, W::FrmAC, W::frmThreeLtop, W::FrmThreePtoL}) {
         windows_.ShowPage(page);
         QMainWindow* w = windows_.window(page);
