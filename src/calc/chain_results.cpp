@@ -232,13 +232,7 @@ private:
     // A: the element carries the whole current.
     void A() {
         w_.Say(kind_.Element(k_) + " carries the whole current.");
-        if (voltage_) {
-            SetVsrc(Src());
-            SetIsrc(Vsrc() / T());
-        } else {
-            SetIsrc(Src());
-            SetVsrc(T() * Isrc());
-        }
+        SourceBoth();
         SetI(k_, Isrc());
         SetV(k_, I(k_) * E(k_));
         Third();
@@ -247,12 +241,7 @@ private:
     // B: the element lies directly across the source.
     void B() {
         w_.Say(kind_.Element(k_) + " lies directly across the source.");
-        if (voltage_) {
-            SetVsrc(Src());
-        } else {
-            SetIsrc(Src());
-            SetVsrc(T() * Isrc());
-        }
+        SourceVoltage();
         SetV(k_, Vsrc());
         SetI(k_, Vsrc() / E(k_));
         Third();
@@ -261,12 +250,7 @@ private:
     // C(X): the element is in a branch of total X across the source; X is
     // evaluated when used, so a stored SeriesPart is the one in place then.
     template <class X> void C(X x) {
-        if (voltage_) {
-            SetVsrc(Src());
-        } else {
-            SetIsrc(Src());
-            SetVsrc(T() * Isrc());
-        }
+        SourceVoltage();
         CAfterSource(x);
     }
 
@@ -348,6 +332,16 @@ private:
         }
     }
 
+    // The source voltage: read, or from the current read and the total.
+    void SourceVoltage() {
+        if (voltage_) {
+            SetVsrc(Src());
+        } else {
+            SetIsrc(Src());
+            SetVsrc(T() * Isrc());
+        }
+    }
+
     // P S S S: element k in the series branch of elements 2 to 4. With a
     // voltage the branch is summed in the given order; with a current the
     // SeriesPart stored earlier is used.
@@ -364,12 +358,7 @@ private:
     // S P S S for elements 3 and 4: the share of the voltage across the
     // series pair 3 + 4, with the divisor sum in the given order.
     void DividerAfterR2(std::array<int, 3> order) {
-        if (voltage_) {
-            SetVsrc(Src());
-        } else {
-            SetIsrc(Src());
-            SetVsrc(T() * Isrc());
-        }
+        SourceVoltage();
         const Term x = (E(4) + E(3)) * Vsrc() / (E(order[0]) + E(order[1]) + E(order[2]));
         w_.Note("x", x);
         SetI(k_, x / (E(4) + E(3)));
