@@ -41,6 +41,32 @@ void Run(const MenuItem& item, WindowId self, WindowSet& windows) {
     }
 }
 
+// Qt closes every open popup when an ordinary window is shown: QWidget's
+// show asks each active popup to close until one refuses. Showing FrmAC
+// while the AC submenu pops up would therefore close the Engineering menu
+// under that submenu, and QMenu, still in the middle of the popup, then
+// follows the parent's cleared active-submenu pointer and crashes. While an
+// object of this class lives, the open menus refuse to close, so the page
+// appears behind them and the menus stay open and usable.
+class MenusStayOpen : public QObject {
+public:
+    MenusStayOpen() { qApp->installEventFilter(this); }
+    ~MenusStayOpen() override {
+        qApp->removeEventFilter(this);
+        // The page was mapped after the menus; keep them on top of it.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<QMenu*>(w) && w->isVisible()) w->raise();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close && qobject_cast<QMenu*>(watched)) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+};
+
 void AddItem(QMenu* menu, const MenuItem& item, WindowId self, WindowSet& windows) {
     QAction* action = menu->addAction(item.caption);
     action->setObjectName(item.name);
@@ -83,7 +109,10 @@ void InstallNavigationMenus(QMainWindow& window, WindowId id, WindowSet& windows
     AddItem(poly, m.phaseToLine, id, windows);
     if (m.acShowsOnOpen)
         QObject::connect(ac, &QMenu::aboutToShow, &windows,
-                         [&windows] { windows.ShowOnly(WindowId::FrmAC, false); });
+                         [&windows] {
+                             MenusStayOpen keep;
+                             windows.ShowOnly(WindowId::FrmAC, false);
+                         });
 
     QMenu* help = Submenu(&window, m.help);
     AddItem(help, m.content, id, windows);
