@@ -108,11 +108,10 @@ void InstallNavigationMenus(QMainWindow& window, WindowId id, WindowSet& windows
     AddItem(poly, m.lineToPhase, id, windows);
     AddItem(poly, m.phaseToLine, id, windows);
     if (m.acShowsOnOpen)
-        QObject::connect(ac, &QMenu::aboutToShow, &windows,
-                         [&windows] {
-                             MenusStayOpen keep;
-                             windows.ShowOnly(WindowId::FrmAC, false);
-                         });
+        QObject::connect(ac, &QMenu::aboutToShow, &windows, [&windows] {
+            MenusStayOpen keep;
+            windows.ShowOnly(WindowId::FrmAC, false);
+        });
 
     QMenu* help = Submenu(&window, m.help);
     AddItem(help, m.content, id, windows);
