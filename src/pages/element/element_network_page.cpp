@@ -211,14 +211,13 @@ QWidget* ElementNetworkPage::buildWorking() {
     return working_;
 }
 
-void ElementNetworkPage::showWorking(const calc::Working& working, const calc::Sketch* sketch) {
-    QString text = QString::fromStdString(working.Text());
-    if (sketch) {
-        sketch_->setSketch(*sketch);
-        if (!sketch->empty())
-            text = "Network: " + QString::fromStdString(calc::Describe(*sketch)) + "\n" + text;
-    }
-    working_->setText(text);
+void ElementNetworkPage::showWorking(const calc::Working& working, const calc::Sketch* sketch,
+                                     int highlight) {
+    if (sketch)
+        sketch_->setSketch(*sketch, highlight > 0
+                                        ? QString(texts_.messageLetter) + QString::number(highlight)
+                                        : QString());
+    working_->setText(QString::fromStdString(working.Text()));
 }
 
 void ElementNetworkPage::buildResetMenu() {
@@ -294,7 +293,7 @@ calc::ElementClick ElementNetworkPage::elementClick(int k, calc::Choice option) 
     calc::ElementClick click;
     click.element = k;
     click.option = option;
-    click.choices = networkEntries().choices;
+    click.entries = networkEntries();
     click.source = optV_->isChecked()   ? calc::Source::Voltage
                    : optI_->isChecked() ? calc::Source::Current
                                         : calc::Source::None;
