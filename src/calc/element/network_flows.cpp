@@ -111,9 +111,8 @@ private:
             across = Note(acrossRoot, total * carried, false);
         }
         if (kind_.letter == 'L')
-            w_.Say("(L·I is this page's analogy of a voltage, as R·I is for a resistor; "
-                   "physically L·I is the flux linkage in weber (V·s), and the induced voltage "
-                   "is L·dI/dt.)");
+            w_.Say("L·I is this page's analogy of a voltage; physically L·I is the flux linkage "
+                   "in weber (V·s), and the induced voltage is L·dI/dt.");
 
         const std::string name = kind_.Element(element);
         const auto tree = network::PathTo(t_.tree, name);

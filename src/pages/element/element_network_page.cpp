@@ -217,7 +217,7 @@ void ElementNetworkPage::showWorking(const calc::Working& working, const calc::S
         sketch_->setSketch(*sketch, highlight > 0
                                         ? QString(texts_.messageLetter) + QString::number(highlight)
                                         : QString());
-    working_->setText(QString::fromStdString(working.Text()));
+    working_->setText(QString::fromStdString(working.Text()), highlight > 0);
 }
 
 void ElementNetworkPage::buildResetMenu() {
