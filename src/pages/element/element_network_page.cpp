@@ -61,6 +61,19 @@ ElementNetworkPage::ElementNetworkPage(const ElementPageTexts& texts,
 
     buildResetMenu();
     Form_Load();
+    fitHeight();
+}
+
+void ElementNetworkPage::fitHeight() {
+    // The explanation wraps, and a main window does not ask its layout how
+    // tall that makes it: without this the page opened with the source
+    // options and the result pairs squashed to nothing. Never shorter than
+    // the narrowest width needs; open as tall as the natural width needs.
+    QWidget* central = centralWidget();
+    const int menu = menuBar()->sizeHint().height();
+    setMinimumHeight(menu + central->heightForWidth(central->minimumSizeHint().width()));
+    const int width = sizeHint().width();
+    resize(width, menu + central->heightForWidth(width));
 }
 
 QWidget* ElementNetworkPage::buildElements() {

@@ -74,6 +74,7 @@ private:
     QWidget* buildExplanations();
     QWidget* buildWorking();
     void buildResetMenu();
+    void fitHeight();
     void connectionClicked(int k);
 
     const ElementPageTexts& texts_;
