@@ -4,7 +4,7 @@
 // The engine works in the quantity of the page's elements, X (R, C or L).
 // Resistors and inductors add in series and add reciprocals in parallel;
 // capacitors the other way round. Which of a node's quantities its parts
-// share follows from that law (see element_network_model.h).
+// share follows from that law (see network_model.h).
 #pragma once
 
 #include <array>

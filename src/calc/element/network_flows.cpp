@@ -35,10 +35,9 @@ public:
         , t_(t)
         , in_(in)
         , w_(t.working)
-        , pageVoltage_(source == Source::Voltage)
         // A voltage source gives what parallel parts share on the resistor
         // and inductor pages, what series parts share on the capacitor page.
-        , acrossGiven_(pageVoltage_ != kind.capacitive) {}
+        , acrossGiven_((source == Source::Voltage) != kind.capacitive) {}
 
     NetworkFlows Run(double value, int element) {
         auto of = [&](const std::string& n) { return t_.Of(n); };
@@ -205,7 +204,6 @@ private:
     NetworkTotal& t_;
     const NetworkEntries& in_;
     Working& w_;
-    const bool pageVoltage_;
     const bool acrossGiven_;
     network::Solution<double> solution_;
 };

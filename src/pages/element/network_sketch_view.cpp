@@ -168,10 +168,15 @@ NetworkSketchView::NetworkSketchView(Symbol symbol, QWidget* parent)
     setObjectName("picNetwork");
     setAccessibleName("Sketch of the network");
     setMinimumSize(240, 110);
+    // It paints every pixel, so nothing behind it needs repainting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
 void NetworkSketchView::setSketch(const calc::Sketch& sketch, const QString& highlight) {
+    // Most double-clicks show the same network again; repainting it would
+    // cost more than the computation.
+    if (sketch == sketch_ && highlight == highlight_) return;
     sketch_ = sketch;
     highlight_ = highlight;
     const auto& kind = symbol_ == Symbol::Capacitor ? calc::ElementKind::Capacitor()
