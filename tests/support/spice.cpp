@@ -12,13 +12,13 @@
 
 namespace vora::testing::spice {
 
-namespace {
-
 std::string Number(double value) {
     std::array<char, 32> text{};
     const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
     return {text.data(), end};
 }
+
+namespace {
 
 // The text of a shell command's standard output and error.
 std::string Capture(const std::string& command, int& status) {

@@ -11,8 +11,9 @@
 //   net.Resistor("R1", a, "0", 12);
 //   auto values = spice::Run(net, "op", {"@r1[i]", "v(" + a + ")"});
 //
-// For an AC analysis pass for example "ac lin 1 50 50" and print
-// "real(v(a))", "imag(v(a))". Element names must be unique over the whole
+// For an AC analysis pass for example "ac lin 1 " + Number(f) + " " +
+// Number(f) and print "real(v(a))", "imag(v(a))"; give the source an AC
+// magnitude. Element names must be unique over the whole
 // netlist and start with the SPICE letter of their kind (R, C, L, V, I).
 #pragma once
 
@@ -62,6 +63,9 @@ private:
 // does not print every value.
 std::vector<double> Run(const Netlist& netlist, const std::string& analysis,
                         const std::vector<std::string>& print);
+
+// A number at full precision for a netlist or an analysis command.
+std::string Number(double value);
 
 // True when an ngspice binary is on the PATH.
 bool Available();
