@@ -18,32 +18,33 @@ struct NetworkEntries {
     std::array<Field, 4> values; // the element entry fields
     std::array<int, 4> units{};  // selected position of each unit list, -1 for none
     Choices<4> choices{};
-    int totalUnit = 0;           // selected position of the total's unit list, -1 for none
+    int totalUnit = 0; // selected position of the total's unit list, -1 for none
 };
 
-template <class Vars>
-struct TotalShown {
+template <class Vars> struct TotalShown {
     Vars vars;         // the page's stored values after the click
     std::string label; // the new text of the total label
     Working working;   // how the total was obtained
-    Sketch sketch;     // the network as the deciding rule reads it; empty when none did
+    Sketch sketch;     // the network the total is of
 };
 
-// A double-click on one element's Series or Parallel option.
+// A double-click on one element's Series or Parallel option: it reads the
+// whole page, as the total does, and the source.
 struct ElementClick {
     int element = 1; // 1 to 4
     Choice option = Choice::Series;
-    Choices<4> choices{}; // with the clicked option already selected
+    NetworkEntries entries; // with the clicked option already selected
     Source source = Source::None;
-    Field sourceField;    // txtIV
+    Field sourceField; // txtIV
 };
 
-template <class Vars>
-struct ElementShown {
+template <class Vars> struct ElementShown {
     Vars vars;
     std::array<std::string, 3> names;  // for example "Ir2", "Vr2", "Pr2"
     std::array<std::string, 3> values; // FormatNumber texts
+    std::string totalLabel;            // the total, computed again with the results
     Working working;
+    Sketch sketch;
 };
 
 } // namespace vora::calc

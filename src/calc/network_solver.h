@@ -4,17 +4,20 @@
 // The solver knows only "impedances", "currents" and "voltages" of a generic
 // value type T. The pages choose what they mean:
 //   - resistor page: T = double, impedance R;
-//   - capacitor page: T = double, impedance 1/C (elastance), the charge in
-//     the place of the current: charges add in parallel, voltages in series;
+//   - capacitor page: T = double, impedance C on the dual tree (series and
+//     parallel swapped), the voltage in the place of the current and the
+//     charge in the place of the voltage: C1 + C2 in parallel and
+//     1 / (1 / C1 + 1 / C2) in series come out exactly, and a zero
+//     capacitance is a short of the dual (calc/element/network_model.h);
 //   - inductor page: T = double, impedance L (the page relates current and
 //     voltage as a resistance would);
 //   - AC page: T = std::complex<double>, impedance R, jωL, 1/(jωC).
 //
 // Ideal parts are allowed: an impedance of exactly 0 is a short, an open
-// impedance (a zero capacitance, or a parallel group whose admittances
-// cancel) carries no current. Where the physics leaves a quantity undefined
-// or infinite, the solution names the elements concerned instead of
-// producing inf or nan.
+// impedance (a parallel group whose admittances cancel, or a zero
+// capacitance where 1/(jωC) is the impedance) carries no current. Where the
+// physics leaves a quantity undefined or infinite, the solution names the
+// elements concerned instead of producing inf or nan.
 #pragma once
 
 #include "sketch.h"

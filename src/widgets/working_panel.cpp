@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 namespace vora::widgets {
 
@@ -21,8 +22,9 @@ WorkingPanel::WorkingPanel(QWidget* parent)
     layout->addWidget(text_, 1);
 }
 
-void WorkingPanel::setText(const QString& text) {
+void WorkingPanel::setText(const QString& text, bool showEnd) {
     text_->setPlainText(text);
+    if (showEnd) text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
 }
 
 QString WorkingPanel::text() const {

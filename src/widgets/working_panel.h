@@ -13,7 +13,9 @@ class WorkingPanel : public QGroupBox {
 public:
     explicit WorkingPanel(QWidget* parent = nullptr);
 
-    void setText(const QString& text);
+    // `showEnd` scrolls to the last lines, where a long working ends with
+    // the result it was shown for.
+    void setText(const QString& text, bool showEnd = false);
     QString text() const;
     // Puts `side` to the right of the text (the panel takes ownership).
     void setSide(QWidget* side);

@@ -90,39 +90,39 @@ TEST_F(CapacitorPage, TotalLabelFollowsTheUnitListAndTheStoredTotal) {
     Click(page_, "cmdCT");
     EXPECT_EQ(Text(page_, "lblCT"), "5E-06");
 
-    // "&New" leaves no choice, so the next click shows the stored total.
+    // "&New" leaves no choice: the click says what to choose, changes nothing.
     page_.mnuAll_Click();
     TotalUnit(2);
     Click(page_, "cmdCT");
-    EXPECT_EQ(Text(page_, "lblCT"), "5000");
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_TRUE(messages_.shown[0].text.startsWith("Choose Series or Parallel for C1"));
+    EXPECT_EQ(Text(page_, "lblCT"), "5E-06");
     EXPECT_EQ(Text(page_, "lblIT"), "");
 }
 
-// A row that replaces CT changes what a later total shows where the table
-// leaves CT unchanged; the double-clicks work from the stored capacitances,
-// not from the entries.
-TEST_F(CapacitorPage, ReplacedTotalCarriesOverToTheNextClick) {
+// A double-click reads the capacitors on the screen and computes their total
+// with the results, whatever was clicked before.
+TEST_F(CapacitorPage, ResultsDescribeTheCapacitorsOnTheScreen) {
     Capacitor(1, "2", "p");
     Capacitor(2, "3", "s");
     Capacitor(3, "6", "s");
     Capacitor(4, "4", "s");
-    Click(page_, "cmdCT"); // stores C4 = 4
-    page_.resetElement(4);
     Click(page_, "cmdCT");
-    EXPECT_EQ(Text(page_, "lblCT"), "4"); // 2 + ser(3, 6)
+    EXPECT_EQ(Text(page_, "lblCT"), "3.33333333333333"); // 2 + ser(3, 6, 4)
 
-    // P S S S again, without a total: optC1p row 2 with a charge replaces CT
-    // by C1 + ser(C2, C3, C4) and then applies rule P.
-    Capacitor(4, "1000", "s");
+    // C4 changed and no total clicked: 2 + ser(3, 6, 2) = 3 F with 12 C.
+    Capacitor(4, "2", "s");
     Source("optI", "12");
     DoubleClick("optC1p");
-    EXPECT_EQ(Results(), (QStringList{"Qc1", "7.2", "Vc1", "3.6", "Uc1", "12.96"}));
-    EXPECT_DOUBLE_EQ(page_.vars().CT, 2 + 4.0 / 3);
-    EXPECT_EQ(page_.vars().C4, 4);
-
-    page_.resetElement(2);
-    Click(page_, "cmdCT");
-    EXPECT_EQ(Text(page_, "lblCT"), "3.33333333333333");
+    EXPECT_EQ(Text(page_, "lblCT"), "3");
+    EXPECT_EQ(Results(), (QStringList{"Qc1", "8", "Vc1", "4", "Uc1", "16"}));
+    DoubleClick("optC3s");
+    EXPECT_EQ(Results(),
+              (QStringList{"Qc3", "4", "Vc3", "0.666666666666667", "Uc3", "1.33333333333333"}));
+    EXPECT_EQ(page_.vars().C4, 2);
+    EXPECT_EQ(page_.vars().Q2, 4); // every capacitor of the network is stored
+    EXPECT_EQ(page_.vars().SourceVoltage, 4);
+    EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(CapacitorPage, EveryOptionRunsItsOwnHandler) {
@@ -191,10 +191,11 @@ TEST_F(CapacitorPage, BadInputChangesNothing) {
     Click(page_, "cmdCT");
     expectOneWarning("Invalid Entry", "\"C2 Value\"", "txtC2");
 
-    // A capacitor of 0 in series.
+    // A capacitor of 0 in series with a charge source: the chain is open.
     Capacitor(2, "0", "s", 1);
-    Click(page_, "cmdCT");
-    expectOneWarning("Cannot Compute", "\"C2 Value\"", "txtC2");
+    Source("optI", "1");
+    DoubleClick("optC2s");
+    expectOneWarning("Cannot Compute", "C2 is 0 F", "txtC2");
 
     // A strict handler with a source that is no number.
     Capacitor(2, "3", "s", 1);
@@ -208,7 +209,7 @@ TEST_F(CapacitorPage, BadInputChangesNothing) {
     expectOneWarning("Cannot Compute", "too large", "txtC2");
 }
 
-TEST(CapacitorPageNew, DoubleClickBeforeAnyTotalAsksForTheTotal) {
+TEST(CapacitorPageNew, DoubleClickOnAnEmptyPageAsksForTheCapacitor) {
     testing::RecordingMessages messages;
     frmDCC page(messages);
     page.show();
@@ -216,8 +217,8 @@ TEST(CapacitorPageNew, DoubleClickBeforeAnyTotalAsksForTheTotal) {
     Type(page, "txtIV", "5");
     QTest::keyClick(Child<widgets::OptionButton>(page, "optC1s"), Qt::Key_Return);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "Cannot Compute");
-    EXPECT_TRUE(messages.shown[0].text.contains("click \"Total Capacitance\" first"));
+    EXPECT_EQ(messages.shown[0].title, "Invalid Entry");
+    EXPECT_TRUE(messages.shown[0].text.contains("\"C1 Value\""));
     EXPECT_EQ(Text(page, "lblIT"), "");
     EXPECT_EQ(Text(page, "lblI"), "");
     EXPECT_EQ(page.vars(), calc::CapacitorVars{});

@@ -132,6 +132,16 @@ TEST_P(ElementPage, SourceChoiceShowsOnlyItsUnitAndFocusesTheSourceField) {
     EXPECT_TRUE(lblIV->isVisible());
 }
 
+// The wrapped explanation must not squeeze the controls: the page opens tall
+// enough to show every option and result at its full height.
+TEST_P(ElementPage, OpensTallEnoughForEveryControl) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(page_.get()));
+    for (const char* name : {"optI", "optV", "lblIT", "lblVT", "txtIV"}) {
+        const auto* w = Child<QWidget>(*page_, name);
+        EXPECT_GE(w->height(), w->minimumSizeHint().height()) << name;
+    }
+}
+
 TEST_P(ElementPage, ResetItemsClearExactlyTheirElement) {
     auto* menu = Child<QMenu>(*page_, "mnuresate");
     ASSERT_NE(menu, nullptr);

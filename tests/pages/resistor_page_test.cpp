@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace vora::pages {
@@ -54,17 +53,30 @@ TEST_F(ResistorPage, ShowsTheTotalInTheChosenUnit) {
     EXPECT_TRUE(messages_.shown.empty());
 }
 
-TEST_F(ResistorPage, UncoveredPatternShowsThePreviousTotal) {
+// Every chosen resistor counts, whatever its own choice; with none chosen
+// the page says what to choose and changes nothing.
+TEST_F(ResistorPage, EveryChosenResistorCountsAndNoneIsRefused) {
     Resistor(1, "10", "p");
     Click(page_, "cmdRT");
-    EXPECT_EQ(Text(page_, "lblRT"), "0");
+    EXPECT_EQ(Text(page_, "lblRT"), "10");
 
     Resistor(2, "40", "p");
     Click(page_, "cmdRT");
     EXPECT_EQ(Text(page_, "lblRT"), "8");
-    page_.resetElement(2);
+    Resistor(1, "10", "s");
     Click(page_, "cmdRT");
-    EXPECT_EQ(Text(page_, "lblRT"), "8");
+    EXPECT_EQ(Text(page_, "lblRT"), "50");
+    EXPECT_TRUE(messages_.shown.empty());
+
+    const auto before = page_.vars();
+    page_.mnuAll_Click();
+    Click(page_, "cmdRT");
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].title, "Cannot Compute");
+    EXPECT_TRUE(messages_.shown[0].text.startsWith("Choose Series or Parallel for R1"));
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(page_, "optR1s"));
+    EXPECT_EQ(Text(page_, "lblRT"), "50");
+    EXPECT_EQ(page_.vars(), before);
 }
 
 TEST_F(ResistorPage, LeavesOtherResultLabelsAlone) {
@@ -100,19 +112,33 @@ TEST_F(ResistorPage, BadEntryChangesNothing) {
     }
 }
 
-TEST_F(ResistorPage, ZeroParallelMemberIsAShortOrAClearMessage) {
-    Resistor(1, "0", "p");
-    Resistor(2, "10", "p");
+// A zero resistor in parallel shorts the group: a total of 0, a current
+// source's whole current through it, and a clear refusal for a voltage source.
+TEST_F(ResistorPage, ZeroParallelMemberIsAShort) {
+    for (int k = 1; k <= 4; ++k)
+        Resistor(k, k == 1 ? "0" : QString::number(10 * k), "p");
     Click(page_, "cmdRT");
     EXPECT_EQ(Text(page_, "lblRT"), "0");
+    Click(page_, "optI");
+    Type(page_, "txtIV", "0.75");
+    page_.optR1p_DblClick();
+    EXPECT_EQ(Text(page_, "lblIT"), "0.75");
+    EXPECT_EQ(Text(page_, "lblVT"), "0");
+    page_.optR3p_DblClick();
+    EXPECT_EQ(Text(page_, "lblIT"), "0");
+    EXPECT_TRUE(messages_.shown.empty());
 
-    Resistor(3, "30", "p");
-    Resistor(4, "40", "p");
-    Click(page_, "cmdRT");
+    const auto before = page_.vars();
+    Click(page_, "optV");
+    Type(page_, "txtIV", "24");
+    page_.optR3p_DblClick();
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].title, "Cannot Compute");
+    EXPECT_TRUE(messages_.shown[0].text.contains("R1 is 0 Ohm"));
     EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(page_, "txtR1"));
-    EXPECT_EQ(Text(page_, "lblRT"), "0");
+    EXPECT_EQ(Text(page_, "lblI"), "Ir3");
+    EXPECT_EQ(Text(page_, "lblIT"), "0");
+    EXPECT_EQ(page_.vars(), before);
 }
 
 TEST_F(ResistorPage, NeverShowsNonFiniteTotals) {
@@ -145,7 +171,7 @@ TEST_F(ResistorDoubleClick, FirstClickSelectsAndFocusesThenTheHandlerRunsOnce) {
     Click(page_, "optV");
     Type(page_, "txtIV", "10");
     Child<QAbstractButton>(page_, "optR2p")->click(); // R2 is Parallel now
-    Click(page_, "cmdRT");                           // S P: total R1 = 10
+    Click(page_, "cmdRT");                            // S P: still R1 + R2
 
     int runs = 0;
     QObject::connect(Child<widgets::OptionButton>(page_, "optR2s"),
@@ -154,12 +180,11 @@ TEST_F(ResistorDoubleClick, FirstClickSelectsAndFocusesThenTheHandlerRunsOnce) {
     EXPECT_EQ(runs, 1);
     EXPECT_TRUE(Child<QAbstractButton>(page_, "optR2s")->isChecked());
     EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(page_, "txtR2"));
-    // S S now, but the stored total is still the S P one (10 ohm).
     EXPECT_EQ(Text(page_, "lblI"), "Ir2");
-    EXPECT_EQ(Text(page_, "lblIT"), "1");
-    EXPECT_EQ(Text(page_, "lblVT"), "10");
+    EXPECT_EQ(Text(page_, "lblIT"), "0.5");
+    EXPECT_EQ(Text(page_, "lblVT"), "5");
     EXPECT_EQ(Text(page_, "lblP"), "Pr2");
-    EXPECT_EQ(Text(page_, "lblPT"), "10");
+    EXPECT_EQ(Text(page_, "lblPT"), "2.5");
 
     // A lone double-click event without its release, then a plain click.
     QTest::mouseDClick(option("optR1s"), Qt::LeftButton);
@@ -207,7 +232,21 @@ TEST_F(ResistorDoubleClick, BadSourceGetsOneWarningAndKeepsTheLabels) {
     EXPECT_EQ(page_.vars(), before);
 }
 
-TEST_F(ResistorDoubleClick, BeforeAnyTotalTheMessageSaysWhatToDo) {
+// A double-click reads the resistors on the screen and shows their total,
+// whether or not "Total Resistance" was clicked: here R1 changed from 10 to
+// 100 after the last total.
+TEST_F(ResistorDoubleClick, ReadsTheResistorsOnTheScreenAndShowsTheirTotal) {
+    Click(page_, "optV");
+    Type(page_, "txtIV", "11");
+    Type(page_, "txtR1", "100");
+    page_.optR1s_DblClick();
+    EXPECT_EQ(Text(page_, "lblRT"), "110");
+    EXPECT_EQ(Text(page_, "lblIT"), "0.1");
+    EXPECT_EQ(Text(page_, "lblVT"), "10");
+    EXPECT_EQ(page_.vars().R1, 100);
+    EXPECT_EQ(page_.vars().I2, 0.1); // every resistor of the network is stored
+
+    // On a fresh page no total is needed first.
     testing::RecordingMessages messages;
     frmDC fresh(messages);
     Type(fresh, "txtR1", "10");
@@ -215,10 +254,19 @@ TEST_F(ResistorDoubleClick, BeforeAnyTotalTheMessageSaysWhatToDo) {
     Click(fresh, "optV");
     Type(fresh, "txtIV", "10");
     fresh.optR1s_DblClick();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains("click \"Total Resistance\" first"));
-    EXPECT_EQ(Text(fresh, "lblIT"), "");
-    EXPECT_EQ(Text(fresh, "lblI"), "");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(Text(fresh, "lblRT"), "10");
+    EXPECT_EQ(Text(fresh, "lblIT"), "1");
+
+    // A resistor field that holds no number is named, and nothing changes.
+    const auto before = page_.vars();
+    Type(page_, "txtR2", "");
+    page_.optR1s_DblClick();
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_TRUE(messages_.shown[0].text.contains("\"R2 Value\""));
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(page_, "txtR2"));
+    EXPECT_EQ(Text(page_, "lblRT"), "110");
+    EXPECT_EQ(page_.vars(), before);
 }
 
 } // namespace

@@ -36,14 +36,16 @@ void Network(QWidget& page, QChar letter, const char* choices, QStringList value
     }
 }
 
-TEST(Working, ResistorTotalNamesTheRuleAndTheNetwork) {
+TEST(Working, TotalShowsEachGroupWithItsFormulaAndTheNetwork) {
     testing::RecordingMessages messages;
     frmDC page(messages);
     Network(page, 'R', "SPP-", {"10", "20", "30"});
     page.cmdRT_Click();
-    EXPECT_EQ(Working(page), "Network: R1 + R2 ∥ R3\n"
-                             "ParallelPart = 1 / (1 / R3 + 1 / R2) = 1 / (1 / 30 + 1 / 20) = 12\n"
-                             "RT = ParallelPart + R1 = 12 + 10 = 22 Ohm");
+    EXPECT_EQ(Working(page),
+              "Network: R1 + R2 ∥ R3\n"
+              "ParallelPart = R2 ∥ R3 = 1 / (1 / R2 + 1 / R3) = 1 / (1 / 20 + 1 / 30) "
+              "= 12 Ohm\n"
+              "RT = R1 + (R2 ∥ R3) = 10 + 12 = 22 Ohm");
     EXPECT_EQ(Text(page, "lblRT"), "22");
     EXPECT_EQ(calc::Describe(Child<NetworkSketchView>(page, "picNetwork")->sketch()),
               "R1 + R2 ∥ R3");
@@ -55,62 +57,70 @@ TEST(Working, ResistorTotalNamesTheRuleAndTheNetwork) {
     EXPECT_EQ(Text(page, "lblRT"), "0.022");
 }
 
-TEST(Working, UncoveredPatternSaysThePreviousTotalIsShown) {
+// From the source down to the element: the total, the source current, the
+// voltage across the parallel group, the element's own current; the numbers
+// are the labels' numbers, and the sketch marks the element.
+TEST(Working, DoubleClickFollowsThePathFromTheSourceToTheElement) {
     testing::RecordingMessages messages;
     frmDC page(messages);
-    Network(page, 'R', "SS--", {"10", "20"});
-    page.cmdRT_Click();
-    page.mnuAll_Click();
-    Network(page, 'R', "PS--", {"10", "20"});
-    page.cmdRT_Click();
-    EXPECT_TRUE(Working(page).startsWith("No rule covers the pattern PS, so no total is computed; "
-                                         "the previous total is shown."))
-        << Working(page).toStdString();
-    EXPECT_EQ(LastLine(page), "RT = 30 Ohm");
-    EXPECT_TRUE(Child<NetworkSketchView>(page, "picNetwork")->sketch().empty());
-}
-
-TEST(Working, DoubleClickShowsTheBlockAndTheLabelsNumbers) {
-    testing::RecordingMessages messages;
-    frmDC page(messages);
-    Network(page, 'R', "SS--", {"10", "10"});
-    page.cmdRT_Click();
+    Network(page, 'R', "SPP-", {"12", "33", "47"});
     Click(page, "optV");
-    Type(page, "txtIV", "10");
-    page.optR2s_DblClick();
-    const QString w = Working(page);
-    EXPECT_TRUE(
-        w.startsWith("R2 Series, pattern S S, voltage source:\nR2 carries the whole current."))
-        << w.toStdString();
-    EXPECT_TRUE(w.contains("Isrc = Vsrc / RT = 10 / 20 = 0.5 A"));
-    EXPECT_EQ(LastLine(page), "P2 = V2 · I2 = 5 · 0.5 = 2.5 W");
-    EXPECT_EQ(Text(page, "lblPT"), "2.5");
+    Type(page, "txtIV", "24");
+    page.optR2p_DblClick();
+    const QStringList lines = Working(page).split('\n');
+    const QStringList starts{
+        "Network: R1 + R2 ∥ R3",    "ParallelPart = R2 ∥ R3 = 1 / (1 / R2 + 1 / R3) =",
+        "RT = R1 + (R2 ∥ R3) =",    "Vsrc = 24 V",
+        "Isrc = Vsrc / RT = 24 / ", "V(R2 ∥ R3) = Isrc · (R2 ∥ R3) =",
+        "V2 = V(R2 ∥ R3) =",        "I2 = V2 / R2 = ",
+        "P2 = V2 · I2 = "};
+    ASSERT_EQ(lines.size(), starts.size()) << Working(page).toStdString();
+    for (int i = 0; i < lines.size(); ++i)
+        EXPECT_TRUE(lines[i].startsWith(starts[i])) << lines[i].toStdString();
+    EXPECT_TRUE(lines[6].endsWith("= " + Text(page, "lblVT") + " V"));
+    EXPECT_TRUE(lines[7].endsWith("= " + Text(page, "lblIT") + " A"));
+    EXPECT_TRUE(lines[8].endsWith("= " + Text(page, "lblPT") + " W"));
+    EXPECT_EQ(Child<NetworkSketchView>(page, "picNetwork")->highlight(), "R2");
 
     // A failed event leaves the working as it was.
+    const QString before = Working(page);
     Type(page, "txtIV", "ten");
-    page.optR2s_DblClick();
-    EXPECT_EQ(Working(page), w);
+    page.optR2p_DblClick();
+    EXPECT_EQ(Working(page), before);
 }
 
-TEST(Working, InductorAndCapacitorTotals) {
+TEST(Working, InductorStatesItsAnalogyAndCapacitorsTheirOwnLaws) {
     testing::RecordingMessages messages;
     frmDCL inductors(messages);
     Network(inductors, 'R', "PPPS", {"10", "20", "30", "40"});
     inductors.cmdRT_Click();
     EXPECT_TRUE(Working(inductors).startsWith("Network: L1 ∥ L2 ∥ L3 + L4\n"));
-    EXPECT_EQ(LastLine(inductors), "LT = ParallelPart + L4 = 5.45454545454545 + 40 = "
+    EXPECT_EQ(LastLine(inductors), "LT = (L1 ∥ L2 ∥ L3) + L4 = 5.45454545454545 + 40 = "
                                    "45.4545454545455 H");
-    EXPECT_EQ(Text(inductors, "lblRT"), "45.4545454545455");
+    EXPECT_FALSE(Working(inductors).contains("flux linkage"));
+    Click(inductors, "optI");
+    Type(inductors, "txtIV", "2");
+    inductors.optR4s_DblClick();
+    EXPECT_TRUE(Working(inductors).contains(
+        "physically L·I is the flux linkage in weber (V·s), and the induced voltage is L·dI/dt."));
+    EXPECT_EQ(LastLine(inductors), "W4 = L4 · I4² / 2 = 40 · 2² / 2 = 80 J");
 
     frmDCC capacitors(messages);
     Network(capacitors, 'C', "SS--", {"2", "3"});
     for (const char* list : {"cboC1", "cboC2", "cboCT"})
         Child<widgets::UnitList>(capacitors, list)->setCurrentIndex(1);
     capacitors.cmdCT_Click();
-    EXPECT_TRUE(Working(capacitors).startsWith("Network: C1 + C2\n"))
+    EXPECT_TRUE(Working(capacitors).startsWith("Network: ser(C1, C2)\nC1 = 2 · 1E-06 = 2E-06 F\n"))
         << Working(capacitors).toStdString();
+    EXPECT_TRUE(Working(capacitors).contains("CT = 1 / (1 / C1 + 1 / C2) ="));
     EXPECT_TRUE(LastLine(capacitors).endsWith("= 1.2 µF")) << LastLine(capacitors).toStdString();
     EXPECT_EQ(Text(capacitors, "lblCT"), "1.2");
+    Click(capacitors, "optV");
+    Type(capacitors, "txtIV", "10");
+    capacitors.optC2s_DblClick();
+    EXPECT_TRUE(Working(capacitors).contains("SourceCharge = CT · SourceVoltage = "));
+    EXPECT_TRUE(Working(capacitors).contains("V2 = Q2 / C2 = "));
+    EXPECT_EQ(LastLine(capacitors), "U2 = C2 · V2² / 2 = 3E-06 · 4² / 2 = 2.4E-05 J");
 }
 
 TEST(Working, AcAndThreePhasePages) {

@@ -1,7 +1,5 @@
 #include "capacitor_page.h"
 
-#include "calc/capacitor/capacitor_results.h"
-#include "calc/capacitor/capacitor_total.h"
 #include "widgets/option_button.h"
 
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // of each capacitor on a double-click of its Series or Parallel option.
 #pragma once
 
-#include "calc/capacitor/capacitor_vars.h"
+#include "calc/element/element_pages.h"
 #include "network_page.h"
 
 namespace vora::pages {

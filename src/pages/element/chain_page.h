@@ -1,9 +1,8 @@
 // The resistor page and the inductor page: the same controls (the inductor
-// page keeps the R names) and the same rules, each with its own values.
+// page keeps the R names), each with its own values and laws.
 #pragma once
 
-#include "calc/chain_results.h"
-#include "calc/chain_total.h"
+#include "calc/element/element_pages.h"
 #include "network_page.h"
 
 namespace vora::pages {

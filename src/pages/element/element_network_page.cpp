@@ -61,6 +61,19 @@ ElementNetworkPage::ElementNetworkPage(const ElementPageTexts& texts,
 
     buildResetMenu();
     Form_Load();
+    fitHeight();
+}
+
+void ElementNetworkPage::fitHeight() {
+    // The explanation wraps, and a main window does not ask its layout how
+    // tall that makes it: without this the page opened with the source
+    // options and the result pairs squashed to nothing. Never shorter than
+    // the narrowest width needs; open as tall as the natural width needs.
+    QWidget* central = centralWidget();
+    const int menu = menuBar()->sizeHint().height();
+    setMinimumHeight(menu + central->heightForWidth(central->minimumSizeHint().width()));
+    const int width = sizeHint().width();
+    resize(width, menu + central->heightForWidth(width));
 }
 
 QWidget* ElementNetworkPage::buildElements() {
@@ -211,14 +224,13 @@ QWidget* ElementNetworkPage::buildWorking() {
     return working_;
 }
 
-void ElementNetworkPage::showWorking(const calc::Working& working, const calc::Sketch* sketch) {
-    QString text = QString::fromStdString(working.Text());
-    if (sketch) {
-        sketch_->setSketch(*sketch);
-        if (!sketch->empty())
-            text = "Network: " + QString::fromStdString(calc::Describe(*sketch)) + "\n" + text;
-    }
-    working_->setText(text);
+void ElementNetworkPage::showWorking(const calc::Working& working, const calc::Sketch* sketch,
+                                     int highlight) {
+    if (sketch)
+        sketch_->setSketch(*sketch, highlight > 0
+                                        ? QString(texts_.messageLetter) + QString::number(highlight)
+                                        : QString());
+    working_->setText(QString::fromStdString(working.Text()), highlight > 0);
 }
 
 void ElementNetworkPage::buildResetMenu() {
@@ -294,7 +306,7 @@ calc::ElementClick ElementNetworkPage::elementClick(int k, calc::Choice option) 
     calc::ElementClick click;
     click.element = k;
     click.option = option;
-    click.choices = networkEntries().choices;
+    click.entries = networkEntries();
     click.source = optV_->isChecked()   ? calc::Source::Voltage
                    : optI_->isChecked() ? calc::Source::Current
                                         : calc::Source::None;

@@ -61,9 +61,9 @@ protected:
     void showElementResults(const std::array<std::string, 3>& names,
                             const std::array<std::string, 3>& values);
     void reportFailure(const calc::Failure& failure);
-    // The working area: how the last result was obtained, and after a total
-    // the network as its rule reads it.
-    void showWorking(const calc::Working& working, const calc::Sketch* sketch = nullptr);
+    // The working area: how the last result was obtained, and the network it
+    // was obtained for, with element `highlight` (0 for none) marked.
+    void showWorking(const calc::Working& working, const calc::Sketch* sketch, int highlight);
     widgets::MessageBoxes& messages() const { return messages_; }
 
 private:
@@ -74,6 +74,7 @@ private:
     QWidget* buildExplanations();
     QWidget* buildWorking();
     void buildResetMenu();
+    void fitHeight();
     void connectionClicked(int k);
 
     const ElementPageTexts& texts_;

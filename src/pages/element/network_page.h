@@ -32,16 +32,19 @@ protected:
         if (!out) return reportFailure(out.failure());
         vars_ = out->vars;
         showTotal(out->label);
-        showWorking(out->working, &out->sketch);
+        showWorking(out->working, &out->sketch, 0);
     }
 
+    // Reads the whole page, as the total does, so that the total and the
+    // results always describe the network on the screen.
     void showElement(int k, calc::Choice option) {
         announceEmptySource();
         const auto out = element_(elementClick(k, option), vars_);
         if (!out) return reportFailure(out.failure());
         vars_ = out->vars;
+        showTotal(out->totalLabel);
         showElementResults(out->names, out->values);
-        showWorking(out->working);
+        showWorking(out->working, &out->sketch, k);
     }
 
 private:

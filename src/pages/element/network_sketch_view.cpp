@@ -1,5 +1,7 @@
 #include "network_sketch_view.h"
 
+#include "calc/element/network_model.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -51,9 +53,10 @@ Box Measure(const calc::Sketch& s) {
 
 class Painter {
 public:
-    Painter(QPainter& p, NetworkSketchView::Symbol symbol)
+    Painter(QPainter& p, NetworkSketchView::Symbol symbol, std::string highlight)
         : p_(p)
-        , symbol_(symbol) {}
+        , symbol_(symbol)
+        , highlight_(std::move(highlight)) {}
 
     void Draw(const calc::Sketch& s, double x, double y) {
         using K = calc::Sketch::Kind;
@@ -105,6 +108,13 @@ public:
 
 private:
     void DrawElement(const std::string& name, double x, double wire) {
+        p_.save();
+        if (name == highlight_) {
+            p_.setPen(QPen(QColor(200, 0, 0), 2.2));
+            QFont bold = p_.font();
+            bold.setBold(true);
+            p_.setFont(bold);
+        }
         const double s0 = x + (kElementWidth - kSymbolWidth) / 2;
         const double s1 = s0 + kSymbolWidth;
         QPainterPath path;
@@ -142,10 +152,12 @@ private:
         p_.drawPath(path);
         const QRectF label(x, wire - kElementCentre, kElementWidth, 16);
         p_.drawText(label, Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(name));
+        p_.restore();
     }
 
     QPainter& p_;
     NetworkSketchView::Symbol symbol_;
+    std::string highlight_;
 };
 
 } // namespace
@@ -156,12 +168,20 @@ NetworkSketchView::NetworkSketchView(Symbol symbol, QWidget* parent)
     setObjectName("picNetwork");
     setAccessibleName("Sketch of the network");
     setMinimumSize(240, 110);
+    // It paints every pixel, so nothing behind it needs repainting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
-void NetworkSketchView::setSketch(const calc::Sketch& sketch) {
+void NetworkSketchView::setSketch(const calc::Sketch& sketch, const QString& highlight) {
+    // Most double-clicks show the same network again; repainting it would
+    // cost more than the computation.
+    if (sketch == sketch_ && highlight == highlight_) return;
     sketch_ = sketch;
-    setAccessibleDescription(QString::fromStdString(calc::Describe(sketch)));
+    highlight_ = highlight;
+    const auto& kind = symbol_ == Symbol::Capacitor ? calc::ElementKind::Capacitor()
+                                                    : calc::ElementKind::Resistor();
+    setAccessibleDescription(QString::fromStdString(calc::DescribeNetwork(sketch, kind)));
     update();
 }
 
@@ -189,7 +209,7 @@ void NetworkSketchView::paintEvent(QPaintEvent*) {
     font.setPointSizeF(8);
     p.setFont(font);
 
-    Painter painter(p, symbol_);
+    Painter painter(p, symbol_, highlight_.toStdString());
     const double x = kMargin + kTerminal;
     const double wire = kMargin + box.centre;
     painter.Draw(sketch_, x, kMargin);

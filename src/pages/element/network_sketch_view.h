@@ -6,9 +6,10 @@
 
 namespace vora::pages {
 
-// Draws the network of the last total: elements in series side by side,
+// Draws the network of the last result: elements in series side by side,
 // parallel branches one above the other between two rails, each element with
-// its schematic symbol and name, between the source terminals.
+// its schematic symbol and name, between the source terminals. The element
+// whose results are shown is drawn in red.
 class NetworkSketchView : public QWidget {
     Q_OBJECT
 public:
@@ -16,8 +17,9 @@ public:
 
     explicit NetworkSketchView(Symbol symbol, QWidget* parent = nullptr);
 
-    void setSketch(const calc::Sketch& sketch);
+    void setSketch(const calc::Sketch& sketch, const QString& highlight = {});
     const calc::Sketch& sketch() const { return sketch_; }
+    const QString& highlight() const { return highlight_; }
     QSize sizeHint() const override;
 
 protected:
@@ -26,6 +28,7 @@ protected:
 private:
     Symbol symbol_;
     calc::Sketch sketch_;
+    QString highlight_;
 };
 
 } // namespace vora::pages

@@ -1,0 +1,47 @@
+// What distinguishes the resistor, capacitor and inductor pages where they
+// share one network engine: names, units and the laws the elements follow.
+//
+// The engine works in the quantity of the page's elements, X (R, C or L).
+// Resistors and inductors add in series and add reciprocals in parallel;
+// capacitors the other way round. Which of a node's quantities its parts
+// share follows from that law (see network_model.h).
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace vora::calc {
+
+struct ElementKind {
+    char letter;                      // element names in messages and working: R1, C1, L1
+    std::string element;              // "Resistor", for messages
+    std::string plural;               // "resistors"
+    std::string total;                // stored name of the total: "RT", "CT", "LT"
+    std::string quantity;             // "total resistance", for messages
+    std::string button;               // caption of the compute button
+    std::string unit;                 // of the elements and the total: "Ohm", "F", "H"
+    std::array<std::string, 3> units; // names of the total list's positions
+    std::array<double, 3> readFactor; // entry number × factor = stored value
+    std::array<double, 3> showFactor; // total label text × factor = shown value
+    bool capacitive;                  // parallel adds, series adds reciprocals
+    bool lastOfFourAfterGroup;        // P P P S is (1 ∥ 2 ∥ 3) in series with 4
+
+    // Stored names: the source voltage and flow, the outermost parallel and
+    // series groups, and per element its flow (I or Q), voltage and third
+    // result (P, U or W).
+    std::string sourceVoltage, sourceFlow;
+    std::string parallelPart, seriesPart;
+    std::string flow, third;
+    std::string flowUnit, thirdUnit; // "A" / "C", "W" / "J"
+    char resultLetter;               // result label names: "Ir2", "Qc2", "Il2"
+    // What a zero element is: "a short" (R, L) or "an open gap" (C).
+    std::string zeroIs;
+
+    static const ElementKind& Resistor();
+    static const ElementKind& Capacitor();
+    static const ElementKind& Inductor();
+
+    std::string Element(int k) const { return letter + std::to_string(k); }
+};
+
+} // namespace vora::calc

@@ -1,0 +1,136 @@
+#include "element_pages.h"
+
+#include "calc/number.h"
+#include "network_flows.h"
+#include "network_model.h"
+#include "network_total.h"
+
+namespace vora::calc {
+
+bool ReadsSourceStrictly(const ElementClick& click) {
+    // Options 1 Series, 3 Parallel and 4 have always taken the source's
+    // leading number (an empty field then reads as 0); element 4 reads
+    // strictly in two arrangements, as it always has.
+    const bool series = click.option == Choice::Series;
+    const auto& choices = click.entries.choices;
+    switch (click.element) {
+    case 1:
+        return !series;
+    case 3:
+        return series;
+    case 4:
+        return series ? Matches(choices, "SPSS")
+                      : Matches(choices, "SSPP") && click.source == Source::Voltage;
+    default:
+        return true;
+    }
+}
+
+namespace {
+
+std::size_t I(int k) {
+    return static_cast<std::size_t>(k - 1);
+}
+
+double ReadSource(const ElementClick& click) {
+    const Field& f = click.sourceField;
+    if (!ReadsSourceStrictly(click)) return ReadLeading(f);
+    // An empty field was already announced by the page's "Ajaja" box.
+    if (f.text.empty()) Fail({"Invalid Entry", "", f.name, /*alreadyReported=*/true});
+    return ReadStrict(f);
+}
+
+// A double-click on an element after the first element without a choice.
+void RequireInNetwork(const ElementKind& kind, const ElementClick& click) {
+    RequireNetwork(kind, click.entries);
+    const int n = NetworkLength(click.entries.choices);
+    if (click.element <= n) return;
+    const std::string gap = kind.Element(n + 1);
+    FailCompute(kind.Element(click.element) + " is not part of the network: " + gap +
+                    " has no connection chosen, so the network ends at " + kind.Element(n) +
+                    ". Choose Series or Parallel for " + gap + " to connect " +
+                    kind.Element(click.element) + ".",
+                OptionOf(click.entries, n + 1));
+}
+
+template <class Vars> void Store(const NetworkTotal& t, Vars& v) {
+    const Roles<Vars>& r = RolesOf(v);
+    for (std::size_t i = 0; i < 4; ++i)
+        v.*r.element[i] = t.values[i];
+    v.*r.total = t.total;
+    v.*r.parallelPart = t.parallelPart;
+    v.*r.seriesPart = t.seriesPart;
+}
+
+template <class Vars> void Store(const NetworkFlows& f, Vars& v) {
+    const Roles<Vars>& r = RolesOf(v);
+    for (std::size_t i = 0; i < 4; ++i) {
+        v.*r.flow[i] = f.flow[i];
+        v.*r.voltage[i] = f.voltage[i];
+        v.*r.third[i] = f.third[i];
+    }
+    v.*r.sourceVoltage = f.sourceVoltage;
+    v.*r.sourceFlow = f.sourceFlow;
+    if (r.branchFlow) v.*r.branchFlow = f.branchFlow;
+}
+
+template <class Vars>
+Outcome<TotalShown<Vars>> Total(const ElementKind& kind, const NetworkEntries& in, Vars vars) {
+    return Attempt([&] {
+        NetworkTotal t = ComputeNetworkTotal(kind, in, true);
+        Store(t, vars);
+        return TotalShown<Vars>{vars, std::move(t.label), std::move(t.working), std::move(t.drawn)};
+    });
+}
+
+template <class Vars>
+Outcome<ElementShown<Vars>> Results(const ElementKind& kind, const ElementClick& click, Vars vars) {
+    return Attempt([&] {
+        RequireInNetwork(kind, click);
+        NetworkTotal t = ComputeNetworkTotal(kind, click.entries, false);
+        const double source = ReadSource(click);
+        const int k = click.element;
+        const NetworkFlows f = SolveNetwork(kind, t, click.entries, click.source, source, k);
+        Store(t, vars);
+        Store(f, vars);
+        if (!AllFinite(vars))
+            FailCompute(TooLargeOrUndefined("results of " + kind.Element(k),
+                                            "Check the values and the source."));
+        const std::string n = kind.resultLetter + std::to_string(k);
+        return ElementShown<Vars>{vars,
+                                  {kind.flow + n, "V" + n, kind.third + n},
+                                  {FormatNumber(f.flow[I(k)]), FormatNumber(f.voltage[I(k)]),
+                                   FormatNumber(f.third[I(k)])},
+                                  std::move(t.label),
+                                  std::move(t.working),
+                                  std::move(t.drawn)};
+    });
+}
+
+} // namespace
+
+Outcome<TotalShown<ResistorVars>> TotalResistance(const NetworkEntries& entries,
+                                                  ResistorVars vars) {
+    return Total(ElementKind::Resistor(), entries, vars);
+}
+Outcome<TotalShown<CapacitorVars>> TotalCapacitance(const NetworkEntries& entries,
+                                                    CapacitorVars vars) {
+    return Total(ElementKind::Capacitor(), entries, vars);
+}
+Outcome<TotalShown<InductorVars>> TotalInductance(const NetworkEntries& entries,
+                                                  InductorVars vars) {
+    return Total(ElementKind::Inductor(), entries, vars);
+}
+
+Outcome<ElementShown<ResistorVars>> ResistorResults(const ElementClick& click, ResistorVars vars) {
+    return Results(ElementKind::Resistor(), click, vars);
+}
+Outcome<ElementShown<CapacitorVars>> CapacitorResults(const ElementClick& click,
+                                                      CapacitorVars vars) {
+    return Results(ElementKind::Capacitor(), click, vars);
+}
+Outcome<ElementShown<InductorVars>> InductorResults(const ElementClick& click, InductorVars vars) {
+    return Results(ElementKind::Inductor(), click, vars);
+}
+
+} // namespace vora::calc

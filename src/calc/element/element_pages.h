@@ -1,0 +1,27 @@
+// The computing events of the resistor, capacitor and inductor pages: the
+// total button and the double-click on an element's connection option. Each
+// takes a copy of the page's stored values and returns them with the label
+// texts, or a Failure and nothing changed.
+#pragma once
+
+#include "calc/element_network.h"
+#include "calc/outcome.h"
+#include "element_vars.h"
+
+namespace vora::calc {
+
+Outcome<TotalShown<ResistorVars>> TotalResistance(const NetworkEntries& entries, ResistorVars vars);
+Outcome<TotalShown<CapacitorVars>> TotalCapacitance(const NetworkEntries& entries,
+                                                    CapacitorVars vars);
+Outcome<TotalShown<InductorVars>> TotalInductance(const NetworkEntries& entries, InductorVars vars);
+
+Outcome<ElementShown<ResistorVars>> ResistorResults(const ElementClick& click, ResistorVars vars);
+Outcome<ElementShown<CapacitorVars>> CapacitorResults(const ElementClick& click,
+                                                      CapacitorVars vars);
+Outcome<ElementShown<InductorVars>> InductorResults(const ElementClick& click, InductorVars vars);
+
+// Whether a double-click reads the source field with ParseStrict (else
+// ParseLeading), as each option always has.
+bool ReadsSourceStrictly(const ElementClick& click);
+
+} // namespace vora::calc
