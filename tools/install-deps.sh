@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake ninja-build g++ make clang qt6-base-dev qt6-svg-dev libgl-dev \
 libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev"
-[ "${1:-}" = "--test" ] && packages="$packages locales xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev"
+[ "${1:-}" = "--test" ] && packages="$packages ngspice locales xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev"
 
 missing=""
 for p in $packages; do
