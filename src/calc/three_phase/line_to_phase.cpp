@@ -47,34 +47,32 @@ private:
     }
 
     double PhaseImpedanceClick() {
-        if (!ImpedanceEmpty()) {
+        if (ImpedanceEmpty()) {
+            // No impedance entered: from the line values read now, which are
+            // kept like those of the other clicks.
+            SetLineCurrent(Current());
+            SetLineVoltage(Voltage());
+            RequireCurrent(vars().LineCurrent);
+            SetLineImpedance(LineVoltage() / (Root3() * LineCurrent()));
+        } else {
             SetLineImpedance(Impedance());
-            if (Star())
-                SetPhaseImpedance(OneThird() * LineImpedance());
-            else
-                SetPhaseImpedance(LineImpedance() * 3);
-            return vars().PhaseImpedance;
         }
-        // No impedance entered: derive it from the line values read now. They
-        // are also kept for a later apparent-power click.
-        SetLineCurrent(Current());
-        SetLineVoltage(Voltage());
-        RequireCurrent(vars().LineCurrent);
-        if (Star())
-            SetLineImpedance(LineVoltage() / Root3() / LineCurrent());
-        else
-            SetLineImpedance(LineVoltage() / LineCurrent());
-        SetPhaseImpedance(OneThird() * LineImpedance());
+        // A star phase takes VL / √3 at IL: the line impedance itself. A
+        // delta phase takes VL at IL / √3: three times it.
+        SetPhaseImpedance(Star() ? LineImpedance() : LineImpedance() * 3);
         return vars().PhaseImpedance;
     }
 
+    // From the line values typed now, the same in both connections.
     double ApparentPowerClick() {
+        SetLineCurrent(Current());
+        SetLineVoltage(Voltage());
         SetApparentPower(Root3() * LineVoltage() * LineCurrent());
         return vars().ApparentPower;
     }
 };
 
-const Sides kSides{"line", "phase", "Phase"};
+const Sides kSides{"line", "phase"};
 
 } // namespace
 

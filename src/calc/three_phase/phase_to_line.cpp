@@ -47,31 +47,32 @@ private:
     }
 
     double LineImpedanceClick() {
-        if (!ImpedanceEmpty()) {
+        if (ImpedanceEmpty()) {
+            // No impedance entered: the phase's voltage over its current,
+            // read now and kept like those of the other clicks.
+            SetPhaseCurrent(Current());
+            SetPhaseVoltage(Voltage());
+            RequireCurrent(vars().PhaseCurrent);
+            SetPhaseImpedance(PhaseVoltage() / PhaseCurrent());
+        } else {
             SetPhaseImpedance(Impedance());
-            if (Star())
-                SetLineImpedance(OneThird() * PhaseImpedance());
-            else
-                SetLineImpedance(PhaseImpedance() * 3);
-            return vars().LineImpedance;
         }
-        // No impedance entered: the same in both connections, from the phase
-        // values read now, which are also kept for a later apparent power.
-        SetPhaseCurrent(Current());
-        SetPhaseVoltage(Voltage());
-        RequireCurrent(vars().PhaseCurrent);
-        SetPhaseImpedance(PhaseVoltage() / PhaseCurrent());
-        SetLineImpedance(OneThird() * PhaseImpedance());
+        // The per-phase star equivalent: a star phase as it is, a delta
+        // phase a third of it.
+        SetLineImpedance(Star() ? PhaseImpedance() : PhaseImpedance() / 3);
         return vars().LineImpedance;
     }
 
+    // From the phase values typed now, the same in both connections.
     double ApparentPowerClick() {
-        SetApparentPower(Root3() * PhaseVoltage() * PhaseCurrent());
+        SetPhaseCurrent(Current());
+        SetPhaseVoltage(Voltage());
+        SetApparentPower(3 * PhaseVoltage() * PhaseCurrent());
         return vars().ApparentPower;
     }
 };
 
-const Sides kSides{"phase", "line", "Line"};
+const Sides kSides{"phase", "line"};
 
 } // namespace
 
