@@ -57,9 +57,15 @@ private:
         } else {
             SetLineImpedance(Impedance());
         }
-        // A star phase takes VL / √3 at IL: the line impedance itself. A
-        // delta phase takes VL at IL / √3: three times it.
-        SetPhaseImpedance(Star() ? LineImpedance() : LineImpedance() * 3);
+        if (Star()) {
+            Say("In star a phase takes VL / √3 at IL, so its impedance is the line impedance "
+                "VL / (√3 · IL).");
+            SetPhaseImpedance(LineImpedance());
+        } else {
+            Say("In delta a phase takes VL at IL / √3, so its impedance is three times the line "
+                "impedance VL / (√3 · IL).");
+            SetPhaseImpedance(LineImpedance() * 3);
+        }
         return vars().PhaseImpedance;
     }
 
@@ -68,6 +74,7 @@ private:
         SetLineCurrent(Current());
         SetLineVoltage(Voltage());
         SetApparentPower(Root3() * LineVoltage() * LineCurrent());
+        Say("The same in star and in delta: √3 · VL · IL = 3 · Vph · Iph.");
         return vars().ApparentPower;
     }
 };

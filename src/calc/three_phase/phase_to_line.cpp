@@ -57,9 +57,15 @@ private:
         } else {
             SetPhaseImpedance(Impedance());
         }
-        // The per-phase star equivalent: a star phase as it is, a delta
-        // phase a third of it.
-        SetLineImpedance(Star() ? PhaseImpedance() : PhaseImpedance() / 3);
+        if (Star()) {
+            Say("In star VL = √3 · Vph and IL = Iph, so the line impedance VL / (√3 · IL) is the "
+                "phase impedance.");
+            SetLineImpedance(PhaseImpedance());
+        } else {
+            Say("In delta VL = Vph and IL = √3 · Iph, so the line impedance VL / (√3 · IL) is a "
+                "third of the phase impedance.");
+            SetLineImpedance(PhaseImpedance() / 3);
+        }
         return vars().LineImpedance;
     }
 
@@ -68,6 +74,7 @@ private:
         SetPhaseCurrent(Current());
         SetPhaseVoltage(Voltage());
         SetApparentPower(3 * PhaseVoltage() * PhaseCurrent());
+        Say("The same in star and in delta: 3 · Vph · Iph = √3 · VL · IL.");
         return vars().ApparentPower;
     }
 };

@@ -12,6 +12,7 @@
 #include "three_phase.h"
 
 #include <string>
+#include <utility>
 
 namespace vora::calc::three_phase {
 
@@ -60,6 +61,7 @@ protected:
     void SetLineImpedance(const Term& t) { w_.Let(v_.LineImpedance, "LineImpedance", t, "Ohm"); }
     void SetPhaseImpedance(const Term& t) { w_.Let(v_.PhaseImpedance, "PhaseImpedance", t, "Ohm"); }
     void SetApparentPower(const Term& t) { w_.Let(v_.ApparentPower, "ApparentPower", t, "VA"); }
+    void Say(std::string sentence) { w_.Say(std::move(sentence)); }
 
     // The impedance from the entered voltage and current divides by the
     // current just read; 0 there gets its own message.
