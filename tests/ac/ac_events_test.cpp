@@ -165,6 +165,15 @@ TEST(AcEvents, RefusesWhatHasNoFiniteAnswer) {
         EXPECT_EQ(out.failure().field, c.field);
         EXPECT_NE(out.failure().text.find(c.text), std::string::npos) << out.failure().text;
     }
+    // Two parts each in range whose magnitude together is not, shown in a
+    // typed unit.
+    AcInputs huge = Inputs("SSN", {"1.5E308", "4.8E305", ""});
+    huge.impedanceUnit = -1;
+    ASSERT_FALSE(TotalImpedance(huge, {}));
+    EXPECT_NE(TotalImpedance(huge, {}).failure().text.find("total impedance cannot be computed"),
+              std::string::npos);
+    ASSERT_FALSE(PowerFactor(huge, {}));
+
     // An L ∥ C group at resonance in the path: the page's own message.
     const auto open =
         TotalImpedance(Inputs("SPP", {"100", kResonantL, "1"}, Source::None, {}, {0, 0, 1}), {});

@@ -90,6 +90,16 @@ void Require(double value, const char* quantity, const AcInputs& in) {
                     in.value.field.name);
 }
 
+// The event's result, unless a value it would store is not finite (|Z| of
+// two huge parts, for example).
+AcShown Done(AcShown out, const AcVars& vars, const Circuit& c) {
+    if (!AllFinite(vars))
+        FailCompute(TooLargeOrUndefined("result", "Enter smaller element or source values."));
+    out.vars = vars;
+    out.sketch = c.sketch;
+    return out;
+}
+
 // --- the source -------------------------------------------------------------
 
 SourceKind KindOf(const AcInputs& in) {
@@ -209,9 +219,7 @@ Outcome<AcShown> Power(const AcInputs& in, AcVars vars, PowerKind kind) {
         }
         Require(shown, "power", in);
         out.value = FormatNumber(shown);
-        out.vars = vars;
-        out.sketch = c.sketch;
-        return out;
+        return Done(std::move(out), vars, c);
     });
 }
 
@@ -262,10 +270,10 @@ Outcome<AcShown> TotalImpedance(const AcInputs& in, AcVars vars) {
         }
         ImpedanceLines(c, out.working);
         vars.Impedance = std::abs(c.total.value);
+        if (!std::isfinite(vars.Impedance))
+            FailCompute(TooLargeOrUndefined("total impedance", "Enter smaller element values."));
         out.value = ShowTotal(vars.Impedance, in.impedanceUnit, kImpedanceUnits, out.working);
-        out.vars = vars;
-        out.sketch = c.sketch;
-        return out;
+        return Done(std::move(out), vars, c);
     });
 }
 
@@ -291,9 +299,7 @@ Outcome<AcShown> PowerFactor(const AcInputs& in, AcVars vars) {
             out.second = "Leading";
             w.Say("Leading: φ < 0, the circuit is capacitive and its current leads the voltage.");
         }
-        out.vars = vars;
-        out.sketch = c.sketch;
-        return out;
+        return Done(std::move(out), vars, c);
     });
 }
 
@@ -333,9 +339,7 @@ Outcome<AcShown> ElementResults(AcElement element, const AcInputs& in, AcVars va
                            "current", w);
         out.second = InUnit(vars.*n.storedVoltage, in.voltageUnit, {"V", "mV", "KV"}, n.voltage,
                             "voltage", w);
-        out.vars = vars;
-        out.sketch = c.sketch;
-        return out;
+        return Done(std::move(out), vars, c);
     });
 }
 

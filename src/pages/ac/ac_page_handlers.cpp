@@ -187,7 +187,8 @@ bool FrmAC::commit(const calc::Outcome<calc::AcShown>& out) {
     }
     vars_ = out->vars;
     working_->setText(ToQt(out->working.Text()));
-    sketch_->setSketch(out->sketch);
+    // Most clicks keep the circuit: no need to paint its sketch again.
+    if (!(sketch_->sketch() == out->sketch)) sketch_->setSketch(out->sketch);
     return true;
 }
 
