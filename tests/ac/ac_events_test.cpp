@@ -254,19 +254,26 @@ TEST(AcEvents, EventsStoreWhatTheyComputed) {
 TEST(AcEvents, WorkingShowsTheCircuitAndItsComplexSteps) {
     const auto out = ElementResults(AcElement::Inductor, Standard("SPP", V, "230"), {});
     ASSERT_TRUE(out);
-    const std::string w = out->working.Text();
-    for (const char* line : {
-             "Circuit: R + L ∥ C\n",
-             "XL = L · 314 = 0.5 · 314 = 157 Ohm\n",
-             "Z(L ∥ C) = 1 / (1/jXL + 1/(-jXC)) = 1 / (1/j157 + 1/(-j67.7599)) = -j119.21 Ohm\n",
-             "Z = R + Z(L ∥ C) = 100 + (-j119.21) = 100 − j119.21 Ohm\n",
-             "I = V / Z = (230∠0°) / (155.599∠-50.0081°) = 1.47816∠50.0081° A\n",
-             "V(L ∥ C) = I · Z(L ∥ C) = (1.47816∠50.0081°) · (119.21∠-90°) = "
-             "176.211∠-39.9919° V\n",
-             "IL = V(L ∥ C) / jXL = (176.211∠-39.9919°) / (157∠90°) = 1.12236∠-129.992° A\n",
-             "Il = |IL| = 1.12236461371902 A",
-         })
-        EXPECT_NE(w.find(line), std::string::npos) << line << "\nin\n" << w;
+    EXPECT_EQ(out->working.Text(),
+              "Circuit: R + L ∥ C\n"
+              "R = 100 Ohm, L = 0.5 H, C = 4.7E-05 F\n"
+              "XL = L · 314 = 0.5 · 314 = 157 Ohm\n"
+              "XC = 1 / (C · 314) = 1 / (4.7E-05 · 314) = 67.7598590594932 Ohm\n"
+              "Z(L ∥ C) = 1 / (1/jXL + 1/(-jXC)) = 1 / (1/j157 + 1/(-j67.7599)) = -j119.21 Ohm\n"
+              "Z = R + Z(L ∥ C) = 100 + (-j119.21) = 100 − j119.21 Ohm\n"
+              "|Z| = 155.598754683026 Ohm\n"
+              "V = 230 V across the circuit\n"
+              "I = V / Z = 230 / (155.599∠-50.0081°) = 1.47816∠50.0081° A\n"
+              "V(L ∥ C) = I · Z(L ∥ C) = (1.47816∠50.0081°) · (119.21∠-90°) = 176.211∠-39.9919° V\n"
+              "IL = V(L ∥ C) / jXL = (176.211∠-39.9919°) / (157∠90°) = 1.12236∠-129.992° A\n"
+              "VL = V(L ∥ C) = 176.211∠-39.9919° V\n"
+              "Il = |IL| = 1.12236461371902 A\n"
+              "Vl = |VL| = 176.211244353887 V");
+    const auto pf = PowerFactor(Standard("SPP"), {});
+    EXPECT_NE(pf->working.Text().find("φ = arg Z = -50.0081° < 0: Leading, the circuit is "
+                                      "capacitive"),
+              std::string::npos)
+        << pf->working.Text();
     const auto q = ReactivePower(Standard("SPP", V, "230"), {});
     EXPECT_NE(q->working.Text().find("Q = |V| · |I| · sin φ = "), std::string::npos)
         << q->working.Text();

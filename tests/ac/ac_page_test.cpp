@@ -305,7 +305,7 @@ TEST_F(AcPage, SketchShowsTheCircuitAsConnected) {
     Click(page_, "cmdZT");
     auto* sketch = Child<QWidget>(page_, "picNetwork");
     EXPECT_EQ(sketch->accessibleDescription(), "R + L ∥ C");
-    EXPECT_TRUE(Working(page_).startsWith("Circuit: R + L ∥ C\n"));
+    EXPECT_TRUE(Working(page_).startsWith("Circuit: R + L ∥ C\nR = 100 Ohm"));
     Click(page_, "optR1p");
     Click(page_, "optXLs");
     Click(page_, "OptXcp");

@@ -1,5 +1,6 @@
 #include "ac_circuit.h"
 
+#include "calc/number.h"
 #include "scaled_read.h"
 
 #include <algorithm>
@@ -89,19 +90,24 @@ Circuit ReadCircuit(const AcInputs& in, AcVars& vars, Working& w) {
     c.sketch = Connect(in.choices);
     std::vector<std::string> names;
     network::Elements(c.sketch, names);
-    w.Say("Circuit: " + Describe(c.sketch));
 
+    // Short lines: a text panel lays out every line it shows in full.
+    w.Say("Circuit: " + Describe(c.sketch));
     static const std::array<Multipliers, 3> units{kResistorUnits, kInductorUnits, kCapacitorUnits};
     static const std::array<const char*, 3> baseUnits{"Ohm", "H", "F"};
     static const std::array<double AcVars::*, 3> stored{&AcVars::Resistance, &AcVars::Inductance,
                                                         &AcVars::Capacitance};
+    std::string values;
     for (std::size_t k = 0; k < 3; ++k) {
         c.present[k] = std::find(names.begin(), names.end(), kNames[k]) != names.end();
         if (!c.present[k]) continue;
         const UnitField& entry = in.elements[k];
         c.value[k] = ScaledRead(entry.field, entry.position, 0, units[k]);
-        w.Let(vars.*stored[k], kNames[k], Term::Named(kNames[k], c.value[k]), baseUnits[k]);
+        vars.*stored[k] = c.value[k];
+        if (!values.empty()) values += ", ";
+        values += kNames[k] + " = " + FormatNumber(c.value[k]) + " " + baseUnits[k];
     }
+    w.Say(values);
 
     const auto field = [&](std::size_t k) { return in.elements[k].field; };
     if (c.present[0]) c.impedance[0] = {Complex(c.value[0], 0), false};
@@ -117,7 +123,7 @@ Circuit ReadCircuit(const AcInputs& in, AcVars& vars, Working& w) {
     }
     if (c.present[2]) {
         if (c.value[2] == 0) {
-            w.Say("C = 0, so the capacitor is open: XC = 1 / (C · 314) is infinite.");
+            w.Say("C = 0: the capacitor is open, XC = 1 / (C · 314) is infinite");
             c.impedance[2] = Impedance::Open();
         } else {
             const Term xc = 1 / (Term::Named("C", c.value[2]) * AngularFrequency);

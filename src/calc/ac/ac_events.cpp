@@ -167,7 +167,6 @@ void RequireAngle(const AcInputs& in, const Circuit& c, const std::string& conse
 
 Term CosPhi(const Circuit& c, Working& w) {
     const Complex z = c.total.value;
-    w.Say("φ = arg Z = " + Short(std::arg(z) * 180 / std::numbers::pi) + "°");
     const Term cos = Term::Named("Re Z", z.real()) / Term::Named("|Z|", std::abs(z));
     w.Note("cos φ", cos);
     return Term::Named("cos φ", cos.value());
@@ -208,7 +207,7 @@ Outcome<AcShown> Power(const AcInputs& in, AcVars vars, PowerKind kind) {
                 q = v * i * Term::Named("sin φ", sin.value());
             }
             w.Let(vars.ReactivePower, "Q", q, "VAR");
-            w.Say("Q is positive for an inductive circuit and negative for a capacitive one.");
+            w.Say("Q > 0: inductive, Q < 0: capacitive");
             shown = vars.ReactivePower;
             break;
         }
@@ -239,16 +238,17 @@ const ElementNames kElementNames[3] = {
 };
 
 // A value in the unit chosen in cboI or cboV; a typed unit shows the base unit.
+// The conversion goes on the working's `line`.
 std::string InUnit(double value, int position, const std::array<const char*, 3>& units,
-                   const std::string& name, const char* quantity, Working& w) {
+                   const char* quantity, std::string& line) {
     if (position <= 0 || position > 2) return FormatNumber(value);
-    const double factor = position == 1 ? 1000 : 0.001; // milli, kilo
-    const Term shown = Term::Named(name, value) * factor;
-    if (!std::isfinite(shown.value()))
-        FailCompute(std::string("The ") + quantity + " is too large to show in " + units[position] +
+    const auto unit = static_cast<std::size_t>(position);
+    const double shown = value * (position == 1 ? 1000 : 0.001); // milli, kilo
+    if (!std::isfinite(shown))
+        FailCompute(std::string("The ") + quantity + " is too large to show in " + units[unit] +
                     ". Choose a larger unit beside it.");
-    w.Note(name + " in " + units[position], shown, units[position]);
-    return FormatNumber(shown.value());
+    line += " = " + FormatNumber(shown) + " " + units[unit];
+    return FormatNumber(shown);
 }
 
 } // namespace
@@ -285,20 +285,22 @@ Outcome<AcShown> PowerFactor(const AcInputs& in, AcVars vars) {
         RequireAngle(in, c, "its phase angle and power factor are undefined");
         ImpedanceLines(c, w);
         vars.Impedance = std::abs(c.total.value);
-        vars.PowerFactor = CosPhi(c, w).value();
-        out.value = FormatNumber(vars.PowerFactor);
         // "Unit" exactly when the factor shows as 1 (|X| below about 3E-08 · |Z|),
         // so that a factor of 1 never reads as lagging or leading.
-        if (FormatNumber(std::abs(vars.PowerFactor)) == "1") {
+        const Complex z = c.total.value;
+        const std::string phi = "φ = arg Z = " + Short(std::arg(z) * 180 / std::numbers::pi) + "°";
+        if (FormatNumber(std::abs(z.real() / std::abs(z))) == "1") {
             out.second = "Unit";
-            w.Say("Unit: cos φ is 1 to the digits shown, the circuit acts as a resistance.");
-        } else if (c.total.value.imag() > 0) {
+            w.Say(phi + ": Unit, cos φ shows as 1");
+        } else if (z.imag() > 0) {
             out.second = "Lagging";
-            w.Say("Lagging: φ > 0, the circuit is inductive and its current lags the voltage.");
+            w.Say(phi + " > 0: Lagging, the circuit is inductive");
         } else {
             out.second = "Leading";
-            w.Say("Leading: φ < 0, the circuit is capacitive and its current leads the voltage.");
+            w.Say(phi + " < 0: Leading, the circuit is capacitive");
         }
+        vars.PowerFactor = CosPhi(c, w).value();
+        out.value = FormatNumber(vars.PowerFactor);
         return Done(std::move(out), vars, c);
     });
 }
@@ -330,15 +332,19 @@ Outcome<AcShown> ElementResults(AcElement element, const AcInputs& in, AcVars va
         StoreSource(c, s, vars);
         const Flow flow = s.flows.at(name);
         const ElementNames& n = kElementNames[k];
-        w.Let(vars.*n.storedCurrent, n.current,
-              Term::Named("|I" + name + "|", std::abs(flow.current)), "A");
-        w.Let(vars.*n.storedVoltage, n.voltage,
-              Term::Named("|V" + name + "|", std::abs(flow.voltage)), "V");
+        vars.*n.storedCurrent = std::abs(flow.current);
+        vars.*n.storedVoltage = std::abs(flow.voltage);
+        std::string current = std::string(n.current) + " = |I" + name +
+                              "| = " + FormatNumber(vars.*n.storedCurrent) + " A";
+        std::string voltage = std::string(n.voltage) + " = |V" + name +
+                              "| = " + FormatNumber(vars.*n.storedVoltage) + " V";
         out.names = {n.current, n.voltage};
-        out.value = InUnit(vars.*n.storedCurrent, in.currentUnit, {"A", "mA", "KA"}, n.current,
-                           "current", w);
-        out.second = InUnit(vars.*n.storedVoltage, in.voltageUnit, {"V", "mV", "KV"}, n.voltage,
-                            "voltage", w);
+        out.value =
+            InUnit(vars.*n.storedCurrent, in.currentUnit, {"A", "mA", "KA"}, "current", current);
+        out.second =
+            InUnit(vars.*n.storedVoltage, in.voltageUnit, {"V", "mV", "KV"}, "voltage", voltage);
+        w.Say(current);
+        w.Say(voltage);
         return Done(std::move(out), vars, c);
     });
 }

@@ -39,14 +39,14 @@ std::string Name(const Sketch& s, bool root, const char* quantity) {
     return std::string(quantity) + "(" + Describe(s) + ")";
 }
 
-void GroupLines(const Circuit& c, const Sketch& s, bool root, Working& w) {
+// The line of each group inside `s`, said in order; the line of `s` itself
+// is returned (empty for an element inside a group).
+std::string GroupLines(const Circuit& c, const Sketch& s, bool root, Working& w) {
     const Impedance total = c.TotalOf(s);
-    if (s.kind == Sketch::Kind::Element) {
-        if (root) w.Say("Z = " + Symbol(s) + " = " + Value(total) + " Ohm");
-        return;
-    }
+    if (s.kind == Sketch::Kind::Element)
+        return root ? "Z = " + Symbol(s) + " = " + Value(total) + " Ohm" : std::string();
     for (const Sketch& part : s.parts)
-        GroupLines(c, part, false, w);
+        if (const std::string line = GroupLines(c, part, false, w); !line.empty()) w.Say(line);
     const bool series = s.kind == Sketch::Kind::Series;
     std::string symbols, numbers;
     for (const Sketch& part : s.parts) {
@@ -61,7 +61,7 @@ void GroupLines(const Circuit& c, const Sketch& s, bool root, Working& w) {
     if (total.open)
         line += series ? ": an open part stops the current"
                        : ": the branch currents cancel (XL = XC), so the group is open";
-    w.Say(line);
+    return line;
 }
 
 } // namespace
@@ -89,23 +89,21 @@ std::string Polar(Complex z) {
 }
 
 void ImpedanceLines(const Circuit& c, Working& w) {
-    GroupLines(c, c.sketch, true, w);
-    if (c.total.open) return;
-    if (c.total.value.imag() != 0 && c.total.value.real() != 0)
-        w.Say("Z = " + Polar(c.total.value) + " Ohm");
-    w.Say("|Z| = √(Re Z² + Im Z²) = " + FormatNumber(std::abs(c.total.value)) + " Ohm");
+    w.Say(GroupLines(c, c.sketch, true, w));
+    if (!c.total.open) w.Say("|Z| = " + FormatNumber(std::abs(c.total.value)) + " Ohm");
 }
 
 void SourceLines(const Circuit& c, const Solution& s, network::SourceKind kind, Working& w) {
     const std::string z = c.total.open ? "∞" : Factor(Polar(c.total.value));
+    // The source is a real number: its phase is the reference.
     if (kind == network::SourceKind::Voltage) {
-        w.Say("V = " + Polar(s.voltage) + " V, the source across the circuit");
-        w.Say("I = V / Z = " + Factor(Polar(s.voltage)) + " / " + z + " = " + Polar(s.current) +
-              " A");
+        const std::string v = Short(s.voltage.real());
+        w.Say("V = " + v + " V across the circuit");
+        w.Say("I = V / Z = " + Wrap(v) + " / " + z + " = " + Polar(s.current) + " A");
     } else {
-        w.Say("I = " + Polar(s.current) + " A, the source into the circuit");
-        w.Say("V = I · Z = " + Factor(Polar(s.current)) + " · " + z + " = " + Polar(s.voltage) +
-              " V");
+        const std::string i = Short(s.current.real());
+        w.Say("I = " + i + " A into the circuit");
+        w.Say("V = I · Z = " + Wrap(i) + " · " + z + " = " + Polar(s.voltage) + " V");
     }
 }
 

@@ -1,7 +1,8 @@
 // The AC page's working: complex quantities written so that a student can
 // follow them, impedances as a + jb and currents and voltages as magnitude
 // and angle, with six significant digits; the figures that a label shows keep
-// all the digits of the label.
+// all the digits of the label. One short step per line: the working panel
+// lays out each line it shows in full, so long lines make every click slower.
 #pragma once
 
 #include "ac_circuit.h"
