@@ -51,13 +51,23 @@ std::string GroupLines(const Circuit& c, const Sketch& s, bool root, Working& w)
     std::string symbols, numbers;
     for (const Sketch& part : s.parts) {
         const std::string value = Value(c.TotalOf(part));
-        if (!symbols.empty()) symbols += " + ", numbers += " + ";
-        symbols += series ? Symbol(part) : "1/" + Wrap(Symbol(part));
+        std::string symbol = Symbol(part);
+        if (!symbols.empty()) {
+            // "R + jXL − jXC" rather than "+ -jXC".
+            const bool minus = series && symbol.front() == '-';
+            symbols += minus ? " − " : " + ";
+            if (minus) symbol.erase(0, 1);
+            numbers += " + ";
+        }
+        if (!series) symbol = "1/" + (symbol.front() == '-' ? "(" + symbol + ")" : symbol);
+        symbols += symbol;
         numbers += series ? Wrap(value) : "1/" + Wrap(value);
     }
     if (!series) symbols = "1 / (" + symbols + ")", numbers = "1 / (" + numbers + ")";
-    std::string line = (root ? std::string("Z") : Symbol(s)) + " = " + symbols + " = " + numbers +
-                       " = " + Value(total) + " Ohm";
+    // "Z = R + jXL = 100 + j314 Ohm", not "... = 100 + j314 = 100 + j314 Ohm".
+    std::string line = (root ? std::string("Z") : Symbol(s)) + " = " + symbols + " = " + numbers;
+    if (numbers != Value(total)) line += " = " + Value(total);
+    line += " Ohm";
     if (total.open)
         line += series ? ": an open part stops the current"
                        : ": the branch currents cancel (XL = XC), so the group is open";
