@@ -1,56 +1,44 @@
-// Building the AC page's inputs and a typical stored circuit in tests.
+// Building the AC page's inputs in tests.
 #pragma once
 
 #include "calc/ac/ac_types.h"
 
-#include <cmath>
+#include <array>
+#include <charconv>
 #include <string>
 
 namespace vora::calc::testing {
 
-// R = 100 ohm, L = 1 H, C = 10 µF at 314 rad/s.
-inline constexpr double kR = 100;
-inline constexpr double kXL = 314;
-inline const double kC = 10 * 0.000001; // 10 in µF, as the page scales it
-inline const double kXC = 1 / (kC * 314);
-
-inline AcEntries Entries(const char* choices, std::string r = "100", std::string l = "1",
-                         std::string c = "10", int cUnit = 1, int zUnit = 0) {
-    AcEntries e;
-    e.resistor = {{std::move(r), "txtR1", "Resistor Value"}, 0};
-    e.inductor = {{std::move(l), "txtXL", "Inductor Value"}, 0};
-    e.capacitor = {{std::move(c), "txtXC", "Capacitor Value"}, cUnit};
-    e.choices = ChoicesFrom<3>(choices);
-    e.impedanceUnit = zUnit;
-    return e;
+// Shortest text that reads back as the same double.
+inline std::string Text(double x) {
+    char buf[40];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, x).ptr);
 }
 
-inline AcSource SourceOf(const char* choices, Source source, std::string text, int unit = 0) {
-    AcSource s;
-    s.choices = ChoicesFrom<3>(choices);
-    s.source = source;
-    s.value = {{std::move(text), "txtIV", "Current and Voltage Value"}, unit};
-    return s;
+// The page's inputs: element texts in the units at `units` (positions of
+// cboR, cboXL, cboXC), the connections as "SPN" text, and the source.
+inline AcInputs Inputs(const char* choices, std::array<std::string, 3> values,
+                       Source source = Source::None, std::string value = {},
+                       std::array<int, 3> units = {0, 0, 0}) {
+    AcInputs in;
+    const char* names[3] = {"txtR1", "txtXL", "txtXC"};
+    const char* labels[3] = {"Resistor Value", "Inductor Value", "Capacitor Value"};
+    for (std::size_t k = 0; k < 3; ++k)
+        in.elements[k] = {{std::move(values[k]), names[k], labels[k]}, units[k]};
+    in.choices = ChoicesFrom<3>(choices);
+    in.source = source;
+    in.value = {{std::move(value), "txtIV", "Current and Voltage Value"},
+                source == Source::Voltage ? 3 : 0};
+    return in;
 }
 
-// The values Total Impedance leaves for the standard circuit when every
-// element has a connection and both reactances are computed.
-inline AcVars Stored(double z) {
-    AcVars v;
-    v.Resistance = kR;
-    v.Inductance = 1;
-    v.Capacitance = kC;
-    v.InductiveReactance = kXL;
-    v.CapacitiveReactance = kXC;
-    v.Impedance = z;
-    return v;
+// The circuit: R = 100 ohm, L = 0.5 H, C = 47 µF.
+inline AcInputs Standard(const char* choices, Source source = Source::None,
+                         std::string value = {}) {
+    return Inputs(choices, {"100", "0.5", "47"}, source, std::move(value), {0, 0, 1});
 }
 
-inline double Zs() {
-    return std::sqrt(kR * kR + (kXL - kXC) * (kXL - kXC));
-}
-inline double Zp() {
-    return kR * kXL * kXC / std::sqrt(kXC * kXC * kXL * kXL + kR * kR * (kXC - kXL) * (kXC - kXL));
-}
+// L = 10.14239928597509 H and C = 1 µF have exactly equal reactances.
+inline constexpr const char* kResonantL = "10.14239928597509";
 
 } // namespace vora::calc::testing

@@ -1,5 +1,6 @@
-// The AC page as the user drives it: inputs, the order of clicks, the
-// messages, and what a click that cannot compute leaves behind.
+// The AC page as the user drives it: inputs, units, messages, the sketch,
+// what a click that cannot compute leaves behind, and that no result depends
+// on the clicks before it.
 #include "calc/ac/ac_vars.h"
 #include "calc/number.h"
 #include "pages/ac/ac_page.h"
@@ -11,9 +12,11 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace vora::pages {
 namespace {
@@ -23,6 +26,10 @@ using testing::Click;
 using testing::Text;
 using testing::Type;
 using Icon = widgets::MessageBoxes::Icon;
+
+QString Working(const QWidget& page) {
+    return Child<QPlainTextEdit>(page, "txtWorking")->toPlainText();
+}
 
 // L = 10.14239928597509 H and C = 1 µF have exactly equal reactances.
 constexpr const char* kResonantL = "10.14239928597509";
@@ -145,9 +152,13 @@ TEST_F(AcPage, ResetMenuClearsOnlyTheElements) {
     EXPECT_EQ(List("cboIV")->position(), 5);
     EXPECT_EQ(page_.vars(), stored);
 
-    Click(page_, "cmdZT"); // nothing chosen: the stored impedance again
-    EXPECT_EQ(Text(page_, "lblZT"), total);
     EXPECT_TRUE(messages_.shown.empty());
+    Click(page_, "cmdZT"); // nothing chosen: no circuit, and nothing changes
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].icon, Icon::Warning);
+    EXPECT_TRUE(messages_.shown[0].text.startsWith("No element is connected"));
+    EXPECT_EQ(Text(page_, "lblZT"), total);
+    EXPECT_EQ(page_.vars(), stored);
 }
 
 TEST_F(AcPage, OptionsMoveTheFocusAndTheSourceChoosesItsUnit) {
@@ -192,25 +203,23 @@ TEST_F(AcPage, TotalImpedanceReadsUnitsAndShowsTheChosenUnit) {
     EXPECT_EQ(List("cboR")->count(), 3);
 }
 
-TEST_F(AcPage, InfinityMessagesShowTheImpedanceOfTheirMoment) {
+// R in series with an L ∥ C group at resonance: the group blocks every
+// current, and the page says so once and changes nothing.
+TEST_F(AcPage, InfiniteImpedanceIsAnnouncedAndChangesNothing) {
+    Standard("s", "s", "s");
+    Click(page_, "cmdZT");
+    const QString total = Text(page_, "lblZT");
+    const auto stored = page_.vars();
     Element("txtR1", "100", "optR1s");
     Element("txtXL", kResonantL, "optXLp");
     Element("txtXC", "1", "OptXcp", 1);
-    QStringList labelWhileOpen;
-    messages_.onShow = [&](const testing::ShownMessage&) {
-        labelWhileOpen << Text(page_, "lblZT");
-    };
     Click(page_, "cmdZT");
-    ASSERT_EQ(messages_.shown.size(), 2u);
-    for (const auto& m : messages_.shown) {
-        EXPECT_EQ(m.icon, Icon::Information);
-        EXPECT_EQ(m.title, "Recommendation");
-        EXPECT_EQ(m.text, "Impedance Become Infinity");
-    }
-    const double xl = 10.14239928597509 * calc::AngularFrequency;
-    EXPECT_EQ(labelWhileOpen, (QStringList{QString::fromStdString(calc::FormatNumber(xl)), "0"}));
-    EXPECT_EQ(Text(page_, "lblZT"), "0");
-    EXPECT_EQ(page_.vars().Impedance, 0);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].icon, Icon::Information);
+    EXPECT_EQ(messages_.shown[0].title, "Recommendation");
+    EXPECT_EQ(messages_.shown[0].text, "Impedance Become Infinity");
+    EXPECT_EQ(Text(page_, "lblZT"), total);
+    EXPECT_EQ(page_.vars(), stored);
 }
 
 // An entry that cannot be used: one warning naming it, the focus on it, and
@@ -275,40 +284,129 @@ TEST_F(AcPage, DoubleClickShowsTheElementFromTheScaledSource) {
     EXPECT_EQ(page_.vars().TotalVoltage, 10000);
     EXPECT_NEAR(Text(page_, "lblIV").toDouble(), 10000 / page_.vars().Impedance, 1e-9);
 
-    // The power buttons ignore the unit: 10 with KV is 10 there.
-    Click(page_, "cmdRP");
-    EXPECT_EQ(page_.vars().TotalVoltage, 10);
+    // The power buttons read the source with its unit too.
+    Click(page_, "cmdXC");
+    EXPECT_EQ(page_.vars().TotalVoltage, 10000);
+    EXPECT_EQ(Text(page_, "lblXC"),
+              QString::fromStdString(calc::FormatNumber(page_.vars().ApparentPower)));
+    EXPECT_NEAR(page_.vars().ApparentPower, 10000 * 10000 / page_.vars().Impedance, 1e-6);
+
+    // The element's values in the units chosen beside them.
+    List("cboI")->setCurrentIndex(1); // mA
+    DoubleClick("optXLs");
+    EXPECT_EQ(Text(page_, "lblI"), "Il");
+    EXPECT_EQ(Text(page_, "lblIV"),
+              QString::fromStdString(calc::FormatNumber(page_.vars().InductorCurrent * 1000)));
 }
 
-TEST_F(AcPage, ResultsDependOnTheOrderOfClicks) {
-    Standard("p", "p", "p");
+// The sketch beside the working is the circuit the results come from.
+TEST_F(AcPage, SketchShowsTheCircuitAsConnected) {
+    Standard("s", "p", "p");
     Click(page_, "cmdZT");
-    const double zp = page_.vars().Impedance;
-    EXPECT_NEAR(zp, 99.99, 0.01);
-
-    // Power Factor works from the stored circuit and the current source,
-    // then replaces the impedance by the series one.
-    Source("optI", "2");
-    Type(page_, "txtR1", "200"); // not read until Total Impedance
-    Click(page_, "cmdPF");
-    EXPECT_EQ(page_.vars().TotalVoltage, zp * 2);
-    EXPECT_EQ(page_.vars().Resistance, 100);
-    EXPECT_EQ(Text(page_, "lblLG"), "Leading");
-    const double zs = page_.vars().Impedance;
-    EXPECT_NEAR(zs, 100.1, 0.01);
-    Click(page_, "cmdPF");
-    EXPECT_EQ(page_.vars().TotalVoltage, zs * 2);
-
-    // A power label keeps its figure when a later click finds no block.
-    Click(page_, "cmdXL"); // P P P: block 8
-    const QString reactive = Text(page_, "lblXL");
-    EXPECT_FALSE(reactive.isEmpty());
-    Click(page_, "optR1s");
+    auto* sketch = Child<QWidget>(page_, "picNetwork");
+    EXPECT_EQ(sketch->accessibleDescription(), "R + L ∥ C");
+    EXPECT_TRUE(Working(page_).startsWith("Circuit: R + L ∥ C\nR = 100 Ohm"));
+    Click(page_, "optR1p");
     Click(page_, "optXLs");
-    const auto stored = page_.vars();
-    Click(page_, "cmdXL"); // S S P: no block
-    EXPECT_EQ(Text(page_, "lblXL"), reactive);
-    EXPECT_EQ(page_.vars(), stored);
+    Click(page_, "OptXcp");
+    Click(page_, "cmdPF");
+    EXPECT_EQ(sketch->accessibleDescription(), "L + R ∥ C");
+    Click(page_, "optR1s");
+    Click(page_, "optXLp");
+    Click(page_, "OPtXcs");
+    Click(page_, "cmdZT");
+    EXPECT_EQ(sketch->accessibleDescription(), "(R + C) ∥ L");
+    page_.MNUXc_Click();
+    Click(page_, "cmdZT"); // R series, L parallel alone: no circuit, nothing changes
+    EXPECT_EQ(sketch->accessibleDescription(), "(R + C) ∥ L");
+}
+
+// Random inputs and clicks: after every computing click, a new page given the
+// same inputs and only that click shows the same labels, working and messages.
+TEST_F(AcPage, NoResultDependsOnEarlierClicks) {
+    struct Event {
+        void (FrmAC::*handler)();
+        std::vector<const char*> labels; // what it writes
+        const char* option = nullptr;    // the double-clicked option
+    };
+    const std::vector<Event> events{
+        {&FrmAC::cmdZT_Click, {"lblZT"}},
+        {&FrmAC::cmdPF_Click, {"lblPF", "lblLG"}},
+        {&FrmAC::cmdRP_Click, {"lblP"}},
+        {&FrmAC::cmdXL_Click, {"lblXL"}},
+        {&FrmAC::cmdXC_Click, {"lblXC"}},
+        {&FrmAC::optR1s_DblClick, {"lblI", "lblv", "lblIV", "lblVV"}, "optR1s"},
+        {&FrmAC::optXLp_DblClick, {"lblI", "lblv", "lblIV", "lblVV"}, "optXLp"},
+        {&FrmAC::OPtXcs_DblClick, {"lblI", "lblv", "lblIV", "lblVV"}, "OPtXcs"},
+        {&FrmAC::OptXcp_DblClick, {"lblI", "lblv", "lblIV", "lblVV"}, "OptXcp"},
+    };
+    const QStringList entries{"txtR1", "txtXL", "txtXC", "txtIV"};
+    const QStringList values{"100", "0.5", "47", "2.2", "1", "0", "230", "10", "abc", ""};
+    const QStringList lists{"cboR", "cboXL", "cboXC", "cboIV", "cboZT", "cboI", "cboV"};
+    const QStringList options{"optR1s", "optR1p", "optXLs", "optXLp",
+                              "OPtXcs", "OptXcp", "optV",   "optI"};
+    std::mt19937 random(17);
+    const auto pick = [&](qsizetype n) {
+        return static_cast<qsizetype>(std::uniform_int_distribution<qsizetype>(0, n - 1)(random));
+    };
+    int computed = 0;
+    for (int step = 0; step < 600; ++step) {
+        switch (pick(5)) {
+        case 0:
+            Type(page_, entries[pick(entries.size())], values[pick(values.size())]);
+            continue;
+        case 1: {
+            auto* list = List(qPrintable(lists[pick(lists.size())]));
+            list->setCurrentIndex(static_cast<int>(pick(list->count())));
+            continue;
+        }
+        case 2:
+            if (pick(8) == 0)
+                page_.menuBar()->findChild<QMenu*>("mnuresate")->actions().at(pick(4))->trigger();
+            else
+                Click(page_, options[pick(options.size())]);
+            continue;
+        default:
+            break;
+        }
+        const Event& e =
+            events[static_cast<std::size_t>(pick(static_cast<qsizetype>(events.size())))];
+        messages_.clear();
+        if (e.option)
+            DoubleClick(e.option);
+        else
+            (page_.*e.handler)();
+        const auto shown = messages_.shown;
+
+        // A new page with the same inputs, and only this click.
+        testing::RecordingMessages freshMessages;
+        FrmAC fresh(freshMessages);
+        for (const QString& entry : entries)
+            Type(fresh, entry, Text(page_, entry));
+        for (const QString& name : lists) {
+            auto* from = List(qPrintable(name));
+            auto* to = Child<widgets::UnitList>(fresh, name);
+            if (from->position() < 0)
+                to->setEditText(from->currentText());
+            else
+                to->setCurrentIndex(from->position());
+        }
+        for (const QString& name : options)
+            Child<widgets::OptionButton>(fresh, name)
+                ->setChecked(Child<widgets::OptionButton>(page_, name)->isChecked());
+        (fresh.*e.handler)();
+
+        SCOPED_TRACE(::testing::Message() << "step " << step);
+        ASSERT_EQ(shown.size(), freshMessages.shown.size());
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            EXPECT_EQ(shown[i].text, freshMessages.shown[i].text);
+        if (!shown.empty()) continue;
+        ++computed;
+        for (const char* label : e.labels)
+            EXPECT_EQ(Text(page_, label), Text(fresh, label)) << label;
+        EXPECT_EQ(Working(page_), Working(fresh));
+    }
+    EXPECT_GT(computed, 40); // enough clicks got through to mean something
 }
 
 TEST_F(AcPage, PowerButtonsReportUnusableValuesAndChangeNothing) {
@@ -317,21 +415,26 @@ TEST_F(AcPage, PowerButtonsReportUnusableValuesAndChangeNothing) {
     Source("optV", "20 V");
     Child<QLabel>(page_, "lblP")->setText("keep");
     const auto before = page_.vars();
-    Click(page_, "cmdRP"); // block 7 reads the voltage strictly
+    Click(page_, "cmdRP"); // "20 V" with the unit V: not a number
     ExpectOneWarning("Invalid Entry", "txtIV");
     EXPECT_TRUE(messages_.shown[0].text.contains("\"Current and Voltage Value\""));
     EXPECT_EQ(Text(page_, "lblP"), "keep");
     EXPECT_EQ(page_.vars(), before);
 
-    // A capacitor that was never read: Power Factor cannot find XC.
+    // Two elements with different connections describe no circuit.
     FrmAC fresh(messages_);
     fresh.show();
+    Type(fresh, "txtR1", "100");
+    Click(fresh, "optR1s");
+    Type(fresh, "txtXC", "10");
+    Click(fresh, "OptXcp");
     messages_.clear();
     fresh.cmdPF_Click();
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].title, "Cannot Compute");
-    EXPECT_TRUE(messages_.shown[0].text.contains("\"Total Impedance\""));
+    EXPECT_TRUE(messages_.shown[0].text.contains("Choose Series for both or Parallel for both"));
     EXPECT_EQ(Text(fresh, "lblPF"), "");
+    EXPECT_EQ(Working(fresh), "");
     EXPECT_EQ(fresh.vars(), calc::AcVars{});
 }
 

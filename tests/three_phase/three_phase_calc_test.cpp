@@ -1,6 +1,7 @@
 // The line-to-phase and phase-to-line conversions, click by click.
 #include "calc/three_phase/three_phase.h"
 
+#include <charconv>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -10,6 +11,12 @@ namespace {
 
 constexpr Connection Y = Connection::Star;
 constexpr Connection D = Connection::Delta;
+
+// Shortest text that reads back as the same double.
+std::string Text(double x) {
+    char buf[40];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, x).ptr);
+}
 
 using Convert = Outcome<ThreePhaseShown> (*)(Caption, const ThreePhaseEntries&, ThreePhaseVars);
 
@@ -48,22 +55,28 @@ TEST(ThreePhase, EachCaptionShowsItsConversion) {
         {L, D, C::Current, "", "", "", "0"},
         {L, Y, C::Voltage, "", "400", "", "230.94010767585"},
         {L, D, C::Voltage, "", "400", "", "400"},
-        {L, Y, C::Impedance, "", "", "30", "10"},
+        // The line impedance is the per-phase star equivalent VL / (√3 · IL):
+        // a star phase has it, a delta phase three times it.
+        {L, Y, C::Impedance, "", "", "30", "30"},
         {L, D, C::Impedance, "", "", "30", "90"},
-        {L, D, C::Impedance, "10", "400", "", "13.3333333333333"},
-        // Star with no impedance entered divides the values just read.
-        {L, Y, C::Impedance, "10", "400", "", "7.69800358919501"},
+        {L, Y, C::Impedance, "10", "400", "", "23.094010767585"},
+        {L, D, C::Impedance, "10", "400", "", "69.2820323027551"},
+        {L, Y, C::Power, "10", "400", "", "6928.20323027551"},
+        {L, D, C::Power, "10", "400", "", "6928.20323027551"},
         {P, Y, C::Current, "10", "", "", "10"},
         {P, D, C::Current, "10", "", "", "17.3205080756888"},
         {P, Y, C::Voltage, "", "230", "", "398.371685740842"},
         {P, D, C::Voltage, "", "230", "", "230"},
         {P, D, C::Voltage, "", "  2 30 V", "", "230"},
-        {P, Y, C::Impedance, "", "", "30", "10"},
-        {P, D, C::Impedance, "", "", " 30 ", "90"},
-        {P, Y, C::Impedance, "10", "230", "", "7.66666666666667"},
+        {P, Y, C::Impedance, "", "", "30", "30"},
+        {P, D, C::Impedance, "", "", " 30 ", "10"},
+        {P, Y, C::Impedance, "10", "230", "", "23"},
         {P, D, C::Impedance, "10", "230", "", "7.66666666666667"},
         // An entered impedance wins over the current and voltage.
-        {P, D, C::Impedance, "10", "230", "1E3", "3000"},
+        {P, D, C::Impedance, "10", "230", "1E3", "333.333333333333"},
+        // 3 · Vph · Iph in either connection.
+        {P, Y, C::Power, "10", "230", "", "6900"},
+        {P, D, C::Power, "10", "230", "", "6900"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << (c.page == L ? "line-to-phase " : "phase-to-line ")
@@ -89,30 +102,50 @@ TEST(ThreePhase, NoConnectionChosenChangesNothing) {
     }
 }
 
-// The apparent power reads no entry: it multiplies what earlier clicks stored.
-TEST(ThreePhase, ApparentPowerUsesTheValuesOfEarlierClicks) {
+// Typed and computed values follow one convention on both pages: what one
+// page computes from line values, the other turns back into them, and the
+// impedance derived from a voltage and a current is the one that would be
+// typed; the apparent power is √3 · VL · IL = 3 · Vph · Iph.
+TEST(ThreePhase, BothPagesAndBothInputsAgree) {
+    const auto L = &LineToPhase;
+    const auto P = &PhaseToLine;
+    const auto value = [](const Outcome<ThreePhaseShown>& out) {
+        EXPECT_TRUE(out) << (out ? "" : out.failure().text);
+        return out ? out->vars : ThreePhaseVars{};
+    };
+    const double cases[][2] = {{10, 400}, {2.5, 230}, {0.125, 11000}, {1234, 0.5}};
     for (Connection c : {Y, D}) {
-        SCOPED_TRACE(c == Y ? "star" : "delta");
-        const auto L = &LineToPhase;
-        EXPECT_EQ(Shown(L, Caption::Power, Entries(L, c, "10", "400")), "0");
+        for (const auto& [il, vl] : cases) {
+            SCOPED_TRACE(::testing::Message()
+                         << (c == Y ? "star " : "delta ") << il << " A " << vl << " V");
+            const std::string i = Text(il), v = Text(vl);
+            const double iph = value(L(Caption::Current, Entries(L, c, i), {})).PhaseCurrent;
+            const double vph = value(L(Caption::Voltage, Entries(L, c, "", v), {})).PhaseVoltage;
+            const ThreePhaseVars derived = value(L(Caption::Impedance, Entries(L, c, i, v), {}));
+            EXPECT_NEAR(derived.PhaseImpedance, vph / iph, 1e-12 * vph / iph);
+            EXPECT_NEAR(derived.LineImpedance, vl / (std::sqrt(3.0) * il), 1e-12 * vl / il);
 
-        auto vars = L(Caption::Current, Entries(L, c, "10"), {})->vars;
-        vars = L(Caption::Voltage, Entries(L, c, "", "400"), vars)->vars;
-        // A changed entry is not read by the power click.
-        EXPECT_EQ(Shown(L, Caption::Power, Entries(L, c, "99", "1"), vars), "6928.20323027551");
+            // The other page, given the phase values, gives the line values back.
+            EXPECT_NEAR(value(P(Caption::Current, Entries(P, c, Text(iph)), {})).LineCurrent, il,
+                        1e-12 * il);
+            EXPECT_NEAR(value(P(Caption::Voltage, Entries(P, c, "", Text(vph)), {})).LineVoltage,
+                        vl, 1e-12 * vl);
+            const ThreePhaseVars back =
+                value(P(Caption::Impedance, Entries(P, c, Text(iph), Text(vph)), {}));
+            EXPECT_NEAR(back.LineImpedance, derived.LineImpedance, 1e-12 * back.LineImpedance);
+            const ThreePhaseVars typed = value(
+                P(Caption::Impedance, Entries(P, c, "", "", Text(derived.PhaseImpedance)), {}));
+            EXPECT_NEAR(typed.LineImpedance, derived.LineImpedance, 1e-12 * back.LineImpedance);
 
-        // An impedance click with an empty impedance stores the line values too.
-        vars = L(Caption::Impedance, Entries(L, c, "20", "100"), vars)->vars;
-        EXPECT_EQ(vars.LineCurrent, 20);
-        EXPECT_EQ(vars.LineVoltage, 100);
-        EXPECT_EQ(Shown(L, Caption::Power, Entries(L, c, ""), vars), "3464.10161513775");
-
-        const auto P = &PhaseToLine;
-        vars = P(Caption::Current, Entries(P, c, "10"), {})->vars;
-        vars = P(Caption::Voltage, Entries(P, c, "", "230"), vars)->vars;
-        EXPECT_EQ(Shown(P, Caption::Power, Entries(P, c, "1", "1"), vars), "3983.71685740842");
-        vars = P(Caption::Impedance, Entries(P, c, "10", "230"), {})->vars;
-        EXPECT_EQ(Shown(P, Caption::Power, Entries(P, c, "1", "1"), vars), "3983.71685740842");
+            const double s = value(L(Caption::Power, Entries(L, c, i, v), {})).ApparentPower;
+            EXPECT_NEAR(
+                value(P(Caption::Power, Entries(P, c, Text(iph), Text(vph)), {})).ApparentPower, s,
+                1e-12 * s);
+            // From the entries now, not from what earlier clicks stored.
+            ThreePhaseVars earlier;
+            earlier.LineCurrent = earlier.LineVoltage = 99;
+            EXPECT_EQ(value(L(Caption::Power, Entries(L, c, i, v), earlier)).ApparentPower, s);
+        }
     }
 }
 
@@ -125,22 +158,22 @@ TEST(ThreePhase, ClicksWriteOnlyTheirOwnStoredValues) {
     EXPECT_EQ(out->vars, (ThreePhaseVars{30, 30 / std::sqrt(3.0), 3, 4, 5, 6, 7}));
 
     out = L(Caption::Impedance, Entries(L, Y, "30", "400", "9"), before);
-    EXPECT_EQ(out->vars, (ThreePhaseVars{1, 2, 3, 4, 9, 9 * (1.0 / 3), 7}));
+    EXPECT_EQ(out->vars, (ThreePhaseVars{1, 2, 3, 4, 9, 9, 7}));
 
     // The stored phase values (2 A, 4 V) are not used, nor overwritten.
     out = L(Caption::Impedance, Entries(L, Y, "10", "400"), before);
-    const double line = 400 / std::sqrt(3.0) / 10;
-    EXPECT_EQ(out->vars, (ThreePhaseVars{10, 2, 400, 4, line, (1.0 / 3) * line, 7}));
+    const double line = 400 / (std::sqrt(3.0) * 10);
+    EXPECT_EQ(out->vars, (ThreePhaseVars{10, 2, 400, 4, line, line, 7}));
 
     const auto P = &PhaseToLine;
     out = P(Caption::Voltage, Entries(P, Y, "30", "230", "8"), before);
     EXPECT_EQ(out->vars, (ThreePhaseVars{1, 2, std::sqrt(3.0) * 230, 230, 5, 6, 7}));
 
     out = P(Caption::Impedance, Entries(P, D, "10", "230"), before);
-    EXPECT_EQ(out->vars, (ThreePhaseVars{1, 10, 3, 230, (1.0 / 3) * 23, 23, 7}));
+    EXPECT_EQ(out->vars, (ThreePhaseVars{1, 10, 3, 230, 23.0 / 3, 23, 7}));
 
     out = P(Caption::Power, Entries(P, D, "10", "230"), before);
-    EXPECT_EQ(out->vars, (ThreePhaseVars{1, 2, 3, 4, 5, 6, std::sqrt(3.0) * 4 * 2}));
+    EXPECT_EQ(out->vars, (ThreePhaseVars{1, 10, 3, 230, 5, 6, 3 * 230.0 * 10}));
 }
 
 TEST(ThreePhase, WorkingRecordsTheFormulaWithItsNumbers) {
@@ -199,12 +232,11 @@ TEST(ThreePhase, RefusesWhatCannotBeComputed) {
 }
 
 TEST(ThreePhase, RefusesAnApparentPowerTooLargeToShow) {
-    ThreePhaseVars huge;
-    huge.LineVoltage = huge.LineCurrent = 1E200;
-    const auto out = LineToPhase(Caption::Power, Entries(&LineToPhase, Y, "1"), huge);
+    const auto out = LineToPhase(Caption::Power, Entries(&LineToPhase, Y, "1E200", "1E200"), {});
     ASSERT_FALSE(out);
-    EXPECT_EQ(out.failure().field, "");
-    EXPECT_NE(out.failure().text.find("click \"Phase Current\" and \"Phase Voltage\" again"),
+    EXPECT_EQ(out.failure().field, "txtIT");
+    EXPECT_NE(out.failure().text.find("Enter a smaller number in \"Line Current\" or \"Line "
+                                      "Voltage\""),
               std::string::npos);
 }
 

@@ -138,14 +138,17 @@ TEST_F(ThreePhasePages, CaptionClicksShowTheConvertedQuantities) {
     EXPECT_EQ(Text(lineToPhase_, "lblV0"), "400");
     EXPECT_EQ(Text(lineToPhase_, "lblZ0"), "90");
 
-    // Switching the connection recomputes nothing until a caption is clicked.
+    // The results described delta: choosing star clears them.
     Click(lineToPhase_, "optY");
-    EXPECT_EQ(Text(lineToPhase_, "lblI0"), "5.77350269189626");
+    for (const char* result : {"lblI0", "lblV0", "lblZ0", "lblS0"})
+        EXPECT_EQ(Text(lineToPhase_, result), "") << result;
     ClickCaption(lineToPhase_, "lblI2");
     ClickCaption(lineToPhase_, "lblZ2");
     EXPECT_EQ(Text(lineToPhase_, "lblI0"), "10");
-    EXPECT_EQ(Text(lineToPhase_, "lblV0"), "400");
-    EXPECT_EQ(Text(lineToPhase_, "lblZ0"), "10");
+    EXPECT_EQ(Text(lineToPhase_, "lblZ0"), "30");
+    // Clicking the chosen connection again keeps them.
+    Click(lineToPhase_, "optY");
+    EXPECT_EQ(Text(lineToPhase_, "lblI0"), "10");
 
     Show(phaseToLine_);
     Type(phaseToLine_, "txtIT", "10");
@@ -156,36 +159,35 @@ TEST_F(ThreePhasePages, CaptionClicksShowTheConvertedQuantities) {
     EXPECT_EQ(Text(phaseToLine_, "lblI0"), "17.3205080756888");
     EXPECT_EQ(Text(phaseToLine_, "lblV0"), "230");
     Click(phaseToLine_, "optY");
+    EXPECT_EQ(Text(phaseToLine_, "lblI0"), "");
     ClickCaption(phaseToLine_, "lblV2");
     ClickCaption(phaseToLine_, "lblZ2");
     EXPECT_EQ(Text(phaseToLine_, "lblV0"), "398.371685740842");
-    EXPECT_EQ(Text(phaseToLine_, "lblZ0"), "7.66666666666667");
+    EXPECT_EQ(Text(phaseToLine_, "lblZ0"), "23");
     EXPECT_TRUE(messages_.shown.empty());
 }
 
-// The apparent power multiplies what earlier clicks stored, not the entries.
-TEST_F(ThreePhasePages, ApparentPowerDependsOnEarlierClicks) {
+// The apparent power reads the current and voltage typed now.
+TEST_F(ThreePhasePages, ApparentPowerUsesTheEntriesNow) {
     Show(lineToPhase_);
     Click(lineToPhase_, "optY");
-    ClickCaption(lineToPhase_, "lblS2");
-    EXPECT_EQ(Text(lineToPhase_, "lblS0"), "0");
-
     Type(lineToPhase_, "txtIT", "10");
     Type(lineToPhase_, "txtVT", "400");
-    ClickCaption(lineToPhase_, "lblI2");
-    ClickCaption(lineToPhase_, "lblV2");
-    Type(lineToPhase_, "txtIT", "50");
     ClickCaption(lineToPhase_, "lblS2");
     EXPECT_EQ(Text(lineToPhase_, "lblS0"), "6928.20323027551");
-
-    // An impedance click with an empty impedance reads and keeps both line
-    // values, and in star divides the values it has just read.
-    Type(lineToPhase_, "txtIT", "20");
-    ClickCaption(lineToPhase_, "lblZ2");
-    EXPECT_EQ(Text(lineToPhase_, "lblZ0"), "3.84900179459751");
-    EXPECT_EQ(Text(lineToPhase_, "lblI0"), "10");
+    Type(lineToPhase_, "txtIT", "50");
     ClickCaption(lineToPhase_, "lblS2");
-    EXPECT_EQ(Text(lineToPhase_, "lblS0"), "13856.406460551");
+    EXPECT_EQ(Text(lineToPhase_, "lblS0"), "34641.0161513775");
+    Click(lineToPhase_, "optD");
+    ClickCaption(lineToPhase_, "lblS2");
+    EXPECT_EQ(Text(lineToPhase_, "lblS0"), "34641.0161513775");
+
+    Show(phaseToLine_);
+    Click(phaseToLine_, "optD");
+    Type(phaseToLine_, "txtIT", "10");
+    Type(phaseToLine_, "txtVT", "230");
+    ClickCaption(phaseToLine_, "lblS2");
+    EXPECT_EQ(Text(phaseToLine_, "lblS0"), "6900");
 }
 
 // The two options form one Tab stop, as radio groups do (the arrow keys move

@@ -1,4 +1,4 @@
-// Inputs and results of the AC page's computations.
+// Inputs and results of the AC page's events.
 //
 // Element order everywhere is resistor, inductor, capacitor, so a pattern
 // such as "SPP" reads "R series, L parallel, C parallel".
@@ -8,11 +8,11 @@
 #include "calc/fields.h"
 #include "calc/network.h"
 #include "calc/outcome.h"
+#include "calc/sketch.h"
 #include "calc/term.h"
 
 #include <array>
 #include <string>
-#include <vector>
 
 namespace vora::calc {
 
@@ -22,65 +22,37 @@ struct UnitField {
     int position = 0;
 };
 
-// What "Total Impedance" reads.
-struct AcEntries {
-    UnitField resistor, inductor, capacitor;
-    Choices<3> choices{};
-    int impedanceUnit = 0; // position of the total's unit list
-};
-
-// What the power buttons and the double-clicks read: the connections and the
-// source. The power buttons ignore the source's unit list.
-struct AcSource {
-    Choices<3> choices{};
-    Source source = Source::None;
-    UnitField value; // txtIV with cboIV
-};
-
 enum class AcElement { Resistor, Inductor, Capacitor };
 
-// What the user sees during "Total Impedance", in order: the label after a
-// block wrote its impedance, or the infinity message.
-struct ImpedanceStep {
-    enum class Kind { Label, Infinity };
-    Kind kind = Kind::Label;
-    std::string label;
+// Everything an event of the page may read. Each event reads only what it
+// needs: the fields of the elements in the circuit, and the source where it
+// needs one.
+struct AcInputs {
+    std::array<UnitField, 3> elements; // txtR1/cboR, txtXL/cboXL, txtXC/cboXC
+    Choices<3> choices{};
+    Source source = Source::None; // none is read as a current
+    UnitField value;              // txtIV with cboIV
+    int impedanceUnit = 0;        // cboZT
+    int currentUnit = 0;          // cboI
+    int voltageUnit = 0;          // cboV
 };
 
-struct ImpedanceShown {
+// What an event shows. Which texts are set depends on the event:
+//   Total Impedance  value = lblZT
+//   Power Factor     value = lblPF, second = lblLG
+//   a power button   value = its label
+//   a double-click   names = lblI, lblv; value = lblIV, second = lblVV
+struct AcShown {
     AcVars vars;
-    std::string label; // final text of the total label, in the chosen unit
+    std::string value;
+    std::string second;
+    std::array<std::string, 2> names;
+    Sketch sketch; // the circuit as connected
     Working working;
-};
-
-// The steps run before the end or before the failure; the messages among
-// them have been shown to the user even when the click fails.
-struct ImpedanceRun {
-    std::vector<ImpedanceStep> steps;
-    Outcome<ImpedanceShown> result;
-};
-
-struct PowerFactorShown {
-    AcVars vars;
-    std::string factor; // lblPF
-    std::string kind;   // lblLG: "Lagging", "Leading" or "Unit"
-    Working working;
-};
-
-// A power button's result. When no block applied, nothing changes and the
-// label keeps its text.
-struct PowerShown {
-    AcVars vars;
-    bool applied = false;
-    std::string label;
-    Working working;
-};
-
-struct AcElementShown {
-    AcVars vars;
-    std::array<std::string, 2> names;  // lblI, lblv
-    std::array<std::string, 2> values; // lblIV, lblVV
-    Working working;
+    // Total Impedance of a circuit that is open with no element to blame (an
+    // L ∥ C group at resonance in its path): the page says so and changes
+    // nothing else.
+    bool infinite = false;
 };
 
 } // namespace vora::calc

@@ -1,8 +1,13 @@
 // Stored values of the single-phase AC page.
 //
-// Only "Total Impedance" reads the element fields; every other event of the
-// page works from what earlier events left here, so results depend on the
-// order of the user's clicks.
+// Every event reads the fields it needs and recomputes the circuit, so no
+// result depends on an earlier click; these values only record what the last
+// events found. A click writes what it computed for the circuit as connected
+// and leaves the rest as they were: the values of an element that is not in
+// the circuit, and any quantity that is infinite there (the reactance of an
+// open capacitor, an L ∥ C group at resonance).
+//
+// Currents and voltages are magnitudes (RMS values) in amperes and volts.
 #pragma once
 
 #include <array>
@@ -14,26 +19,30 @@ namespace vora::calc {
 inline constexpr double AngularFrequency = 314;
 
 struct AcVars {
-    double Resistance = 0;  // ohm
-    double Inductance = 0;  // henry
-    double Capacitance = 0; // farad
-    double Impedance = 0;   // ohm
-    double InductiveReactance = 0;
-    double CapacitiveReactance = 0;
+    double Resistance = 0;          // R, ohm, as read
+    double Inductance = 0;          // L, henry, as read
+    double Capacitance = 0;         // C, farad, as read
+    double Impedance = 0;           // |Z| of the whole circuit, ohm
+    double InductiveReactance = 0;  // XL = L · 314, ohm
+    double CapacitiveReactance = 0; // XC = 1 / (C · 314), ohm
+    // The signed reactance of the inductor and capacitor where they are
+    // connected in parallel with each other: XL · XC / (XC − XL), positive
+    // when the pair is inductive.
     double ParallelLC = 0;
-    double TotalVoltage = 0;
-    double TotalCurrent = 0;
+    double TotalVoltage = 0; // across the circuit
+    double TotalCurrent = 0; // into the circuit
     double ResistorCurrent = 0, ResistorVoltage = 0;
     double InductorCurrent = 0, InductorVoltage = 0;
     double CapacitorCurrent = 0, CapacitorVoltage = 0;
-    double ActivePower = 0;
-    double ReactivePower = 0; // also what "Apparent Power" shows
-    double PowerFactor = 0;
+    double ActivePower = 0; // P = |V| · |I| · cos φ, watt
+    double ReactivePower = 0; // Q = |V| · |I| · sin φ, VAR: positive inductive, negative capacitive
+    double ApparentPower = 0; // S = |V| · |I|, VA
+    double PowerFactor = 0;   // cos φ
 
     bool operator==(const AcVars&) const = default;
 
     using Member = double AcVars::*;
-    static constexpr std::array<std::pair<const char*, Member>, 18> kFields{{
+    static constexpr std::array<std::pair<const char*, Member>, 19> kFields{{
         {"Resistance", &AcVars::Resistance},
         {"Inductance", &AcVars::Inductance},
         {"Capacitance", &AcVars::Capacitance},
@@ -51,6 +60,7 @@ struct AcVars {
         {"CapacitorVoltage", &AcVars::CapacitorVoltage},
         {"ActivePower", &AcVars::ActivePower},
         {"ReactivePower", &AcVars::ReactivePower},
+        {"ApparentPower", &AcVars::ApparentPower},
         {"PowerFactor", &AcVars::PowerFactor},
     }};
 };

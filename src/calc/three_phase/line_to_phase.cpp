@@ -47,34 +47,39 @@ private:
     }
 
     double PhaseImpedanceClick() {
-        if (!ImpedanceEmpty()) {
+        if (ImpedanceEmpty()) {
+            // No impedance entered: from the line values read now, which are
+            // kept like those of the other clicks.
+            SetLineCurrent(Current());
+            SetLineVoltage(Voltage());
+            RequireCurrent(vars().LineCurrent);
+            SetLineImpedance(LineVoltage() / (Root3() * LineCurrent()));
+        } else {
             SetLineImpedance(Impedance());
-            if (Star())
-                SetPhaseImpedance(OneThird() * LineImpedance());
-            else
-                SetPhaseImpedance(LineImpedance() * 3);
-            return vars().PhaseImpedance;
         }
-        // No impedance entered: derive it from the line values read now. They
-        // are also kept for a later apparent-power click.
-        SetLineCurrent(Current());
-        SetLineVoltage(Voltage());
-        RequireCurrent(vars().LineCurrent);
-        if (Star())
-            SetLineImpedance(LineVoltage() / Root3() / LineCurrent());
-        else
-            SetLineImpedance(LineVoltage() / LineCurrent());
-        SetPhaseImpedance(OneThird() * LineImpedance());
+        if (Star()) {
+            Say("In star a phase takes VL / √3 at IL, so its impedance is the line impedance "
+                "VL / (√3 · IL).");
+            SetPhaseImpedance(LineImpedance());
+        } else {
+            Say("In delta a phase takes VL at IL / √3, so its impedance is three times the line "
+                "impedance VL / (√3 · IL).");
+            SetPhaseImpedance(LineImpedance() * 3);
+        }
         return vars().PhaseImpedance;
     }
 
+    // From the line values typed now, the same in both connections.
     double ApparentPowerClick() {
+        SetLineCurrent(Current());
+        SetLineVoltage(Voltage());
         SetApparentPower(Root3() * LineVoltage() * LineCurrent());
+        Say("The same in star and in delta: √3 · VL · IL = 3 · Vph · Iph.");
         return vars().ApparentPower;
     }
 };
 
-const Sides kSides{"line", "phase", "Phase"};
+const Sides kSides{"line", "phase"};
 
 } // namespace
 

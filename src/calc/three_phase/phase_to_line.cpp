@@ -47,31 +47,39 @@ private:
     }
 
     double LineImpedanceClick() {
-        if (!ImpedanceEmpty()) {
+        if (ImpedanceEmpty()) {
+            // No impedance entered: the phase's voltage over its current,
+            // read now and kept like those of the other clicks.
+            SetPhaseCurrent(Current());
+            SetPhaseVoltage(Voltage());
+            RequireCurrent(vars().PhaseCurrent);
+            SetPhaseImpedance(PhaseVoltage() / PhaseCurrent());
+        } else {
             SetPhaseImpedance(Impedance());
-            if (Star())
-                SetLineImpedance(OneThird() * PhaseImpedance());
-            else
-                SetLineImpedance(PhaseImpedance() * 3);
-            return vars().LineImpedance;
         }
-        // No impedance entered: the same in both connections, from the phase
-        // values read now, which are also kept for a later apparent power.
-        SetPhaseCurrent(Current());
-        SetPhaseVoltage(Voltage());
-        RequireCurrent(vars().PhaseCurrent);
-        SetPhaseImpedance(PhaseVoltage() / PhaseCurrent());
-        SetLineImpedance(OneThird() * PhaseImpedance());
+        if (Star()) {
+            Say("In star VL = √3 · Vph and IL = Iph, so the line impedance VL / (√3 · IL) is the "
+                "phase impedance.");
+            SetLineImpedance(PhaseImpedance());
+        } else {
+            Say("In delta VL = Vph and IL = √3 · Iph, so the line impedance VL / (√3 · IL) is a "
+                "third of the phase impedance.");
+            SetLineImpedance(PhaseImpedance() / 3);
+        }
         return vars().LineImpedance;
     }
 
+    // From the phase values typed now, the same in both connections.
     double ApparentPowerClick() {
-        SetApparentPower(Root3() * PhaseVoltage() * PhaseCurrent());
+        SetPhaseCurrent(Current());
+        SetPhaseVoltage(Voltage());
+        SetApparentPower(3 * PhaseVoltage() * PhaseCurrent());
+        Say("The same in star and in delta: 3 · Vph · Iph = √3 · VL · IL.");
         return vars().ApparentPower;
     }
 };
 
-const Sides kSides{"phase", "line", "Line"};
+const Sides kSides{"phase", "line"};
 
 } // namespace
 

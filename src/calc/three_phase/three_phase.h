@@ -2,10 +2,9 @@
 // and phase quantities to line quantities, for sources connected in star or
 // in delta.
 //
-// Each click on a caption of the output column computes one quantity. The
-// clicks share the page's seven stored values: the apparent power reads no
-// entry, only what earlier clicks stored, so its result depends on the order
-// of the clicks.
+// Each click on a caption of the output column reads the entries it needs
+// and computes one quantity; no result depends on an earlier click. The
+// stored values record what the clicks read and computed.
 #pragma once
 
 #include "calc/fields.h"

@@ -45,11 +45,9 @@ void Steps::FailTooLarge(Caption clicked) const {
     case Caption::Power:
         break;
     }
-    // The power reads only values stored by earlier clicks.
-    const std::string& caption = sides_.computedCaption;
-    FailCompute("The apparent power is too large to compute. Enter smaller " + sides_.entered +
-                " values and click \"" + caption + " Current\" and \"" + caption +
-                " Voltage\" again.");
+    FailCompute("The apparent power is too large to compute. Enter a smaller number in " +
+                    Quoted(in_.current) + " or " + Quoted(in_.voltage) + ".",
+                in_.current.name);
 }
 
 } // namespace vora::calc::three_phase

@@ -1,11 +1,18 @@
 // What the line-to-phase and phase-to-line computations share: the frame of
 // every click, the constants as the formulas use them, the stored values as
 // named terms, reading the entries, and the failure messages.
+//
+// One convention for typed and computed values alike: the phase impedance is
+// Vph / Iph of the connection; the line impedance is the per-phase star
+// equivalent VL / (√3 · IL). In star the two are equal; in delta the phase
+// impedance is three times the line impedance. The apparent power is
+// √3 · VL · IL = 3 · Vph · Iph.
 #pragma once
 
 #include "three_phase.h"
 
 #include <string>
+#include <utility>
 
 namespace vora::calc::three_phase {
 
@@ -14,7 +21,6 @@ namespace vora::calc::three_phase {
 struct Sides {
     std::string entered;
     std::string computed;
-    std::string computedCaption; // "Phase", as in the captions "Phase Current"
 };
 
 class Steps {
@@ -34,9 +40,8 @@ protected:
     bool Star() const { return in_.connection == Connection::Star; }
     bool ImpedanceEmpty() const { return in_.impedance.text.empty(); }
 
-    // √3 is taken when the click runs; one third is 1 ÷ 3, then multiplied.
+    // √3 is taken when the click runs.
     static Term Root3() { return Sqrt(Term(3.0)); }
-    static Term OneThird() { return Term(1.0) / Term(3.0); }
 
     Term Current() const { return Term(ReadLeading(in_.current)); }
     Term Voltage() const { return Term(ReadLeading(in_.voltage)); }
@@ -56,6 +61,7 @@ protected:
     void SetLineImpedance(const Term& t) { w_.Let(v_.LineImpedance, "LineImpedance", t, "Ohm"); }
     void SetPhaseImpedance(const Term& t) { w_.Let(v_.PhaseImpedance, "PhaseImpedance", t, "Ohm"); }
     void SetApparentPower(const Term& t) { w_.Let(v_.ApparentPower, "ApparentPower", t, "VA"); }
+    void Say(std::string sentence) { w_.Say(std::move(sentence)); }
 
     // The impedance from the entered voltage and current divides by the
     // current just read; 0 there gets its own message.

@@ -2,6 +2,7 @@
 // the explanation and the Reset menu.
 #include "ac_page.h"
 
+#include "pages/element/network_sketch_view.h"
 #include "widgets/form_controls.h"
 #include "widgets/option_button.h"
 #include "widgets/page_colours.h"
@@ -78,6 +79,10 @@ FrmAC::FrmAC(widgets::MessageBoxes& messages, QWidget* parent)
     grid->addWidget(buildElementResults(), 1, 2);
     grid->addWidget(buildExplanation(), 2, 0, 1, 3);
     working_ = new widgets::WorkingPanel(central);
+    // The circuit as connected, drawn from the model that the results come from.
+    sketch_ = new NetworkSketchView(NetworkSketchView::Symbol::ByName);
+    sketch_->setAccessibleName("Sketch of the circuit");
+    working_->setSide(sketch_);
     grid->addWidget(working_, 3, 0, 1, 3);
     for (int column = 0; column < 3; ++column)
         grid->setColumnStretch(column, 1);

@@ -3,8 +3,10 @@
 // power factor and three powers. Double-clicking an element's connection
 // option shows the current through it and the voltage across it.
 //
-// Every computing handler hands a copy of the stored values to calc/ and
-// commits the copy and the label texts only when the computation succeeded.
+// Every computing handler reads the fields it needs, hands them with a copy of
+// the stored values to calc/, which builds and solves the circuit as
+// connected, and commits the copy, the label texts, the working and the
+// sketch only when the computation succeeded.
 #pragma once
 
 #include "calc/ac/ac_types.h"
@@ -26,6 +28,8 @@ class WorkingPanel;
 } // namespace vora::widgets
 
 namespace vora::pages {
+
+class NetworkSketchView;
 
 class FrmAC : public QMainWindow, public CalculationPage {
     Q_OBJECT
@@ -93,12 +97,13 @@ private:
     void connectHandlers();
 
     calc::Choices<3> choices() const;
-    calc::AcEntries entries() const;
-    calc::AcSource source() const;
+    calc::AcInputs inputs() const;
     void resetElement(int index);
     void focusElement(int index);
-    void showPower(const calc::Outcome<calc::PowerShown>& out, QLabel* label);
-    void showElement(calc::AcElement element, calc::Choice option);
+    // Commits a successful event: its stored values, working and sketch.
+    bool commit(const calc::Outcome<calc::AcShown>& out);
+    void showPower(const calc::Outcome<calc::AcShown>& out, QLabel* label);
+    void showElement(calc::AcElement element);
     void reportFailure(const calc::Failure& failure);
 
     widgets::MessageBoxes& messages_;
@@ -128,6 +133,7 @@ private:
     QLabel* lblIV_ = nullptr;
     QLabel* lblVV_ = nullptr;
     widgets::WorkingPanel* working_ = nullptr;
+    NetworkSketchView* sketch_ = nullptr;
 };
 
 } // namespace vora::pages

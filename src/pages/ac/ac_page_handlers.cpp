@@ -1,9 +1,8 @@
 // The AC page's handlers and their wiring: small input steps, and the
 // computing events as transactions over a copy of the stored values.
 #include "ac_page.h"
-#include "calc/ac/element_results.h"
-#include "calc/ac/impedance.h"
-#include "calc/ac/powers.h"
+#include "calc/ac/ac_events.h"
+#include "pages/element/network_sketch_view.h"
 #include "pages/report.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
@@ -161,27 +160,19 @@ calc::Choices<3> FrmAC::choices() const {
     return choices;
 }
 
-calc::AcEntries FrmAC::entries() const {
-    const auto entry = [this](int index, const char* label) -> calc::UnitField {
-        const ElementControls& c = elements_[static_cast<std::size_t>(index)];
-        return {FieldOf(c.value, label), c.unit->position()};
-    };
-    calc::AcEntries in;
-    in.resistor = entry(kResistor, "Resistor Value");
-    in.inductor = entry(kInductor, "Inductor Value");
-    in.capacitor = entry(kCapacitor, "Capacitor Value");
-    in.choices = choices();
-    in.impedanceUnit = cboZT_->position();
-    return in;
-}
-
-calc::AcSource FrmAC::source() const {
-    calc::AcSource in;
+calc::AcInputs FrmAC::inputs() const {
+    const char* labels[3] = {"Resistor Value", "Inductor Value", "Capacitor Value"};
+    calc::AcInputs in;
+    for (std::size_t i = 0; i < 3; ++i)
+        in.elements[i] = {FieldOf(elements_[i].value, labels[i]), elements_[i].unit->position()};
     in.choices = choices();
     in.source = optV_->isChecked()   ? calc::Source::Voltage
                 : optI_->isChecked() ? calc::Source::Current
                                      : calc::Source::None;
     in.value = {FieldOf(txtIV_, "Current and Voltage Value"), cboIV_->position()};
+    in.impedanceUnit = cboZT_->position();
+    in.currentUnit = cboI_->position();
+    in.voltageUnit = cboV_->position();
     return in;
 }
 
@@ -189,86 +180,82 @@ void FrmAC::reportFailure(const calc::Failure& failure) {
     ReportFailure(this, messages_, failure);
 }
 
+bool FrmAC::commit(const calc::Outcome<calc::AcShown>& out) {
+    if (!out) {
+        reportFailure(out.failure());
+        return false;
+    }
+    vars_ = out->vars;
+    working_->setText(ToQt(out->working.Text()));
+    // Most clicks keep the circuit: no need to paint its sketch again.
+    if (!(sketch_->sketch() == out->sketch)) sketch_->setSketch(out->sketch);
+    return true;
+}
+
 void FrmAC::cmdZT_Click() {
-    const QString before = lblZT_->text();
-    const auto run = calc::TotalImpedance(entries(), vars_);
-    // Each block's impedance is on screen while a later block's message is open.
-    for (const auto& step : run.steps) {
-        if (step.kind == calc::ImpedanceStep::Kind::Label)
-            lblZT_->setText(ToQt(step.label));
-        else
-            messages_.show(this, widgets::MessageBoxes::Icon::Information, "Recommendation",
-                           "Impedance Become Infinity");
-    }
-    if (!run.result) {
-        lblZT_->setText(before);
-        return reportFailure(run.result.failure());
-    }
-    vars_ = run.result->vars;
-    lblZT_->setText(ToQt(run.result->label));
-    working_->setText(ToQt(run.result->working.Text()));
+    const auto out = calc::TotalImpedance(inputs(), vars_);
+    // An impedance that is infinite with no element to blame (an L ∥ C group
+    // at resonance): the page's own message, and nothing changes.
+    if (out && out->infinite)
+        return messages_.show(this, widgets::MessageBoxes::Icon::Information, "Recommendation",
+                              "Impedance Become Infinity");
+    if (commit(out)) lblZT_->setText(ToQt(out->value));
 }
 
 void FrmAC::cmdPF_Click() {
-    const auto out = calc::PowerFactor(source(), vars_);
-    if (!out) return reportFailure(out.failure());
-    vars_ = out->vars;
-    lblPF_->setText(ToQt(out->factor));
-    lblLG_->setText(ToQt(out->kind));
-    working_->setText(ToQt(out->working.Text()));
+    const auto out = calc::PowerFactor(inputs(), vars_);
+    if (!commit(out)) return;
+    lblPF_->setText(ToQt(out->value));
+    lblLG_->setText(ToQt(out->second));
 }
 
-void FrmAC::showPower(const calc::Outcome<calc::PowerShown>& out, QLabel* label) {
-    if (!out) return reportFailure(out.failure());
-    if (!out->applied) return;
-    vars_ = out->vars;
-    label->setText(ToQt(out->label));
-    working_->setText(ToQt(out->working.Text()));
+void FrmAC::showPower(const calc::Outcome<calc::AcShown>& out, QLabel* label) {
+    if (commit(out)) label->setText(ToQt(out->value));
 }
 
 void FrmAC::cmdRP_Click() {
-    showPower(calc::ActivePower(source(), vars_), lblP_);
+    showPower(calc::ActivePower(inputs(), vars_), lblP_);
 }
 void FrmAC::cmdXL_Click() {
-    showPower(calc::ReactivePower(source(), vars_), lblXL_);
+    showPower(calc::ReactivePower(inputs(), vars_), lblXL_);
 }
 void FrmAC::cmdXC_Click() {
-    showPower(calc::ApparentPower(source(), vars_), lblXC_);
+    showPower(calc::ApparentPower(inputs(), vars_), lblXC_);
 }
 
-void FrmAC::showElement(calc::AcElement element, calc::Choice option) {
+// The double-click's first click has already selected the option, so the
+// element is in the circuit.
+void FrmAC::showElement(calc::AcElement element) {
     // Exactly empty: blanks count as a source value.
     if (txtIV_->text().isEmpty()) {
         messages_.show(this, widgets::MessageBoxes::Icon::Information, "Ajaja", EmptySourceText());
         return;
     }
-    const auto out = calc::ElementResults(element, option, source(), vars_);
-    if (!out) return reportFailure(out.failure());
-    vars_ = out->vars;
+    const auto out = calc::ElementResults(element, inputs(), vars_);
+    if (!commit(out)) return;
     lblI_->setText(ToQt(out->names[0]));
     lblv_->setText(ToQt(out->names[1]));
-    lblIV_->setText(ToQt(out->values[0]));
-    lblVV_->setText(ToQt(out->values[1]));
-    working_->setText(ToQt(out->working.Text()));
+    lblIV_->setText(ToQt(out->value));
+    lblVV_->setText(ToQt(out->second));
 }
 
 void FrmAC::optR1s_DblClick() {
-    showElement(calc::AcElement::Resistor, calc::Choice::Series);
+    showElement(calc::AcElement::Resistor);
 }
 void FrmAC::optR1p_DblClick() {
-    showElement(calc::AcElement::Resistor, calc::Choice::Parallel);
+    showElement(calc::AcElement::Resistor);
 }
 void FrmAC::optXLs_DblClick() {
-    showElement(calc::AcElement::Inductor, calc::Choice::Series);
+    showElement(calc::AcElement::Inductor);
 }
 void FrmAC::optXLp_DblClick() {
-    showElement(calc::AcElement::Inductor, calc::Choice::Parallel);
+    showElement(calc::AcElement::Inductor);
 }
 void FrmAC::OPtXcs_DblClick() {
-    showElement(calc::AcElement::Capacitor, calc::Choice::Series);
+    showElement(calc::AcElement::Capacitor);
 }
 void FrmAC::OptXcp_DblClick() {
-    showElement(calc::AcElement::Capacitor, calc::Choice::Parallel);
+    showElement(calc::AcElement::Capacitor);
 }
 
 } // namespace vora::pages

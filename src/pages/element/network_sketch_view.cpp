@@ -118,7 +118,8 @@ private:
         const double s0 = x + (kElementWidth - kSymbolWidth) / 2;
         const double s1 = s0 + kSymbolWidth;
         QPainterPath path;
-        switch (symbol_) {
+        switch (SymbolOf(name)) {
+        case NetworkSketchView::Symbol::ByName:
         case NetworkSketchView::Symbol::Resistor: {
             Line(x, wire, s0, wire);
             Line(s1, wire, x + kElementWidth, wire);
@@ -153,6 +154,14 @@ private:
         const QRectF label(x, wire - kElementCentre, kElementWidth, 16);
         p_.drawText(label, Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(name));
         p_.restore();
+    }
+
+    NetworkSketchView::Symbol SymbolOf(const std::string& name) const {
+        using S = NetworkSketchView::Symbol;
+        if (symbol_ != S::ByName) return symbol_;
+        return name.starts_with('L')   ? S::Inductor
+               : name.starts_with('C') ? S::Capacitor
+                                       : S::Resistor;
     }
 
     QPainter& p_;

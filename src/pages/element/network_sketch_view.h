@@ -13,7 +13,9 @@ namespace vora::pages {
 class NetworkSketchView : public QWidget {
     Q_OBJECT
 public:
-    enum class Symbol { Resistor, Capacitor, Inductor };
+    // ByName draws each element by the first letter of its name (R, L or C),
+    // for circuits that mix the three kinds.
+    enum class Symbol { Resistor, Capacitor, Inductor, ByName };
 
     explicit NetworkSketchView(Symbol symbol, QWidget* parent = nullptr);
 

@@ -74,6 +74,18 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
 
     setFocusOrder();
     resize(820, sizeHint().height());
+
+    // The results describe one connection; choosing the other clears them.
+    for (auto* option : {optY_, optD_})
+        connect(option, &QAbstractButton::toggled, this, [this](bool checked) {
+            if (checked) clearResults();
+        });
+}
+
+void ThreePhasePage::clearResults() {
+    for (QLabel* result : results_)
+        result->clear();
+    working_->setText({});
 }
 
 QWidget* ThreePhasePage::buildConnection() {

@@ -51,6 +51,7 @@ private:
     void setFocusOrder();
     calc::ThreePhaseEntries entries() const;
     void compute(calc::Caption clicked);
+    void clearResults();
 
     const ThreePhasePageTexts& texts_;
     widgets::MessageBoxes& messages_;

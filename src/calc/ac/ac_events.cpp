@@ -1,0 +1,352 @@
+#include "ac_events.h"
+
+#include "ac_circuit.h"
+#include "ac_working.h"
+#include "calc/number.h"
+#include "calc/total_display.h"
+#include "scaled_read.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace vora::calc {
+namespace {
+
+using namespace ac;
+using network::SourceKind;
+
+// The label of the total in the unit chosen for it; the stored |Z| stays in ohms.
+const TotalUnits kImpedanceUnits{
+    "|Z|", "total impedance", {"Ohm", "Kohm", "Mohm"}, {1, 0.001, 0.000001}};
+
+// --- messages -------------------------------------------------------------
+
+std::string Capital(std::string text) {
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 32);
+    return text;
+}
+
+// "The value of the resistor is 0" and "... in "Resistor Value" or ...".
+std::string ZeroValues(const std::vector<std::string>& names) {
+    return names.size() == 1 ? "The value of " + Speak(names) + " is 0"
+                             : "The values of " + Speak(names) + " are 0";
+}
+std::string EntriesOf(const AcInputs& in, const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& n : names) {
+        if (!text.empty()) text += " or ";
+        text += "\"" + in.elements[static_cast<std::size_t>(IndexOf(n))].field.label + "\"";
+    }
+    return text;
+}
+std::string FocusOf(const AcInputs& in, const std::vector<std::string>& names) {
+    const std::size_t k = names.empty() ? 1 : static_cast<std::size_t>(IndexOf(names[0]));
+    return in.elements[k].field.name;
+}
+
+// The elements whose own impedance is open (or a short).
+std::vector<std::string> Where(const Circuit& c, bool open) {
+    std::vector<std::string> names;
+    for (std::size_t k = 0; k < 3; ++k)
+        if (c.present[k] && (open ? c.impedance[k].open : c.impedance[k].isShort()))
+            names.push_back(kNames[k]);
+    return names;
+}
+
+// An open circuit: `consequence` says what cannot be done, `alternative`
+// offers the other source where one helps.
+[[noreturn]] void FailOpen(const AcInputs& in, const std::vector<std::string>& opens,
+                           const std::string& consequence, const std::string& alternative = {}) {
+    if (opens.empty())
+        FailCompute("The inductor and the capacitor are at resonance side by side (XL = XC), so "
+                    "their group is open and " +
+                        consequence + ". Change the inductor or the capacitor value" + alternative +
+                        ".",
+                    FocusOf(in, opens));
+    FailCompute(ZeroValues(opens) + ", so it is open and " + consequence +
+                    ". Enter a value other than 0 in " + EntriesOf(in, opens) + alternative + ".",
+                FocusOf(in, opens));
+}
+
+[[noreturn]] void FailShort(const AcInputs& in, const std::vector<std::string>& shorts,
+                            const std::string& consequence, const std::string& alternative = {}) {
+    if (shorts.empty())
+        FailCompute("The inductor and the capacitor are at resonance in series (XL = XC), so the "
+                    "circuit is a short circuit (Z = 0) and " +
+                        consequence + ". Change the inductor or the capacitor value" + alternative +
+                        ".",
+                    FocusOf(in, shorts));
+    FailCompute(ZeroValues(shorts) + ", so the circuit is a short circuit (Z = 0) and " +
+                    consequence + ". Enter a value other than 0 in " + EntriesOf(in, shorts) +
+                    alternative + ".",
+                FocusOf(in, shorts));
+}
+
+void Require(double value, const char* quantity, const AcInputs& in) {
+    if (!std::isfinite(value))
+        FailCompute(TooLargeOrUndefined(quantity, "Enter a smaller source value or other element "
+                                                  "values."),
+                    in.value.field.name);
+}
+
+// The event's result, unless a value it would store is not finite (|Z| of
+// two huge parts, for example).
+AcShown Done(AcShown out, const AcVars& vars, const Circuit& c) {
+    if (!AllFinite(vars))
+        FailCompute(TooLargeOrUndefined("result", "Enter smaller element or source values."));
+    out.vars = vars;
+    out.sketch = c.sketch;
+    return out;
+}
+
+// --- the source -------------------------------------------------------------
+
+SourceKind KindOf(const AcInputs& in) {
+    return in.source == Source::Voltage ? SourceKind::Voltage : SourceKind::Current;
+}
+
+// The circuit with its source: the value typed in txtIV with its unit. With
+// `whole`, every element's share is needed, not only the source's figures.
+Solution Drive(const AcInputs& in, const Circuit& c, bool whole) {
+    const bool voltage = KindOf(in) == SourceKind::Voltage;
+    const double value = ScaledRead(in.value.field, in.value.position,
+                                    voltage ? kVoltageBase : kCurrentBase, kSourceUnits);
+    const Solution s = SolveCircuit(c, KindOf(in), Complex(value, 0));
+    switch (s.trouble) {
+    case network::Trouble::ShortAcrossVoltage:
+        FailShort(in, s.culprits, "the current from the voltage source would be infinite",
+                  ", or choose Current as the source");
+    case network::Trouble::OpenOnCurrent:
+        FailOpen(in, s.culprits, "the current source cannot drive its current through the circuit",
+                 ", or choose Voltage as the source");
+    case network::Trouble::ShortsInParallel:
+        if (whole)
+            FailCompute(Capital(Speak(s.culprits)) +
+                            " are short circuits (value 0) side by side, so how the current "
+                            "divides between them is undefined. Enter a value other than 0 in " +
+                            EntriesOf(in, s.culprits) + ".",
+                        FocusOf(in, s.culprits));
+        break;
+    case network::Trouble::OpensInSeries:
+        if (whole)
+            FailCompute(Capital(Speak(s.culprits)) +
+                            " are open one after the other, so how the voltage divides between "
+                            "them is undefined. Enter a value other than 0 in " +
+                            EntriesOf(in, s.culprits) + ".",
+                        FocusOf(in, s.culprits));
+        break;
+    case network::Trouble::None:
+        break;
+    }
+    Require(std::abs(s.current), "current", in);
+    Require(std::abs(s.voltage), "voltage", in);
+    if (whole)
+        for (const auto& [name, flow] : s.flows) {
+            Require(std::abs(flow.current), "current", in);
+            Require(std::abs(flow.voltage), "voltage", in);
+        }
+    return s;
+}
+
+// The source's figures as stored values, with |Z| where it is finite.
+void StoreSource(const Circuit& c, const Solution& s, AcVars& vars) {
+    vars.TotalVoltage = std::abs(s.voltage);
+    vars.TotalCurrent = std::abs(s.current);
+    if (!c.total.open) vars.Impedance = std::abs(c.total.value);
+}
+
+// --- power factor and powers --------------------------------------------------
+
+// The power factor needs a phase angle: an open or a shorted circuit has none.
+void RequireAngle(const AcInputs& in, const Circuit& c, const std::string& consequence) {
+    if (c.total.open)
+        FailOpen(in, Where(c, true), "no current flows through the circuit: " + consequence);
+    if (c.total.isShort()) FailShort(in, Where(c, false), consequence);
+}
+
+Term CosPhi(const Circuit& c, Working& w) {
+    const Complex z = c.total.value;
+    const Term cos = Term::Named("Re Z", z.real()) / Term::Named("|Z|", std::abs(z));
+    w.Note("cos φ", cos);
+    return Term::Named("cos φ", cos.value());
+}
+
+enum class PowerKind { Active, Reactive, Apparent };
+
+Outcome<AcShown> Power(const AcInputs& in, AcVars vars, PowerKind kind) {
+    return Attempt([&] {
+        AcShown out;
+        Working& w = out.working;
+        const Circuit c = ReadCircuit(in, vars, w);
+        const Solution s = Drive(in, c, false);
+        ImpedanceLines(c, w);
+        SourceLines(c, s, KindOf(in), w);
+        StoreSource(c, s, vars);
+        const Term v = Term::Named("|V|", vars.TotalVoltage);
+        const Term i = Term::Named("|I|", vars.TotalCurrent);
+        // Without an angle (open or short) no power flows: |V| · |I| is 0.
+        const bool angle = !c.total.open && !c.total.isShort();
+        if (!angle && kind != PowerKind::Apparent)
+            w.Say(c.total.open ? "No current flows into the open circuit, so no power is "
+                                 "delivered."
+                               : "There is no voltage across the short circuit, so no power is "
+                                 "delivered.");
+        double shown = 0;
+        switch (kind) {
+        case PowerKind::Active:
+            w.Let(vars.ActivePower, "P", angle ? v * i * CosPhi(c, w) : Term(0), "W");
+            shown = vars.ActivePower;
+            break;
+        case PowerKind::Reactive: {
+            Term q(0);
+            if (angle) {
+                const Complex z = c.total.value;
+                const Term sin = Term::Named("Im Z", z.imag()) / Term::Named("|Z|", std::abs(z));
+                w.Note("sin φ", sin);
+                q = v * i * Term::Named("sin φ", sin.value());
+            }
+            w.Let(vars.ReactivePower, "Q", q, "VAR");
+            w.Say("Q > 0: inductive, Q < 0: capacitive");
+            shown = vars.ReactivePower;
+            break;
+        }
+        case PowerKind::Apparent:
+            w.Let(vars.ApparentPower, "S", v * i, "VA");
+            shown = vars.ApparentPower;
+            break;
+        }
+        Require(shown, "power", in);
+        out.value = FormatNumber(shown);
+        return Done(std::move(out), vars, c);
+    });
+}
+
+// --- element results ----------------------------------------------------------
+
+struct ElementNames {
+    const char* current; // the name label: "Ir"
+    const char* voltage;
+    double AcVars::*storedCurrent;
+    double AcVars::*storedVoltage;
+};
+
+const ElementNames kElementNames[3] = {
+    {"Ir", "Vr", &AcVars::ResistorCurrent, &AcVars::ResistorVoltage},
+    {"Il", "Vl", &AcVars::InductorCurrent, &AcVars::InductorVoltage},
+    {"Ic", "Vc", &AcVars::CapacitorCurrent, &AcVars::CapacitorVoltage},
+};
+
+// A value in the unit chosen in cboI or cboV; a typed unit shows the base unit.
+// The conversion goes on the working's `line`.
+std::string InUnit(double value, int position, const std::array<const char*, 3>& units,
+                   const char* quantity, std::string& line) {
+    if (position <= 0 || position > 2) return FormatNumber(value);
+    const auto unit = static_cast<std::size_t>(position);
+    const double shown = value * (position == 1 ? 1000 : 0.001); // milli, kilo
+    if (!std::isfinite(shown))
+        FailCompute(std::string("The ") + quantity + " is too large to show in " + units[unit] +
+                    ". Choose a larger unit beside it.");
+    line += " = " + FormatNumber(shown) + " " + units[unit];
+    return FormatNumber(shown);
+}
+
+} // namespace
+
+Outcome<AcShown> TotalImpedance(const AcInputs& in, AcVars vars) {
+    return Attempt([&] {
+        AcShown out;
+        const Circuit c = ReadCircuit(in, vars, out.working);
+        if (c.total.open) {
+            const std::vector<std::string> opens = Where(c, true);
+            if (opens.empty()) {
+                AcShown infinite;
+                infinite.infinite = true;
+                return infinite;
+            }
+            FailOpen(in, opens,
+                     "no current can flow through the circuit: its total impedance "
+                     "is infinite");
+        }
+        ImpedanceLines(c, out.working);
+        vars.Impedance = std::abs(c.total.value);
+        if (!std::isfinite(vars.Impedance))
+            FailCompute(TooLargeOrUndefined("total impedance", "Enter smaller element values."));
+        out.value = ShowTotal(vars.Impedance, in.impedanceUnit, kImpedanceUnits, out.working);
+        return Done(std::move(out), vars, c);
+    });
+}
+
+Outcome<AcShown> PowerFactor(const AcInputs& in, AcVars vars) {
+    return Attempt([&] {
+        AcShown out;
+        Working& w = out.working;
+        const Circuit c = ReadCircuit(in, vars, w);
+        RequireAngle(in, c, "its phase angle and power factor are undefined");
+        ImpedanceLines(c, w);
+        vars.Impedance = std::abs(c.total.value);
+        // "Unit" exactly when the factor shows as 1 (|X| below about 3E-08 · |Z|),
+        // so that a factor of 1 never reads as lagging or leading.
+        const Complex z = c.total.value;
+        const std::string phi = "φ = arg Z = " + Short(std::arg(z) * 180 / std::numbers::pi) + "°";
+        if (FormatNumber(std::abs(z.real() / std::abs(z))) == "1") {
+            out.second = "Unit";
+            w.Say(phi + ": Unit, cos φ shows as 1");
+        } else if (z.imag() > 0) {
+            out.second = "Lagging";
+            w.Say(phi + " > 0: Lagging, the circuit is inductive");
+        } else {
+            out.second = "Leading";
+            w.Say(phi + " < 0: Leading, the circuit is capacitive");
+        }
+        vars.PowerFactor = CosPhi(c, w).value();
+        out.value = FormatNumber(vars.PowerFactor);
+        return Done(std::move(out), vars, c);
+    });
+}
+
+Outcome<AcShown> ActivePower(const AcInputs& in, AcVars vars) {
+    return Power(in, vars, PowerKind::Active);
+}
+Outcome<AcShown> ReactivePower(const AcInputs& in, AcVars vars) {
+    return Power(in, vars, PowerKind::Reactive);
+}
+Outcome<AcShown> ApparentPower(const AcInputs& in, AcVars vars) {
+    return Power(in, vars, PowerKind::Apparent);
+}
+
+Outcome<AcShown> ElementResults(AcElement element, const AcInputs& in, AcVars vars) {
+    return Attempt([&] {
+        AcShown out;
+        Working& w = out.working;
+        const Circuit c = ReadCircuit(in, vars, w);
+        const auto k = static_cast<std::size_t>(element);
+        const std::string& name = kNames[k];
+        if (!c.present[k])
+            FailCompute("The " + Speak({name}).substr(4) +
+                        " is not connected. Choose Series or Parallel for it.");
+        const Solution s = Drive(in, c, true);
+        ImpedanceLines(c, w);
+        SourceLines(c, s, KindOf(in), w);
+        PathLines(c, s, name, w);
+        StoreSource(c, s, vars);
+        const Flow flow = s.flows.at(name);
+        const ElementNames& n = kElementNames[k];
+        vars.*n.storedCurrent = std::abs(flow.current);
+        vars.*n.storedVoltage = std::abs(flow.voltage);
+        std::string current = std::string(n.current) + " = |I" + name +
+                              "| = " + FormatNumber(vars.*n.storedCurrent) + " A";
+        std::string voltage = std::string(n.voltage) + " = |V" + name +
+                              "| = " + FormatNumber(vars.*n.storedVoltage) + " V";
+        out.names = {n.current, n.voltage};
+        out.value =
+            InUnit(vars.*n.storedCurrent, in.currentUnit, {"A", "mA", "KA"}, "current", current);
+        out.second =
+            InUnit(vars.*n.storedVoltage, in.voltageUnit, {"V", "mV", "KV"}, "voltage", voltage);
+        w.Say(current);
+        w.Say(voltage);
+        return Done(std::move(out), vars, c);
+    });
+}
+
+} // namespace vora::calc
