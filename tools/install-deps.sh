@@ -7,11 +7,11 @@
 set -eu
 
 packages="cmake ninja-build g++ make qt6-base-dev qt6-svg-dev libgl-dev"
-package_tools="dpkg-dev"
+package_tools="dpkg-dev file"
 case "${1:-}" in
 --package) packages="$packages $package_tools" ;;
 --test) packages="$packages $package_tools clang libgtest-dev libgmock-dev libbenchmark-dev \
-libclang-rt-14-dev locales xvfb xauth xdotool imagemagick desktop-file-utils appstream \
+libclang-rt-14-dev locales xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream \
 lintian man-db" ;;
 esac
 

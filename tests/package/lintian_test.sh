@@ -8,7 +8,7 @@ build=$2
 version=$3
 compiler=$4
 launcher=${5:-}
-for tool in lintian dpkg-shlibdeps; do
+for tool in lintian dpkg-shlibdeps file; do
     command -v $tool >/dev/null 2>&1 || { echo "$tool is not installed: package check skipped"; exit 77; }
 done
 set -e
