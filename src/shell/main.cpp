@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
+
 #include <cstdio>
 
 int main(int argc, char* argv[]) {

@@ -3,8 +3,10 @@
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
+
 #include <clocale>
 #include <cstdio>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {

@@ -16,6 +16,7 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <cstdio>
 
 namespace {
