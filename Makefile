@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands of the README, and a few more for developers.
 #   make run      build (release) and start the calculator
 #   make test     build (debug) and run every test through ctest

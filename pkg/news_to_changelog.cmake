@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake -DNEWS=NEWS.md -DOUTPUT=changelog -DPACKAGE=vora -DMAINTAINER="Name <mail>" -P news_to_changelog.cmake
 #
 # NEWS.md in the format of a Debian changelog: a native package ships its

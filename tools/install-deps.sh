@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that VORA needs, when any of them is missing.
 # Uses sudo when not run as root.
 #   (no option)  building and running the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chain_kind.h"
 
 namespace vora::calc {

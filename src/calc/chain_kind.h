@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What distinguishes the resistor page from the inductor page where both
 // follow the same rules.
 #pragma once

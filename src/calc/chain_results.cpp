@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chain_results.h"
 
 #include "chain_kind.h"

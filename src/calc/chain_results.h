@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Double-clicks on the connection options of the resistor and inductor pages:
 // the current, voltage and power (or stored energy) of one element from the
 // source in txtIV and the values stored by the total and earlier clicks.

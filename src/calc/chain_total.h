@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Total Resistance" and "Total Inductance": the total of four resistors or
 // four inductors from their values, units and series/parallel choices.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Stored values of the resistor page and the inductor page.
 //
 // Both pages combine four elements in the same series/parallel chain and share

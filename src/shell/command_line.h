@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line: --help and --version answer and end the program before
 // any window exists, so they need no display; the standard Qt options are
 // passed on to QApplication; anything else is a usage error.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Each window's size and position, remembered between runs in the user's
 // settings (QSettings under the organization and application names).
 #pragma once

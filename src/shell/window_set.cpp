@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window_set.h"
 
 #include "about_window.h"

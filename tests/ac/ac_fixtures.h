@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Building the AC page's inputs and a typical stored circuit in tests.
 #pragma once
 

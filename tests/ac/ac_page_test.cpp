@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The AC page as the user drives it: inputs, the order of clicks, the
 // messages, and what a click that cannot compute leaves behind.
 #include "calc/ac/ac_vars.h"

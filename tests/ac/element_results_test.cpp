@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ac_fixtures.h"
 #include "calc/ac/element_results.h"
 #include "calc/number.h"

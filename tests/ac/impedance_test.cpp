@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ac_fixtures.h"
 #include "calc/ac/impedance.h"
 #include "calc/ac/scaled_read.h"

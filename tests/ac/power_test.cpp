@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ac_fixtures.h"
 #include "calc/ac/powers.h"
 #include "calc/number.h"

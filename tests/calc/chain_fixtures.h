@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Building the inputs of the resistor and inductor pages in tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Double-clicks on the resistor and inductor pages: which block decides for
 // each option and pattern, the templates with both sources, and the values
 // carried from one event to the next.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calc/chain_total.h"
 #include "chain_fixtures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calc/capacitor/capacitor_total.h"
 #include "calc/number.h"
 #include "capacitor_fixtures.h"

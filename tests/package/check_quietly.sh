@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # check_quietly.sh ALLOWED TOOL ARGS...: runs a checker and fails on anything
 # it says beyond its success line, hints and pedantic remarks included,
 # except lines matching the regular expression ALLOWED ("" allows none).

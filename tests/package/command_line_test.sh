@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # --help and --version answer with no display of any kind; an unknown option
 # or an argument gets the usage on standard error and status 2, and opens no
 # window (it could not: there is no display).

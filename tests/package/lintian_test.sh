@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Builds the release configuration of the program, installs it as the README
 # says, packs the .deb as `make package` does, and has lintian check it as a
 # distribution would: no error, no warning, no pedantic remark. The packed

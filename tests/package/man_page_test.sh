@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The manual page renders without a warning from man or groff, with the
 # sections a reader looks for and the project's version.
 page=$1

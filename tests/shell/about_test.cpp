@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About window carries the version the build was made with and the
 // licence exactly as LICENSE has it.
 #include "shell/window_set.h"

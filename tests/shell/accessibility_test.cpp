@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every control a screen reader meets has a name it can announce, and every
 // result can be selected from the keyboard.
 #include "shell/window_set.h"

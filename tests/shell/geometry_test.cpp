@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Window sizes and positions remembered between runs: a window reopens where
 // it was left when that still fits on a screen, and at its defaults when it
 // does not or when the settings file cannot be used.

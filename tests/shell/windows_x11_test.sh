@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # With real X events under Xvfb (no window manager): windows reopen where the
 # user left them, those still open at the end included; geometry off every
 # screen and a corrupt settings file are ignored; the window class is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GoogleTest main for the widget tests: one offscreen QApplication.
 #include <QApplication>
 #include <QLocale>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Takes the README's screenshots: every window of the program with a worked
 // example on each calculation page, saved as PNG files in the given folder.
 // Run it under a real X server (make screenshots uses xvfb-run).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ac_run.h"
 
 #include "calc/fields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What every AC computation shares: the stored values as named terms,
 // assignments that refuse values that are not finite, and divisions that
 // name the element whose zero makes them impossible.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Stored values of the single-phase AC page.
 //
 // Only "Total Impedance" reads the element fields; every other event of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Power Factor" and "Active Power".
 #include "power_run.h"
 #include "powers.h"

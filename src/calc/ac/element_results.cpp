@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "element_results.h"
 
 #include "ac_run.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Double-clicks on the six connection options of the AC page: the current
 // through and the voltage across one element, from the source in txtIV (with
 // its unit) and the circuit that earlier clicks stored.

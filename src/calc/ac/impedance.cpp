@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "impedance.h"
 
 #include "ac_run.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Total Impedance": the only AC computation that reads the element fields.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pieces the power buttons share: the source branch of a block and the
 // recurring steps "Z → Impedance", "I = V ÷ Z" and "Z · I → TotalVoltage".
 #pragma once

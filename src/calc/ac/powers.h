@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Power Factor", "Active Power", "Reactive Power" and "Apparent Power":
 // figures from the circuit that earlier clicks stored, and the source value
 // typed in txtIV (read without its unit).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Reactive Power" and "Apparent Power". Both keep their figure in
 // ReactivePower; most blocks show I² · XC whatever the circuit.
 #include "power_run.h"

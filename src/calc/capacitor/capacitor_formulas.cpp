@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "capacitor_formulas.h"
 
 #include "calc/fields.h"

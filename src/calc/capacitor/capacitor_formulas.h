@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pieces that the total and the per-capacitor results of the capacitor page
 // share: the stored values as named terms, the series combination, and the
 // messages for a capacitance of 0 under a division.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The double-click tables of the capacitor page, one handler per connection
 // option. Patterns: S Series, P Parallel, * not examined, ? Series or
 // Parallel. All rows that apply run in order; a later row works with the CT,

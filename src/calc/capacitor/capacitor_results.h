@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Double-clicks on the connection options of the capacitor page: the charge,
 // voltage and stored energy of one capacitor from the source in txtIV and the
 // values stored by the last total and earlier double-clicks.

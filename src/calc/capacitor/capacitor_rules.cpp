@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules S, P, A and B and the templates that several rows of the
 // capacitor page's double-click tables share, each written once for
 // capacitor k.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One double-click on a capacitor's connection option, run against a copy of
 // the page's stored values. Each handler is a short table of rows; a row
 // names the arrangement it applies to and its voltage and charge branches,

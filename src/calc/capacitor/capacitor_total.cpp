@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "capacitor_total.h"
 
 #include "calc/number.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Total Capacitance": the total of four capacitors from their values, units
 // and series/parallel choices, by the page's decision table.
 #pragma once

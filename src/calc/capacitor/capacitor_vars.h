@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Stored values of the capacitor page, under the names the page uses.
 #pragma once
 

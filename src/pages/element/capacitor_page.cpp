@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "capacitor_page.h"
 
 #include "calc/capacitor/capacitor_results.h"
