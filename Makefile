@@ -1,10 +1,12 @@
+# SPDX-License-Identifier: MIT
 # The two commands of the README, and a few more for developers.
-#   make run    build (release) and start the calculator
-#   make test   build (debug) and run every test through ctest
+#   make run      build (release) and start the calculator
+#   make test     build (debug) and run every test through ctest
+#   make package  build (release) and pack the .deb
 
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan build deps test-deps clean
+.PHONY: run test test-asan build package deps package-deps test-deps clean
 
 run: deps
 	cmake --preset release
@@ -26,8 +28,16 @@ build: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 
+package: package-deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	cd build/release && cpack -G DEB
+
 deps:
 	@tools/install-deps.sh
+
+package-deps:
+	@tools/install-deps.sh --package
 
 test-deps:
 	@tools/install-deps.sh --test
@@ -41,7 +51,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := fuzz_parse_strict:strict fuzz_parse_leading:leading fuzz_format_number:format
 
 .PHONY: fuzz
-fuzz: deps
+fuzz: test-deps
 	cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build/fuzz -j $(JOBS)
 	@for t in $(FUZZ_TARGETS); do \

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardsticks for start-up: the least a Qt Widgets program does to put a
 // main window on screen and, built with VORA_WITH_TEXT, the same window
 // showing one line of text (which brings in the font machinery).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The event cases against the real pages: the benchmark is not run by the
 // test suite, so this is where a renamed control or a changed rule shows up.
 #include "event_cases.h"

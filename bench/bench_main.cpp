@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The benchmark run: Google Benchmark's own table while it runs, then the
 // machine and a summary of the figures against their goals.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The benchmark's own parts: statistics, the summary's goal checks, reading a
 // child's report, and the probes, which must really end once the window is up.
 #include "child_run.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The benchmark groups; each registers its cases with Google Benchmark.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting a probe process and reading the one line it reports.
 #pragma once
 

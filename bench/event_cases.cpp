@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "event_cases.h"
 
 #include "pages/ac/ac_page.h"

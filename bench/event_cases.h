@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The compute and double-click events of the six pages, each with realistic
 // inputs: what is typed once, what is typed differently before every event
 // (so that every event changes its results and the page really repaints),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the benchmarks found, gathered for the summary table printed after
 // the run, with the goals each figure is held against.
 #pragma once

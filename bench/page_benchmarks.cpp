@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Events through a real, shown page, and creating a page again and again in
 // one process. Messages go to a facade that never blocks; a benchmark that
 // made the page show a message measured a failure path and reports an error.

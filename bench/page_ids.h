@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The six calculation pages by the name the benchmarks and probes use for
 // them (their objectName).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // First creation of one page, in a fresh process: sets up the application as
 // the program does, shows the main window, then asks the window set for the
 // page named on the command line (construction, load step and menus) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Measurements that need a fresh process each time: start-up of the program
 // against a bare Qt main window, and the first creation of each page.
 //

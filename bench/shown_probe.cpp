@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Linked into the three start-up probes: as soon as the first main window has
 // been put on screen, prints
 //     shown <monotonic clock in ns> <peak resident memory in KiB> <CPU time in ns>

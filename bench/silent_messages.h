@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A message facade that never blocks: it counts the boxes and keeps the first
 // one, so that a benchmark can tell it measured a failure path by mistake.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Order statistics over timing samples.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GoogleTest main for the benchmark's own tests: one QApplication, offscreen
 // unless a platform is chosen.
 #include <QApplication>

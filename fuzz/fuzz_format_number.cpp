@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FormatNumber of any finite double has the documented shape and reads back
 // with ParseStrict as the value rounded to 15 significant digits.
 #include "calc/number.h"

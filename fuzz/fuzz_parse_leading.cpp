@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ParseLeading never fails and agrees with ParseStrict wherever ParseStrict
 // accepts the text.
 #include "calc/number.h"

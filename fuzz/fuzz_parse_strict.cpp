@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ParseStrict accepts exactly the documented grammar and converts correctly.
 #include "calc/number.h"
 #include "oracle.h"

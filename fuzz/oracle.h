@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Independent checks for the fuzz targets: the documented grammar as a
 // regular expression, and a reference conversion through the C library in
 // the "C" locale (fine here; the program itself never uses it).

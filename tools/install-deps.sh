@@ -1,11 +1,20 @@
 #!/bin/sh
-# Installs the Debian packages that building and testing VORA needs, when any
-# of them is missing. Uses sudo when not run as root.
+# SPDX-License-Identifier: MIT
+# Installs the Debian packages that VORA needs, when any of them is missing.
+# Uses sudo when not run as root.
+#   (no option)  building and running the program
+#   --package    also building the .deb
+#   --test       also the test suite, the fuzz targets and the developer tools
 set -eu
 
-packages="cmake ninja-build g++ make clang qt6-base-dev qt6-svg-dev libgl-dev \
-libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev"
-[ "${1:-}" = "--test" ] && packages="$packages locales xvfb xauth xdotool libxdo-dev libx11-dev imagemagick desktop-file-utils appstream dpkg-dev ngspice"
+packages="cmake ninja-build g++ make qt6-base-dev qt6-svg-dev libgl-dev"
+package_tools="dpkg-dev file"
+case "${1:-}" in
+--package) packages="$packages $package_tools" ;;
+--test) packages="$packages $package_tools clang libgtest-dev libgmock-dev libbenchmark-dev \
+libclang-rt-14-dev locales xvfb xauth xdotool libxdo-dev libx11-dev x11-utils imagemagick \
+desktop-file-utils appstream lintian man-db ngspice" ;;
+esac
 
 missing=""
 for p in $packages; do

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Inputs and results shared by the three element-network pages (resistor,
 // capacitor, inductor): four elements with values, units and connection
 // choices, and a source that is a current (a charge) or a voltage.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading entry fields into numbers, with the failure messages that name the
 // field. A Field carries the text and how the user knows the field.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Connection choices of the elements of a page and the patterns that the
 // computations test them against.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "number.h"
 
 #include <charconv>
@@ -146,53 +147,15 @@ double ParseLeading(std::string_view text) {
 
 std::string FormatNumber(double value) {
     if (!std::isfinite(value)) return {};
+    // Negative zero would print as "-0".
     if (value == 0.0) return "0";
 
-    // "-d.dddddddddddddde+XX": the value correctly rounded to 15 digits.
-    char buf[48];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
-    const std::size_t ePos = sci.find('e');
-    const bool negative = sci.front() == '-';
-
-    std::string digits;
-    for (char c : sci.substr(0, ePos))
-        if (IsDigit(c)) digits += c;
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-
-    int exponent = 0;
-    std::string_view expText = sci.substr(ePos + 1);
-    if (expText.front() == '+') expText.remove_prefix(1);
-    std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
-
-    std::string out = negative ? "-" : "";
-    if (exponent >= -4 && exponent <= 14) {
-        if (exponent < 0) {
-            out += "0.";
-            out.append(static_cast<std::size_t>(-exponent - 1), '0');
-            out += digits;
-        } else {
-            const auto intLen = static_cast<std::size_t>(exponent) + 1;
-            if (digits.size() <= intLen) {
-                out += digits;
-                out.append(intLen - digits.size(), '0');
-            } else {
-                out += digits.substr(0, intLen);
-                out += '.';
-                out += digits.substr(intLen);
-            }
-        }
-        return out;
-    }
-    out += digits.front();
-    if (digits.size() > 1) {
-        out += '.';
-        out += digits.substr(1);
-    }
-    out += exponent < 0 ? "E-" : "E+";
-    const int absExp = exponent < 0 ? -exponent : exponent;
-    if (absExp < 10) out += '0';
-    out += std::to_string(absExp);
+    // printf's %.15G: correctly rounded, trailing zeros dropped, fixed
+    // notation for decimal exponents -4 to 14, at least two exponent digits.
+    char buf[32];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    std::string out(buf, res.ptr);
+    if (const auto e = out.find('e'); e != std::string::npos) out[e] = 'E';
     return out;
 }
 

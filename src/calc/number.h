@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Number conversions shared by every page.
 //
 // All three functions are independent of the system locale: the decimal point

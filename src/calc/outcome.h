@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How a computation reports that it cannot be done.
 //
 // Every user event is a transaction: a page hands a copy of its stored values

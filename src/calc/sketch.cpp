@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sketch.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shape of a network as a rule of a "Total ..." button reads it: which
 // elements are in series and which in parallel. The pages draw it beside the
 // working, and tests check that it combines to the same total as the rule.

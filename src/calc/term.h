@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A number that remembers how it was computed.
 //
 // Formulas on every page are written with Terms instead of bare doubles. Each

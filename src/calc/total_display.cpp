@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "total_display.h"
 
 #include "fields.h"

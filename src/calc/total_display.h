@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Showing a total in the unit chosen for it.
 #pragma once
 

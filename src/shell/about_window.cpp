@@ -1,10 +1,14 @@
+// SPDX-License-Identifier: MIT
 #include "about_window.h"
 
 #include "pictures.h"
+#include "version.h"
 #include "widgets/page_colours.h"
 #include "window_set.h"
 
+#include <QFontDatabase>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -39,14 +43,39 @@ AboutWindow::AboutWindow(WindowSet& windows, QWidget* parent)
     text->setMargin(8);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(text);
+    AddLicence(*layout, *central);
 
     auto* exit = new QPushButton("Exit", central);
     exit->setObjectName("cmdok");
     exit->setDefault(true);
     layout->addWidget(exit, 0, Qt::AlignHCenter);
     connect(exit, &QPushButton::clicked, this, &AboutWindow::cmdok_Click);
+    // Exit keeps the first focus, so that Enter or Space leaves as before;
+    // Tab reaches the licence.
+    setTabOrder(exit, findChild<QPlainTextEdit*>("txtLicense"));
     setCentralWidget(central);
     setMinimumWidth(560);
+}
+
+// The version, and the licence with its copyright line as LICENSE has them.
+void AboutWindow::AddLicence(QVBoxLayout& layout, QWidget& central) {
+    auto* version = new QLabel(QString("Version %1").arg(kVersion), &central);
+    version->setObjectName("lblVersion");
+    version->setAlignment(Qt::AlignHCenter);
+    version->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout.addWidget(version);
+
+    auto* licence = new QPlainTextEdit(FixedText(":/texts/license.txt"), &central);
+    licence->setObjectName("txtLicense");
+    licence->setAccessibleName("Licence");
+    licence->setReadOnly(true);
+    licence->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Tab moves on to the Exit button instead of staying in the text.
+    licence->setTabChangesFocus(true);
+    const QFontMetrics metrics(licence->font());
+    licence->setFixedHeight(metrics.lineSpacing() * 8);
+    licence->setMinimumWidth(metrics.horizontalAdvance(QString(80, 'x')) + 24);
+    layout.addWidget(licence);
 }
 
 void AboutWindow::cmdok_Click() {

@@ -1,12 +1,16 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QMainWindow>
+
+class QVBoxLayout;
 
 namespace vora::shell {
 
 class WindowSet;
 
-// frmAB: the about text; "Exit" returns to the main window.
+// frmAB: the about text, the version and the licence; "Exit" returns to the
+// main window.
 class AboutWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -15,6 +19,8 @@ public:
     void cmdok_Click();
 
 private:
+    void AddLicence(QVBoxLayout& layout, QWidget& central);
+
     WindowSet& windows_;
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "copy_action.h"
 
 #include "pages/calculation_page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Each window's menu, row by row. Captions, names and disabled items differ
 // slightly from window to window and are kept exactly as they are.
 #include "navigation_menus.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "navigation_menus.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The menu bar that every window of the page set carries.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window_set.h"
 
 #include "about_window.h"
@@ -11,6 +12,7 @@
 #include "pages/three_phase/three_phase_pages.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
+#include "window_geometry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -112,6 +114,7 @@ QMainWindow* WindowSet::create(WindowId id) {
     w->setWindowRole(w->objectName());
     if (InPageSet(id)) InstallNavigationMenus(*w, id, *this);
     InstallCopyAction(*w);
+    RememberGeometry(*w);
     w->installEventFilter(this);
     return w;
 }

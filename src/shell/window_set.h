@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The nine windows of the program and the moves between them.
 //
 // Every window is one long-lived instance, created the first time a command

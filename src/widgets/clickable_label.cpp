@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clickable_label.h"
 
 #include <QKeyEvent>

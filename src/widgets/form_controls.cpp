@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form_controls.h"
 
 #include "option_button.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small constructors for the controls of the pages: each sets the name tests
 // and screen readers find the control by, and the behaviour every page wants.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "option_button.h"
 
 #include <QKeyEvent>

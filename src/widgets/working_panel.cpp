@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "working_panel.h"
 
 #include <QHBoxLayout>

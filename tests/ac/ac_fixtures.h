@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Building the AC page's inputs in tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The AC page as the user drives it: inputs, units, messages, the sketch,
 // what a click that cannot compute leaves behind, and that no result depends
 // on the clicks before it.

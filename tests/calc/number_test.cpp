@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calc/number.h"
 
 #include <gtest/gtest.h>

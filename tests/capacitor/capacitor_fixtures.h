@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Building the inputs of the capacitor page in tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The capacitor page as the user drives it: totals, double-clicks, the
 // values carried between them, and what happens to bad input.
 #include "pages/element/capacitor_page.h"

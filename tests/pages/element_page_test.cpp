@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The layout and small behaviours that the resistor, capacitor and inductor
 // pages share: one table per page, the same checks for all three.
 #include "pages/element/capacitor_page.h"

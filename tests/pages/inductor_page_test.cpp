@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The inductor page: its totals as the user reads them, its own empty-source
 // message, and the shared double-click blocks through the page.
 #include "pages/element/chain_page.h"

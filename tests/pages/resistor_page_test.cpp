@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Total Resistance" on the page: what the user sees, and what happens to the
 // page when an entry cannot be used.
 #include "pages/element/chain_page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The working area: the formula the page really used, the numbers it put in,
 // and the result the labels show; never a change to the page itself.
 #include "pages/ac/ac_page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A randomized user: seeded sequences of ordinary and hostile events on the
 // pages, with the program's promises checked after every event.
 #pragma once

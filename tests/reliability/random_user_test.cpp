@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Thousands of random events on every page and across the window set. A
 // failure prints the seed and the event, so that it can be replayed with
 // VORA_RANDOM_SEED=<seed>.

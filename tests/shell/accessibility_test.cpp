@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every control a screen reader meets has a name it can announce, and every
 // result can be selected from the keyboard.
 #include "shell/window_set.h"
@@ -22,15 +23,19 @@ TEST(Accessibility, EveryControlOfEveryPageHasAName) {
                         WindowId::frmThreeLtop, WindowId::FrmThreePtoL}) {
         QMainWindow* page = windows.window(id);
         const std::string where = page->objectName().toStdString() + ": ";
-        for (QLineEdit* e : page->findChildren<QLineEdit*>())
-            if (!qobject_cast<QComboBox*>(e->parentWidget()))
+        for (QLineEdit* e : page->findChildren<QLineEdit*>()) {
+            if (!qobject_cast<QComboBox*>(e->parentWidget())) {
                 EXPECT_FALSE(e->accessibleName().isEmpty()) << where << e->objectName().toStdString();
+            }
+        }
         for (QComboBox* c : page->findChildren<QComboBox*>())
             EXPECT_FALSE(c->accessibleName().isEmpty()) << where << c->objectName().toStdString();
-        for (QAbstractButton* b : page->findChildren<QAbstractButton*>())
-            if (!b->objectName().startsWith("qt_"))
+        for (QAbstractButton* b : page->findChildren<QAbstractButton*>()) {
+            if (!b->objectName().startsWith("qt_")) {
                 EXPECT_FALSE(b->accessibleName().isEmpty() && b->text().isEmpty())
                     << where << b->objectName().toStdString();
+            }
+        }
         for (auto* l : page->findChildren<widgets::ClickableLabel*>())
             EXPECT_FALSE(l->accessibleName().isEmpty()) << where << l->objectName().toStdString();
         int results = 0;

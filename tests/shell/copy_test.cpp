@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Copying a page's inputs and results as plain text, from the keyboard.
 #include "shell/window_set.h"
 #include "support/recording_messages.h"

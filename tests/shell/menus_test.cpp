@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The menu bars: names, captions with their access keys and blanks,
 // shortcuts, disabled items, and where the Reset menu sits.
 #include "shell/window_set.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Moving between windows: which windows exist and which are visible after
 // each command, and what survives hiding.
 #include "shell/window_set.h"

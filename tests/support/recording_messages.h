@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A message facade for tests: records every box instead of blocking on it,
 // and can run a check at the moment a box would be on screen.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small helpers for driving pages in tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The line-to-phase and phase-to-line conversions, click by click.
 #include "calc/three_phase/three_phase.h"
 

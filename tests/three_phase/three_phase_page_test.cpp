@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two three-phase pages as the user meets them: captions, clicks on the
 // caption labels with the mouse and the keyboard, the focus order, and what
 // happens to the page when a click cannot be computed.

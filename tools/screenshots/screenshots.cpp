@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Takes the README's screenshots: every window of the program with a worked
 // example on each calculation page, saved as PNG files in the given folder.
 // Run it under a real X server (make screenshots uses xvfb-run).
@@ -12,7 +13,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QSettings>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -71,6 +74,10 @@ void Save(QMainWindow* w, const QDir& dir, const QString& file) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
+    // The pictures show every window at its default size, whatever the
+    // developer's own settings remember.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     const QDir dir(argc > 1 ? argv[1] : "docs/screenshots");
     SilentMessages messages;
     vora::shell::WindowSet windows(messages);

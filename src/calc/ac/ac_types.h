@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Inputs and results of the AC page's events.
 //
 // Element order everywhere is resistor, inductor, capacitor, so a pattern

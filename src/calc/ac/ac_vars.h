@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Stored values of the single-phase AC page.
 //
 // Every event reads the fields it needs and recomputes the circuit, so no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scaled_read.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading an AC page entry together with its unit list.
 #pragma once
 

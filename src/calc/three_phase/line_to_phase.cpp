@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Line quantities in, phase quantities out.
 #include "three_phase_steps.h"
 

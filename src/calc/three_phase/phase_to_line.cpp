@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Phase quantities in, line quantities out.
 #include "three_phase_steps.h"
 

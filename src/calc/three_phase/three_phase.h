@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two three-phase conversion pages: line quantities to phase quantities
 // and phase quantities to line quantities, for sources connected in star or
 // in delta.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "three_phase_steps.h"
 
 namespace vora::calc::three_phase {

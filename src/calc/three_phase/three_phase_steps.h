@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the line-to-phase and phase-to-line computations share: the frame of
 // every click, the constants as the formulas use them, the stored values as
 // named terms, reading the entries, and the failure messages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Building the AC page: its group boxes in rows and columns, the picture,
 // the explanation and the Reset menu.
 #include "ac_page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The single-phase AC page: a resistor, an inductor and a capacitor with
 // their connections, a source, and buttons for the total impedance, the
 // power factor and three powers. Double-clicking an element's connection

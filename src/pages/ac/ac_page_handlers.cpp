@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The AC page's handlers and their wiring: small input steps, and the
 // computing events as transactions over a copy of the stored values.
 #include "ac_page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "capacitor_page.h"
 
 #include "widgets/option_button.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The capacitor page: "Total Capacitance" and the charge, voltage and energy
 // of each capacitor on a double-click of its Series or Parallel option.
 #pragma once

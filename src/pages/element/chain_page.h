@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The resistor page and the inductor page: the same controls (the inductor
 // page keeps the R names), each with its own values and laws.
 #pragma once

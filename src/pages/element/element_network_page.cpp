@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "element_network_page.h"
 
 #include "network_sketch_view.h"

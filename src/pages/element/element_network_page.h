@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The common page of the resistor, capacitor and inductor networks: four
 // elements with value, unit and Series/Parallel choice, a source, a button for
 // the total and three result pairs. The three pages differ only in their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "element_page_texts.h"
 
 namespace vora::pages {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Everything that differs between the resistor, capacitor and inductor pages
 // in their layout: names, captions, tool-tips, unit names and colours.
 #pragma once

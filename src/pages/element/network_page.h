@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The transaction of the two computing events of an element-network page,
 // for the page's own set of stored values: gather the entries, compute on a
 // copy, and commit the copy and the label texts only when it succeeded.

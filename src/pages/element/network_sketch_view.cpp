@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "network_sketch_view.h"
 
 #include "calc/element/network_model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The common page of the two three-phase conversions: a band of explanation,
 // the star/delta choice, three entries on the left and four caption labels
 // with their results on the right. Each caption label acts as the button that

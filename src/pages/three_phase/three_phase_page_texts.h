@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Everything that differs between the line-to-phase and phase-to-line pages:
 // names and captions of the controls, the order of the options and of the
 // entries in the focus chain, the colour, and the conversion they run.

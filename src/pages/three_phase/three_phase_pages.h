@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three-phase line-to-phase and phase-to-line pages.
 #pragma once
 
