@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engineering.h"
 
 #include <algorithm>

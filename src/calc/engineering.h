@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Values in the form a student writes them: four significant digits and an
 // SI prefix, "61.88 µC", "191.4 µJ", "1.804 nF". Shown beside the exact
 // result (tool-tips, copied text, the working), never instead of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One solver for every page: a series/parallel network (the Sketch tree)
 // driven by a source across its two ends.
 //

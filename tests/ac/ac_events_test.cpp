@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The AC page's events without Qt: how the connection choices read as a
 // circuit, the ideal cases ngspice cannot take (opens, shorts, exact
 // resonance), the refusals, units and what the events store. The physics of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The AC page against ngspice: random element values in every connection
 // state that describes a circuit, with a voltage and with a current source,
 // all solved in one ngspice run (AC analysis at 314 rad/s).

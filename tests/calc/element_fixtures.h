@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Driving the resistor, capacitor and inductor computations in tests through
 // one interface: a page letter ('R', 'C', 'L') instead of three types.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calc/engineering.h"
 
 #include <gtest/gtest.h>

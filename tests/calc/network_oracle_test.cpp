@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every total and per-element result of the three pages against ngspice, for
 // random values in every arrangement with either source.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The network the connection choices describe, on each page, and the totals
 // and results the audit quoted as right.
 #include "calc/element/network_model.h"

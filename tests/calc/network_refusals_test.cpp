@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shorts, open gaps, missing choices and bad entries: a correct result where
 // the physics has one, else one message that names the cause and the field.
 #include "element_fixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The same entries on the screen give the same results, whatever the user
 // did before: random histories of typing, choosing, totals, double-clicks
 // and resets, then one final set of entries and a double-click, against a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drives the real program with real X input and checks it after every step
 // against a mirror: the same window set, offscreen in this process, to which
 // each step is applied as a plain command. After every step the program must

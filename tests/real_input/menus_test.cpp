@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every item of every menu of every window, chosen with real X input: by
 // the keyboard (access keys and arrows) and by the mouse (click the title,
 // hover into submenus, click the item). After each step the program must be

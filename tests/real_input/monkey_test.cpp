@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A seeded monkey: thousands of real key presses and clicks at random points
 // of the program's windows. The program must stay alive (or end cleanly
 // through Exit, after which it is started again), never die by a signal, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One virtual X server and one driver per test; steps that fail are
 // reported with what was done and seen, and the program is started afresh
 // so that the remaining steps still run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real program under a virtual X server of its own, driven with real X
 // input (xdotool), and read back through Xlib: which of its windows are
 // mapped, where they are, which one has the keyboard.

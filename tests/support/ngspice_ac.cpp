@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ngspice_ac.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ngspice as the independent oracle of the AC page: many small circuits in
 // one batch run, an AC analysis at one frequency, and every element's
 // current and voltage read back as complex phasors.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "spice.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ngspice as an independent oracle for circuit results.
 //
 // A Netlist collects many small circuits that share only the ground node, so

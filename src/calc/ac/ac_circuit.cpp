@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ac_circuit.h"
 
 #include "calc/number.h"

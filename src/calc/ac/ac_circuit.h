@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The AC page's circuit as the user describes it: the chosen elements in a
 // series/parallel tree, each with its complex impedance at 314 rad/s, solved
 // by the network solver the element pages share.

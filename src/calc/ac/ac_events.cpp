@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ac_events.h"
 
 #include "ac_circuit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The computing events of the AC page. Each one reads the fields it needs
 // from the inputs, builds the circuit the connection choices describe,
 // solves it at 314 rad/s and returns the label texts with a copy of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ac_working.h"
 
 #include "calc/number.h"

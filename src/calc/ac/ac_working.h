@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The AC page's working: complex quantities written so that a student can
 // follow them, impedances as a + jb and currents and voltages as magnitude
 // and angle, with six significant digits; the figures that a label shows keep

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "element_kind.h"
 
 namespace vora::calc {

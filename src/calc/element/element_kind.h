@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What distinguishes the resistor, capacitor and inductor pages where they
 // share one network engine: names, units and the laws the elements follow.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "element_pages.h"
 
 #include "calc/number.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The computing events of the resistor, capacitor and inductor pages: the
 // total button and the double-click on an element's connection option. Each
 // takes a copy of the page's stored values and returns them with the label

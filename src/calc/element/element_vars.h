@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Stored values of the resistor, capacitor and inductor pages, under the
 // names each page uses, and a view of either set by role for the engine.
 //

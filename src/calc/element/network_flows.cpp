@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "network_flows.h"
 
 #include "network_model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every element's flow and voltage with a source across the whole network,
 // from the solver, and the working of one element: the path from the source
 // down to it.

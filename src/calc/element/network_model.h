@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The network the user describes on an element page, as one series/parallel
 // tree that the totals, the per-element results, the working and the sketch
 // all come from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "network_total.h"
 
 #include "calc/total_display.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The total of an element page's network: reads the elements that take part,
 // builds the network, and combines it with the solver, recording the working.
 #pragma once
