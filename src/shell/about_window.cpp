@@ -1,11 +1,13 @@
 #include "about_window.h"
 
 #include "pictures.h"
+#include "widgets/page_body.h"
 #include "widgets/page_colours.h"
 #include "window_set.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace vora::shell {
@@ -45,8 +47,10 @@ AboutWindow::AboutWindow(WindowSet& windows, QWidget* parent)
     exit->setDefault(true);
     layout->addWidget(exit, 0, Qt::AlignHCenter);
     connect(exit, &QPushButton::clicked, this, &AboutWindow::cmdok_Click);
-    setCentralWidget(central);
-    setMinimumWidth(560);
+    // Escape closes the window as its button does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &AboutWindow::cmdok_Click);
+    widgets::SetPageBody(this, central, 560);
 }
 
 void AboutWindow::cmdok_Click() {

@@ -1,11 +1,13 @@
 #include "help_window.h"
 
 #include "pictures.h"
+#include "widgets/page_body.h"
 #include "widgets/page_colours.h"
 #include "window_set.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace vora::shell {
@@ -55,7 +57,10 @@ HelpWindow::HelpWindow(WindowSet& windows, QWidget* parent)
     ok->setDefault(true);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     connect(ok, &QPushButton::clicked, this, &HelpWindow::cmd0k_Click);
-    setCentralWidget(central);
+    // Escape closes the window as its button does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &HelpWindow::cmd0k_Click);
+    widgets::SetPageBody(this, central);
 }
 
 void HelpWindow::cmd0k_Click() {

@@ -8,11 +8,11 @@
 #include "support/widgets.h"
 #include "widgets/option_button.h"
 #include "widgets/unit_list.h"
+#include "widgets/working_view.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ using testing::Type;
 using Icon = widgets::MessageBoxes::Icon;
 
 QString Working(const QWidget& page) {
-    return Child<QPlainTextEdit>(page, "txtWorking")->toPlainText();
+    return Child<widgets::WorkingView>(page, "txtWorking")->text();
 }
 
 // L = 10.14239928597509 H and C = 1 µF have exactly equal reactances.

@@ -93,6 +93,8 @@ private:
     QGroupBox* buildPowers();
     QGroupBox* buildElementResults();
     QWidget* buildExplanation();
+    QLabel* buildHint();
+    widgets::WorkingPanel* buildWorking();
     void buildResetMenu();
     void connectHandlers();
 

@@ -67,14 +67,15 @@ protected:
     widgets::MessageBoxes& messages() const { return messages_; }
 
 private:
+    QGroupBox* buildFrame6(QWidget* parent);
     QWidget* buildElements();
+    QLabel* buildHint();
     QGroupBox* buildSource();
     QGroupBox* buildResults();
     QWidget* buildThirdPair();
     QWidget* buildExplanations();
     QWidget* buildWorking();
     void buildResetMenu();
-    void fitHeight();
     void connectionClicked(int k);
 
     const ElementPageTexts& texts_;

@@ -4,6 +4,7 @@
 #include "widgets/clickable_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/option_button.h"
+#include "widgets/page_body.h"
 #include "widgets/page_colours.h"
 #include "widgets/working_panel.h"
 
@@ -19,6 +20,9 @@ namespace {
 
 const char* const kEntryNames[3] = {"txtIT", "txtVT", "txtZT"};
 const char* const kResultNames[4] = {"lblI0", "lblV0", "lblZ0", "lblS0"};
+
+// Wide enough that the explanation band wraps into a few long lines.
+constexpr int kOpenWidth = 820;
 
 QLabel* MakeLabel(const PageText& text, QWidget* parent) {
     return widgets::MakeLabel(text.name, text.text, parent);
@@ -68,12 +72,10 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
     buildInputs(columns, 1);
     buildOutputs(columns, 0);
     working_ = new widgets::WorkingPanel(central);
-    outer->addWidget(working_);
-    outer->addStretch(1);
-    setCentralWidget(central);
+    outer->addWidget(working_, 1); // a taller window gives its height to the working
+    widgets::SetPageBody(this, central, kOpenWidth);
 
     setFocusOrder();
-    resize(820, sizeHint().height());
 
     // The results describe one connection; choosing the other clears them.
     for (auto* option : {optY_, optD_})
@@ -142,9 +144,6 @@ void ThreePhasePage::buildOutputs(QGridLayout* grid, int firstRow) {
         caption->setObjectName(row.caption.name);
         caption->setAccessibleName(row.accessible);
         caption->setToolTip("Click to compute the " + row.accessible.toLower());
-        QFont font = caption->font();
-        font.setUnderline(true);
-        caption->setFont(font);
         captions_[i] = caption;
 
         QLabel* result = widgets::MakeResult(kResultNames[i], row.accessible + " result", parent);
