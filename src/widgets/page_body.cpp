@@ -1,5 +1,7 @@
 #include "page_body.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QMainWindow>
 #include <QScreen>
@@ -27,6 +29,19 @@ PageBody::PageBody(QWidget* body, int openWidth, QWidget* parent)
     // The window paints the page colour behind everything.
     viewport()->setAutoFillBackground(false);
     body->setAutoFillBackground(false);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { showWhole(now); });
+}
+
+void PageBody::showWhole(QWidget* control) {
+    if (!control || !widget() || !widget()->isAncestorOf(control)) return;
+    // A scroll area shows only a field's text cursor; a user wants the whole
+    // control, a list with its arrow, as far as it fits.
+    if (auto* list = qobject_cast<QComboBox*>(control->parentWidget())) control = list;
+    const QRect r(control->mapTo(widget(), QPoint()), control->size());
+    const QSize room = viewport()->size();
+    ensureVisible(r.center().x(), r.center().y(), std::min(r.width() / 2 + 8, room.width() / 2),
+                  std::min(r.height() / 2 + 8, room.height() / 2));
 }
 
 QSize PageBody::room() const {

@@ -14,7 +14,8 @@ namespace vora::widgets {
 // ever squeezed. Where the screen is smaller than that, the minimum is the
 // screen (less room for the window frame) and the body scrolls instead. The
 // window opens at the body's preferred size, or `openWidth` wide, as far as
-// the screen allows, unless someone sized it before it was first shown.
+// the screen allows, unless someone sized it before it was first shown. A
+// control that takes the focus is scrolled into view whole.
 class PageBody : public QScrollArea {
     Q_OBJECT
 public:
@@ -31,6 +32,8 @@ private:
     // adds around it, capped by the screen.
     QSize fitted(int width) const;
     QSize room() const;
+    // Scrolls the control that took the focus into view.
+    void showWhole(QWidget* control);
 
     int openWidth_;
     bool shown_ = false;

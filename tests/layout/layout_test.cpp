@@ -7,7 +7,6 @@
 // inside the window (or inside the scrolling body); the window must open
 // within the screen with room for a frame; a page that grows must give the
 // height to its Working panel and the width to the working and its sketch.
-#include "real_input/x_session.h"
 #include "shell/window_set.h"
 #include "support/recording_messages.h"
 #include "widgets/page_body.h"
@@ -197,20 +196,3 @@ TEST_F(Layout, AGrowingPageGivesTheSpaceToItsWorking) {
 
 } // namespace
 } // namespace vora::shell
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    std::unique_ptr<vora::real_input::XServer> server;
-    try {
-        server = std::make_unique<vora::real_input::XServer>(1366, 768);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "skipped: %s\n", e.what());
-        return 77;
-    }
-    qputenv("DISPLAY", QByteArray::fromStdString(server->display()));
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    qputenv("QT_ACCESSIBILITY", "0");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
-    return RUN_ALL_TESTS();
-}

@@ -3,6 +3,7 @@
 #include "ac_page.h"
 
 #include "pages/element/network_sketch_view.h"
+#include "pages/result_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/option_button.h"
 #include "widgets/page_body.h"
@@ -91,6 +92,7 @@ FrmAC::FrmAC(widgets::MessageBoxes& messages, QWidget* parent)
     buildResetMenu();
     connectHandlers();
     Form_Load();
+    followUnits();
 }
 
 QLabel* FrmAC::buildHint() {
@@ -289,15 +291,15 @@ QString FrmAC::inputsAndResults() const {
                            : optI_->isChecked() ? "Current"
                                                 : "none chosen";
     lines << ReportLine("Source (" + source + ")", txtIV_->text(), cboIV_->currentText());
-    lines << ReportLine("Total Impedance", lblZT_->text(), cboZT_->currentText());
+    lines << ReportResult("Total Impedance", lblZT_, cboZT_->currentText());
     lines << ReportLine("Power Factor", lblPF_->text(), lblLG_->text());
-    lines << ReportLine("Active Power", lblP_->text(), "W");
-    lines << ReportLine("Reactive Power", lblXL_->text(), "VAR");
-    lines << ReportLine("Apparent Power", lblXC_->text(), "VA");
+    lines << ReportResult("Active Power", lblP_, "W");
+    lines << ReportResult("Reactive Power", lblXL_, "VAR");
+    lines << ReportResult("Apparent Power", lblXC_, "VA");
     if (!lblI_->text().isEmpty())
-        lines << ReportLine(lblI_->text(), lblIV_->text(), cboI_->currentText());
+        lines << ReportResult(lblI_->text(), lblIV_, cboI_->currentText());
     if (!lblv_->text().isEmpty())
-        lines << ReportLine(lblv_->text(), lblVV_->text(), cboV_->currentText());
+        lines << ReportResult(lblv_->text(), lblVV_, cboV_->currentText());
     if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
     return lines.join('\n');
 }

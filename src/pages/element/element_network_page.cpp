@@ -1,7 +1,9 @@
 #include "element_network_page.h"
 
+#include "calc/element/element_kind.h"
 #include "network_sketch_view.h"
 #include "pages/report.h"
+#include "pages/result_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
 #include "widgets/option_button.h"
@@ -52,6 +54,20 @@ ElementNetworkPage::ElementNetworkPage(const ElementPageTexts& texts,
 
     buildResetMenu();
     Form_Load();
+    totalFollower_ = new UnitFollower(
+        total_, totalUnit_, [this](int position) { return totalInUnit(position); },
+        [this](const calc::Failure& failure) { reportFailure(failure); });
+}
+
+const calc::ElementKind& ElementNetworkPage::kind() const {
+    switch (texts_.messageLetter.toLatin1()) {
+    case 'C':
+        return calc::ElementKind::Capacitor();
+    case 'L':
+        return calc::ElementKind::Inductor();
+    default:
+        return calc::ElementKind::Resistor();
+    }
 }
 
 QGroupBox* ElementNetworkPage::buildFrame6(QWidget* parent) {
@@ -323,15 +339,18 @@ void ElementNetworkPage::announceEmptySource() {
                        texts_.emptySourceText);
 }
 
-void ElementNetworkPage::showTotal(const std::string& label) {
-    total_->setText(QString::fromStdString(label));
+void ElementNetworkPage::showTotal(const std::string& label, double total) {
+    ShowResult(total_, label, total, kind().unit == "Ohm" ? "Ω" : kind().unit);
+    totalFollower_->shown();
 }
 
 void ElementNetworkPage::showElementResults(const std::array<std::string, 3>& names,
-                                            const std::array<std::string, 3>& values) {
+                                            const std::array<std::string, 3>& values,
+                                            const std::array<double, 3>& results) {
+    const std::string units[3] = {kind().flowUnit, "V", kind().thirdUnit};
     for (std::size_t i = 0; i < 3; ++i) {
         resultNames_[i]->setText(QString::fromStdString(names[i]));
-        resultValues_[i]->setText(QString::fromStdString(values[i]));
+        ShowResult(resultValues_[i], values[i], results[i], units[i]);
     }
 }
 
@@ -352,11 +371,11 @@ QString ElementNetworkPage::inputsAndResults() const {
                         optV_->isChecked()   ? "V"
                         : optI_->isChecked() ? texts_.lblIV
                                              : "");
-    lines << ReportLine(texts_.compute.text, total_->text(), totalUnit_->currentText());
+    lines << ReportResult(texts_.compute.text, total_, totalUnit_->currentText());
     for (std::size_t i = 0; i < 3; ++i)
         if (!resultNames_[i]->text().isEmpty())
-            lines << ReportLine(resultNames_[i]->text(), resultValues_[i]->text(),
-                                resultUnits_[i]->text());
+            lines << ReportResult(resultNames_[i]->text(), resultValues_[i],
+                                  resultUnits_[i]->text());
     if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
     return lines.join('\n');
 }

@@ -1,6 +1,7 @@
 #include "three_phase_page.h"
 
 #include "pages/report.h"
+#include "pages/result_label.h"
 #include "widgets/clickable_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/option_button.h"
@@ -8,6 +9,7 @@
 #include "widgets/page_colours.h"
 #include "widgets/working_panel.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,6 +78,7 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
     widgets::SetPageBody(this, central, kOpenWidth);
 
     setFocusOrder();
+    installClearEntries();
 
     // The results describe one connection; choosing the other clears them.
     for (auto* option : {optY_, optD_})
@@ -86,8 +89,24 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
 
 void ThreePhasePage::clearResults() {
     for (QLabel* result : results_)
-        result->clear();
+        ClearResult(result);
     working_->setText({});
+}
+
+// Ctrl+N, as on the other pages (without a Reset menu here): the entries
+// are emptied; the connection, the results and the stored values stay.
+void ThreePhasePage::installClearEntries() {
+    auto* clear = new QAction("Clear the Entries", this);
+    clear->setObjectName("actClearEntries");
+    clear->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    clear->setShortcutContext(Qt::WindowShortcut);
+    connect(clear, &QAction::triggered, this, &ThreePhasePage::clearEntries);
+    addAction(clear);
+}
+
+void ThreePhasePage::clearEntries() {
+    for (QLineEdit* entry : entries_)
+        entry->clear();
 }
 
 QWidget* ThreePhasePage::buildConnection() {
@@ -185,7 +204,9 @@ void ThreePhasePage::compute(calc::Caption clicked) {
     if (!out) return ReportFailure(this, messages_, out.failure());
     if (!out->computed) return;
     vars_ = out->vars;
-    results_[static_cast<std::size_t>(clicked)]->setText(QString::fromStdString(out->label));
+    const char* const units[4] = {"A", "V", "Ω", "VA"};
+    const auto i = static_cast<std::size_t>(clicked);
+    ShowResult(results_[i], out->label, units[i]);
     working_->setText(QString::fromStdString(out->working.Text()));
 }
 
@@ -212,8 +233,8 @@ QString ThreePhasePage::inputsAndResults() const {
                             texts_.inputs[i].unit.text);
     lines << texts_.outputHeading.text;
     for (std::size_t i = 0; i < results_.size(); ++i)
-        lines << ReportLine(texts_.outputs[i].caption.text, results_[i]->text(),
-                            texts_.outputs[i].unit.text);
+        lines << ReportResult(texts_.outputs[i].caption.text, results_[i],
+                              texts_.outputs[i].unit.text);
     if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
     return lines.join('\n');
 }
