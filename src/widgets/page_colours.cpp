@@ -1,6 +1,5 @@
 #include "page_colours.h"
 
-#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 #include <algorithm>
@@ -68,20 +67,6 @@ void ApplyBackground(QWidget* window, const QColor& background) {
     p.setColor(QPalette::Disabled, QPalette::Base, face);
     window->setPalette(p);
     window->setAutoFillBackground(true);
-}
-
-void MakeResultDisplay(QWidget* widget) {
-    auto* label = qobject_cast<QLabel*>(widget);
-    if (!label) return;
-    label->setProperty("result", true);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAutoFillBackground(true);
-    label->setBackgroundRole(QPalette::Base);
-    label->setForegroundRole(QPalette::Text);
-    label->setMinimumWidth(120);
-    label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setFocusPolicy(Qt::StrongFocus); // reachable with Tab, to select and copy
 }
 
 } // namespace vora::widgets

@@ -16,11 +16,6 @@ namespace vora::widgets {
 // painted on.
 void ApplyBackground(QWidget* window, const QColor& background);
 
-// Styles a label as a read-only result display: sunken, in the colours of
-// an entry field, selectable text, and the property "result" set so tools
-// can find it.
-void MakeResultDisplay(QWidget* label);
-
 // WCAG 2 contrast ratio of two opaque colours, from 1 to 21.
 double ContrastRatio(const QColor& a, const QColor& b);
 

@@ -1,8 +1,9 @@
-// Keys pressed for real (XTEST) on the run's X server: Escape closes the help
-// and about windows as their buttons do, Ctrl+N empties the three-phase
-// entries, an arrow key on a total's unit list shows the total in the new
-// unit at once, and Tab always brings the control it reaches into view,
-// also where the page body scrolls.
+// Keys and clicks pressed for real (XTEST) on the run's X server: Escape
+// closes the help and about windows as their buttons do, Ctrl+N empties the
+// three-phase entries, an arrow key on a total's unit list shows the total
+// in the new unit at once, a double-click in the working selects a word for
+// Ctrl+C, and Tab always brings the control it reaches into view, also where
+// the page body scrolls.
 #include "real_input/x_session.h"
 #include "screen.h"
 #include "shell/window_set.h"
@@ -10,8 +11,10 @@
 #include "support/widgets.h"
 #include "widgets/clickable_label.h"
 #include "widgets/page_body.h"
+#include "widgets/working_view.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,6 +113,48 @@ TEST_F(Keys, AnArrowOnTheTotalsUnitShowsTheTotalInItAtOnce) {
     Press("Down");
     EXPECT_TRUE(WaitUntil([w] { return Text(*w, "lblRT") == "3E-05"; }))
         << "shows " << Text(*w, "lblRT").toStdString();
+}
+
+TEST_F(Keys, ADoubleClickInTheWorkingSelectsAWordThatCtrlCCopies) {
+    QMainWindow* w = Active(WindowId::frmDC);
+    Type(*w, "txtR1", "47");
+    Click(*w, "optR1s");
+    Click(*w, "cmdRT");
+    auto* working = w->findChild<widgets::WorkingView*>("txtWorking");
+    ASSERT_TRUE(working->text().startsWith("Network: R1")) << working->text().toStdString();
+    w->findChild<widgets::PageBody*>()->ensureWidgetVisible(working);
+    QApplication::processEvents();
+    const QPoint word = working->viewport()->mapToGlobal(QPoint(8, 10));
+    const qreal scale = w->devicePixelRatioF();
+    testing::Screen().Move(static_cast<int>(word.x() * scale), static_cast<int>(word.y() * scale));
+    testing::Screen().Click(1, 2);
+    EXPECT_TRUE(WaitUntil([working] { return working->selectedText() == "Network:"; }))
+        << "selected \"" << working->selectedText().toStdString() << "\"";
+    QApplication::clipboard()->clear();
+    Press("ctrl+c");
+    EXPECT_TRUE(WaitUntil([] { return QApplication::clipboard()->text() == "Network:"; }));
+}
+
+TEST_F(Keys, ADoubleClickOnAResultSelectsTheWholeNumberForCtrlC) {
+    QMainWindow* w = Active(WindowId::frmDC);
+    Type(*w, "txtR1", "47");
+    Click(*w, "optR1s");
+    Type(*w, "txtR2", "2.2");
+    Click(*w, "optR2s");
+    Click(*w, "cmdRT");
+    auto* total = w->findChild<QLabel*>("lblRT");
+    ASSERT_EQ(total->text(), "49.2");
+    w->findChild<widgets::PageBody*>()->ensureWidgetVisible(total);
+    QApplication::processEvents();
+    const QPoint at = total->mapToGlobal(QPoint(10, total->height() / 2));
+    const qreal scale = w->devicePixelRatioF();
+    testing::Screen().Move(static_cast<int>(at.x() * scale), static_cast<int>(at.y() * scale));
+    testing::Screen().Click(1, 2);
+    EXPECT_TRUE(WaitUntil([total] { return total->selectedText() == "49.2"; }))
+        << "selected \"" << total->selectedText().toStdString() << "\"";
+    QApplication::clipboard()->clear();
+    Press("ctrl+c");
+    EXPECT_TRUE(WaitUntil([] { return QApplication::clipboard()->text() == "49.2"; }));
 }
 
 TEST_F(Keys, TabBringsEveryControlItReachesIntoView) {
