@@ -122,6 +122,8 @@ std::vector<Region> Texts(QMainWindow* window) {
                              box->fontMetrics().height()));
         } else if (auto* working = qobject_cast<widgets::WorkingView*>(w)) {
             add(w, working->viewport()->geometry());
+        } else if (w->objectName() == "picNetwork") {
+            add(w, w->rect()); // "No network computed" until a result
         } else if (auto* bar = qobject_cast<QMenuBar*>(w)) {
             for (QAction* a : bar->actions())
                 add(w, bar->actionGeometry(a).adjusted(2, 2, -2, -2));
