@@ -68,6 +68,9 @@ screenshots: test-deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target vora_screenshots
 	xvfb-run -a -s "-screen 0 1600x1200x24" ./build/release/tools/screenshots/vora_screenshots docs/screenshots
+	xvfb-run -a -s "-screen 0 1366x768x24" ./build/release/tools/screenshots/vora_screenshots docs/screenshots --screen laptop_1366x768
+	QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 1366x768x24" ./build/release/tools/screenshots/vora_screenshots docs/screenshots --screen laptop_scale_2
+	xvfb-run -a -s "-screen 0 1366x768x24" ./build/release/tools/screenshots/vora_screenshots docs/screenshots --screen dark_palette --dark
 
 # Measured speed (Google Benchmark): every page event, page creation, and
 # start-up against a bare Qt window, then a summary table against the goals.

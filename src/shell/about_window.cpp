@@ -3,6 +3,7 @@
 
 #include "pictures.h"
 #include "version.h"
+#include "widgets/page_body.h"
 #include "widgets/page_colours.h"
 #include "window_set.h"
 
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace vora::shell {
@@ -53,8 +55,10 @@ AboutWindow::AboutWindow(WindowSet& windows, QWidget* parent)
     // Exit keeps the first focus, so that Enter or Space leaves as before;
     // Tab reaches the licence.
     setTabOrder(exit, findChild<QPlainTextEdit*>("txtLicense"));
-    setCentralWidget(central);
-    setMinimumWidth(560);
+    // Escape closes the window as its button does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &AboutWindow::cmdok_Click);
+    widgets::SetPageBody(this, central, 560);
 }
 
 // The version, and the licence with its copyright line as LICENSE has them.

@@ -2,11 +2,14 @@
 #include "help_window.h"
 
 #include "pictures.h"
+#include "widgets/page_body.h"
 #include "widgets/page_colours.h"
 #include "window_set.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace vora::shell {
@@ -42,13 +45,18 @@ HelpWindow::HelpWindow(WindowSet& windows, QWidget* parent)
     layout->addWidget(title);
     layout->addWidget(Line("Label2", "Lessons In Electric Circuits", 14, central));
     layout->addWidget(Line("Label3", "Volume I-DC, Volume II-AC", 12, central));
-    layout->addWidget(
+    // The how-to beside the picture, so that the window stays low enough
+    // for a laptop's screen.
+    auto* row = new QHBoxLayout;
+    row->addWidget(
         Picture("Image1", ":/pictures/landscape.svg", 472, 276, "A calm landscape", central), 0,
-        Qt::AlignHCenter);
+        Qt::AlignTop);
     auto* howTo = Line("Label5", FixedText(":/texts/help_keyboard.txt"), 10, central);
-    howTo->setAlignment(Qt::AlignLeft);
+    howTo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     howTo->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(howTo);
+    howTo->setMinimumWidth(400);
+    row->addWidget(howTo, 1);
+    layout->addLayout(row);
     layout->addWidget(Line("Label4", FixedText(":/texts/help_contact.txt"), 9, central));
 
     auto* ok = new QPushButton("Galatoomaa", central);
@@ -56,7 +64,10 @@ HelpWindow::HelpWindow(WindowSet& windows, QWidget* parent)
     ok->setDefault(true);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     connect(ok, &QPushButton::clicked, this, &HelpWindow::cmd0k_Click);
-    setCentralWidget(central);
+    // Escape closes the window as its button does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &HelpWindow::cmd0k_Click);
+    widgets::SetPageBody(this, central, 960);
 }
 
 void HelpWindow::cmd0k_Click() {

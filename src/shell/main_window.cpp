@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "pictures.h"
+#include "widgets/page_body.h"
 #include "widgets/page_colours.h"
 
 #include <QGridLayout>
@@ -32,7 +33,7 @@ MainWindow::MainWindow(QWidget* parent)
     widgets::ApplyBackground(welcome, QColor(255, 255, 128));
     grid->addWidget(welcome, 1, 0, 1, 2);
     grid->setRowStretch(1, 1);
-    setCentralWidget(central);
+    widgets::SetPageBody(this, central);
 }
 
 } // namespace vora::shell

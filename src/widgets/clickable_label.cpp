@@ -3,19 +3,48 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
+#include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace vora::widgets {
 
-ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
+    setForegroundRole(QPalette::ButtonText);
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+}
+
+void ClickableLabel::initButtonOption(QStyleOptionButton* option) const {
+    option->initFrom(this);
+    option->text = text();
+    option->features = QStyleOptionButton::None;
+    if (pressed_)
+        option->state |= QStyle::State_Sunken;
+    else
+        option->state |= QStyle::State_Raised;
+}
+
+QSize ClickableLabel::sizeHint() const {
+    QStyleOptionButton option;
+    initButtonOption(&option);
+    const QSize text = fontMetrics().size(Qt::TextShowMnemonic, this->text());
+    return style()
+        ->sizeFromContents(QStyle::CT_PushButton, &option, text, this)
+        .expandedTo(QSize(text.width() + 24, 0));
+}
+
+QSize ClickableLabel::minimumSizeHint() const {
+    return sizeHint();
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) pressed_ = true;
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = true;
+        update();
+    }
     QLabel::mousePressEvent(event);
 }
 
@@ -23,6 +52,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
+    update();
     QLabel::mouseReleaseEvent(event);
     if (click) emit clicked();
 }
@@ -53,14 +83,11 @@ void ClickableLabel::focusOutEvent(QFocusEvent* event) {
     update();
 }
 
-void ClickableLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
-    if (!hasFocus()) return;
+void ClickableLabel::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(QPalette::Window);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    QStyleOptionButton option;
+    initButtonOption(&option);
+    painter.drawControl(QStyle::CE_PushButton, option);
 }
 
 } // namespace vora::widgets

@@ -3,15 +3,22 @@
 
 #include <QLabel>
 
+class QStyleOptionButton;
+
 namespace vora::widgets {
 
-// A caption label that acts as a button: a mouse click on it, or Space, Enter
-// or Return while it has the keyboard focus, emits clicked(). It takes the
-// focus with Tab, shows a pointing-hand cursor, and draws a focus frame.
+// A caption label that acts as a button, and looks like one so that users
+// find it: a mouse click on it, or Space, Enter or Return while it has the
+// keyboard focus, emits clicked(). It takes the focus with Tab and shows a
+// pointing-hand cursor; it is drawn raised, lit under the pointer, sunken
+// while pressed and framed while it has the focus.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void clicked();
@@ -25,6 +32,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void initButtonOption(QStyleOptionButton* option) const;
+
     bool pressed_ = false;
 };
 

@@ -2,7 +2,7 @@
 #include "form_controls.h"
 
 #include "option_button.h"
-#include "page_colours.h"
+#include "result_display.h"
 #include "unit_list.h"
 
 #include <QFile>
@@ -40,8 +40,8 @@ QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
 }
 
 QLabel* MakeResult(const QString& name, const QString& accessible, QWidget* parent) {
-    QLabel* label = MakeLabel(name, {}, parent);
-    MakeResultDisplay(label);
+    auto* label = new ResultDisplay(parent);
+    label->setObjectName(name);
     label->setAccessibleName(accessible);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance("-8.88888888888888E-308") +
                            2 * label->frameWidth() + 8);

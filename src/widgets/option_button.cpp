@@ -6,7 +6,15 @@
 
 namespace vora::widgets {
 
-OptionButton::OptionButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {}
+OptionButton::OptionButton(const QString& text, QWidget* parent)
+    : QRadioButton(text, parent) {
+    // Fusion outlines the circle a shade darker than the background, too
+    // faint to see on the bright page colours; the shade comes from grey
+    // instead. Only that role is set: the rest follows the page.
+    QPalette outline;
+    outline.setColor(QPalette::Window, QColor(110, 110, 110));
+    setPalette(outline);
+}
 
 void OptionButton::clear() {
     const bool exclusive = autoExclusive();

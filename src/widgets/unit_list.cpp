@@ -5,7 +5,8 @@
 
 namespace vora::widgets {
 
-UnitList::UnitList(QWidget* parent) : QComboBox(parent) {
+UnitList::UnitList(QWidget* parent)
+    : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setSizeAdjustPolicy(QComboBox::AdjustToContents);

@@ -3,12 +3,13 @@
 
 #include <QGroupBox>
 
-class QPlainTextEdit;
-
 namespace vora::widgets {
 
+class WorkingView;
+
 // The working area of a page: how the last result was obtained, as
-// selectable, copyable text, with room for a picture beside it.
+// selectable, copyable text, with room for a picture beside it. A taller or
+// wider window gives its extra room to the working and the picture.
 class WorkingPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -22,7 +23,7 @@ public:
     void setSide(QWidget* side);
 
 private:
-    QPlainTextEdit* text_;
+    WorkingView* text_;
 };
 
 } // namespace vora::widgets

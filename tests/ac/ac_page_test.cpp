@@ -9,11 +9,11 @@
 #include "support/widgets.h"
 #include "widgets/option_button.h"
 #include "widgets/unit_list.h"
+#include "widgets/working_view.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ using testing::Type;
 using Icon = widgets::MessageBoxes::Icon;
 
 QString Working(const QWidget& page) {
-    return Child<QPlainTextEdit>(page, "txtWorking")->toPlainText();
+    return Child<widgets::WorkingView>(page, "txtWorking")->text();
 }
 
 // L = 10.14239928597509 H and C = 1 µF have exactly equal reactances.
@@ -185,11 +185,18 @@ TEST_F(AcPage, TotalImpedanceReadsUnitsAndShowsTheChosenUnit) {
     EXPECT_NEAR(zs, 100.1, 0.01);
     EXPECT_EQ(Text(page_, "lblZT"), QString::fromStdString(calc::FormatNumber(zs)));
 
+    // Another unit shows the same impedance in it at once, as the button would.
     List("cboZT")->setCurrentIndex(1);
-    Click(page_, "cmdZT");
+    EXPECT_NEAR(Text(page_, "lblZT").toDouble(), zs / 1000, 1e-12);
     Click(page_, "cmdZT");
     EXPECT_EQ(page_.vars().Impedance, zs);
     EXPECT_NEAR(Text(page_, "lblZT").toDouble(), zs / 1000, 1e-12);
+    // The label follows the impedance it shows, not one stored since.
+    Element("txtR1", "300", "optR1s", 0);
+    Click(page_, "cmdPF");
+    EXPECT_NE(page_.vars().Impedance, zs);
+    List("cboZT")->setCurrentIndex(2);
+    EXPECT_NEAR(Text(page_, "lblZT").toDouble(), zs / 1e6, 1e-15);
 
     // A typed unit leaves the number unscaled and reads its leading digits.
     List("cboZT")->setCurrentIndex(0);
@@ -298,6 +305,13 @@ TEST_F(AcPage, DoubleClickShowsTheElementFromTheScaledSource) {
     EXPECT_EQ(Text(page_, "lblI"), "Il");
     EXPECT_EQ(Text(page_, "lblIV"),
               QString::fromStdString(calc::FormatNumber(page_.vars().InductorCurrent * 1000)));
+    List("cboI")->setCurrentIndex(2); // KA, at once
+    EXPECT_EQ(Text(page_, "lblIV"),
+              QString::fromStdString(calc::FormatNumber(page_.vars().InductorCurrent * 0.001)));
+    List("cboV")->setCurrentIndex(1); // mV
+    EXPECT_EQ(Text(page_, "lblVV"),
+              QString::fromStdString(calc::FormatNumber(page_.vars().InductorVoltage * 1000)));
+    EXPECT_TRUE(messages_.shown.empty());
 }
 
 // The sketch beside the working is the circuit the results come from.

@@ -8,6 +8,7 @@
 #include "widgets/unit_list.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -88,17 +89,57 @@ TEST_F(CapacitorPage, TotalLabelFollowsTheUnitListAndTheStoredTotal) {
     Click(page_, "cmdCT");
     EXPECT_EQ(Text(page_, "lblCT"), "5");
     TotalUnit(0);
-    Click(page_, "cmdCT");
     EXPECT_EQ(Text(page_, "lblCT"), "5E-06");
 
-    // "&New" leaves no choice: the click says what to choose, changes nothing.
+    // "&New" leaves no choice: the click says what to choose, changes nothing;
+    // the stored total still follows the unit.
     page_.mnuAll_Click();
     TotalUnit(2);
+    EXPECT_EQ(Text(page_, "lblCT"), "5000");
     Click(page_, "cmdCT");
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_TRUE(messages_.shown[0].text.startsWith("Choose Series or Parallel for C1"));
-    EXPECT_EQ(Text(page_, "lblCT"), "5E-06");
+    EXPECT_EQ(Text(page_, "lblCT"), "5000");
     EXPECT_EQ(Text(page_, "lblIT"), "");
+}
+
+// Beside the exact results, the form a student writes: in the tool-tip, for
+// screen readers, and in the copied text.
+TEST_F(CapacitorPage, ResultsOfferTheEngineeringForm) {
+    Capacitor(1, "10", "p", 1);
+    TotalUnit(2);
+    Click(page_, "cmdCT");
+    Source("optV", "6.1875");
+    DoubleClick("optC1p");
+    EXPECT_EQ(Results(),
+              (QStringList{"Qc1", "6.1875E-05", "Vc1", "6.1875", "Uc1", "0.00019142578125"}));
+    const std::pair<const char*, const char*> readable[] = {
+        {"lblCT", "10.00 µF"}, {"lblIT", "61.88 µC"}, {"lblVT", "6.188 V"}, {"lblUT", "191.4 µJ"}};
+    for (const auto& [name, form] : readable) {
+        const auto* label = Child<QLabel>(page_, name);
+        EXPECT_EQ(label->toolTip(), QString(form)) << name;
+        EXPECT_EQ(label->accessibleDescription(), QString(form)) << name;
+    }
+    const QString copied = page_.inputsAndResults();
+    EXPECT_TRUE(copied.contains("Total Capacitance = 10000 nF (10.00 µF)")) << copied.toStdString();
+    EXPECT_TRUE(copied.contains("Qc1 = 6.1875E-05 C (61.88 µC)")) << copied.toStdString();
+    EXPECT_TRUE(copied.contains("Uc1 = 0.00019142578125 Joule (191.4 µJ)")) << copied.toStdString();
+}
+
+// A total too large for the chosen unit: one message, the list back at the
+// unit the total is shown in, the label and the stored total as they were.
+TEST_F(CapacitorPage, ATotalTooLargeForTheChosenUnitKeepsItsUnit) {
+    Capacitor(1, "1E300", "p");
+    Click(page_, "cmdCT");
+    EXPECT_EQ(Text(page_, "lblCT"), "1E+300");
+    TotalUnit(2); // nF: 1E+309
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].title, "Cannot Compute");
+    EXPECT_EQ(Child<widgets::UnitList>(page_, "cboCT")->currentText(), "F");
+    EXPECT_EQ(Text(page_, "lblCT"), "1E+300");
+    EXPECT_EQ(page_.vars().CT, 1e300);
+    TotalUnit(1);
+    EXPECT_EQ(Text(page_, "lblCT"), "1E+306");
 }
 
 // A double-click reads the capacitors on the screen and computes their total

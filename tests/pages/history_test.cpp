@@ -10,8 +10,8 @@
 #include "support/widgets.h"
 #include "widgets/option_button.h"
 #include "widgets/unit_list.h"
+#include "widgets/working_view.h"
 
-#include <QPlainTextEdit>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -43,7 +43,7 @@ QStringList Seen(const ElementNetworkPage& page) {
         if (l->objectName().startsWith("lbl")) seen << l->objectName() + "=" + l->text();
     for (const auto& [name, value] : page.storedValues())
         seen << QString::fromStdString(name) + "=" + QString::number(value, 'g', 17);
-    seen << Child<QPlainTextEdit>(page, "txtWorking")->toPlainText();
+    seen << Child<widgets::WorkingView>(page, "txtWorking")->text();
     const auto* sketch = Child<NetworkSketchView>(page, "picNetwork");
     seen << QString::fromStdString(calc::Describe(sketch->sketch())) + " " + sketch->highlight();
     return seen;

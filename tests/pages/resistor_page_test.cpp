@@ -45,9 +45,9 @@ TEST_F(ResistorPage, ShowsTheTotalInTheChosenUnit) {
     EXPECT_EQ(Text(page_, "lblRT"), "30");
     EXPECT_EQ(page_.vars().RT, 30);
 
-    // Changing the unit alone does nothing until the next click.
+    // Another unit shows the stored total in it at once, as the button would.
     TotalUnit(1);
-    EXPECT_EQ(Text(page_, "lblRT"), "30");
+    EXPECT_EQ(Text(page_, "lblRT"), "0.03");
     Click(page_, "cmdRT");
     EXPECT_EQ(Text(page_, "lblRT"), "0.03");
     EXPECT_EQ(page_.vars().RT, 30);

@@ -9,8 +9,8 @@
 #include "support/recording_messages.h"
 #include "support/widgets.h"
 #include "widgets/unit_list.h"
+#include "widgets/working_view.h"
 
-#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
 namespace vora::pages {
@@ -22,7 +22,7 @@ using testing::Text;
 using testing::Type;
 
 QString Working(const QWidget& page) {
-    return Child<QPlainTextEdit>(page, "txtWorking")->toPlainText();
+    return Child<widgets::WorkingView>(page, "txtWorking")->text();
 }
 
 QString LastLine(const QWidget& page) {

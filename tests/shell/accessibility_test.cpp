@@ -6,11 +6,11 @@
 #include "widgets/clickable_label.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
-
 #include <gtest/gtest.h>
 
 namespace vora::shell {
@@ -24,27 +24,30 @@ TEST(Accessibility, EveryControlOfEveryPageHasAName) {
         QMainWindow* page = windows.window(id);
         const std::string where = page->objectName().toStdString() + ": ";
         for (QLineEdit* e : page->findChildren<QLineEdit*>()) {
-            if (!qobject_cast<QComboBox*>(e->parentWidget())) {
-                EXPECT_FALSE(e->accessibleName().isEmpty()) << where << e->objectName().toStdString();
-            }
+            if (qobject_cast<QComboBox*>(e->parentWidget())) continue;
+            EXPECT_FALSE(e->accessibleName().isEmpty()) << where << e->objectName().toStdString();
         }
         for (QComboBox* c : page->findChildren<QComboBox*>())
             EXPECT_FALSE(c->accessibleName().isEmpty()) << where << c->objectName().toStdString();
         for (QAbstractButton* b : page->findChildren<QAbstractButton*>()) {
-            if (!b->objectName().startsWith("qt_")) {
-                EXPECT_FALSE(b->accessibleName().isEmpty() && b->text().isEmpty())
-                    << where << b->objectName().toStdString();
-            }
+            if (b->objectName().startsWith("qt_")) continue;
+            EXPECT_FALSE(b->accessibleName().isEmpty() && b->text().isEmpty())
+                << where << b->objectName().toStdString();
         }
         for (auto* l : page->findChildren<widgets::ClickableLabel*>())
             EXPECT_FALSE(l->accessibleName().isEmpty()) << where << l->objectName().toStdString();
+        // Results are reached with Tab, and their text can then be selected.
+        windows.ShowPage(id);
+        QApplication::setActiveWindow(page);
         int results = 0;
         for (QLabel* l : page->findChildren<QLabel*>()) {
             if (!l->property("result").toBool()) continue;
             ++results;
             EXPECT_FALSE(l->accessibleName().isEmpty()) << where << l->objectName().toStdString();
-            EXPECT_TRUE(l->textInteractionFlags() & Qt::TextSelectableByKeyboard) << where;
             EXPECT_TRUE(l->focusPolicy() & Qt::TabFocus) << where;
+            l->setFocus(Qt::TabFocusReason);
+            EXPECT_TRUE(l->textInteractionFlags() & Qt::TextSelectableByKeyboard)
+                << where << l->objectName().toStdString();
         }
         EXPECT_GE(results, 4) << where;
     }

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: MIT
-// Takes the README's screenshots: every window of the program with a worked
-// example on each calculation page, saved as PNG files in the given folder.
+// Takes the README's screenshots: every window of the program at the size it
+// opens with, with a worked example on each calculation page, saved as PNG
+// files in the given folder:
+//   vora_screenshots DIR
+// or the whole screen with the worked resistor page opened on it, under the
+// desktop's palette or a dark one, as DIR/NAME.png:
+//   vora_screenshots DIR --screen NAME [--dark]
 // Run it under a real X server (make screenshots uses xvfb-run).
 #include "shell/window_set.h"
+#include "support/dark_palette.h"
 #include "widgets/clickable_label.h"
 #include "widgets/message_boxes.h"
 #include "widgets/option_button.h"
@@ -14,10 +20,10 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QSettings>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <cstdio>
 
 namespace {
@@ -34,7 +40,8 @@ public:
 
 class Scenario {
 public:
-    explicit Scenario(QMainWindow* w) : w_(w) {}
+    explicit Scenario(QMainWindow* w)
+        : w_(w) {}
     Scenario& type(const char* name, const QString& text) {
         if (auto* e = w_->findChild<QLineEdit*>(name)) e->setText(text);
         return *this;
@@ -60,13 +67,32 @@ private:
     QMainWindow* w_;
 };
 
+void Write(const QPixmap& picture, const QDir& dir, const QString& file) {
+    const QString path = dir.filePath(file);
+    if (!picture.save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
 void Save(QMainWindow* w, const QDir& dir, const QString& file) {
-    w->adjustSize();
     QApplication::processEvents();
     QTest::qWait(150);
-    const QString path = dir.filePath(file);
-    if (!w->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    else std::printf("%s\n", qPrintable(path));
+    Write(w->grab(), dir, file);
+}
+
+void ResistorExample(QMainWindow* dc) {
+    Scenario(dc)
+        .type("txtR1", "10")
+        .click("optR1s")
+        .type("txtR2", "20")
+        .click("optR2p")
+        .type("txtR3", "30")
+        .click("optR3p")
+        .click("cmdRT")
+        .click("optV")
+        .type("txtIV", "12")
+        .doubleClick("optR2p");
 }
 
 } // namespace
@@ -79,6 +105,9 @@ int main(int argc, char* argv[]) {
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     const QDir dir(argc > 1 ? argv[1] : "docs/screenshots");
+    const QStringList args = QApplication::arguments();
+    const int screen = static_cast<int>(args.indexOf("--screen"));
+    if (args.contains("--dark")) QApplication::setPalette(vora::testing::DarkPalette());
     SilentMessages messages;
     vora::shell::WindowSet windows(messages);
 
@@ -87,40 +116,88 @@ int main(int argc, char* argv[]) {
         return windows.window(id);
     };
 
+    if (screen > 0 && screen + 1 < args.size()) {
+        QMainWindow* dc = page(WindowId::frmDC);
+        ResistorExample(dc);
+        QApplication::processEvents();
+        QTest::qWait(300);
+        Write(dc->screen()->grabWindow(0), dir, args.at(screen + 1) + ".png");
+        return 0;
+    }
+
     Save(page(WindowId::frmmain), dir, "main.png");
 
     QMainWindow* dc = page(WindowId::frmDC);
-    Scenario(dc).type("txtR1", "10").click("optR1s").type("txtR2", "20").click("optR2p")
-        .type("txtR3", "30").click("optR3p").click("cmdRT").click("optV").type("txtIV", "12")
-        .doubleClick("optR2p");
+    ResistorExample(dc);
     Save(dc, dir, "resistors.png");
 
     QMainWindow* dcc = page(WindowId::frmDCC);
-    Scenario(dcc).type("txtC1", "2").unit("cboC1", 1).click("optC1s").type("txtC2", "3")
-        .unit("cboC2", 1).click("optC2s").unit("cboCT", 1).click("cmdCT").click("optV")
-        .type("txtIV", "10").doubleClick("optC2s");
+    Scenario(dcc)
+        .type("txtC1", "2")
+        .unit("cboC1", 1)
+        .click("optC1s")
+        .type("txtC2", "3")
+        .unit("cboC2", 1)
+        .click("optC2s")
+        .unit("cboCT", 1)
+        .click("cmdCT")
+        .click("optV")
+        .type("txtIV", "10")
+        .doubleClick("optC2s");
     Save(dcc, dir, "capacitors.png");
 
     QMainWindow* dcl = page(WindowId::frmDCL);
-    Scenario(dcl).type("txtR1", "10").click("optR1s").type("txtR2", "20").click("optR2s")
-        .click("cmdRT").click("optI").type("txtIV", "2").doubleClick("optR2s");
+    Scenario(dcl)
+        .type("txtR1", "10")
+        .click("optR1s")
+        .type("txtR2", "20")
+        .click("optR2s")
+        .click("cmdRT")
+        .click("optI")
+        .type("txtIV", "2")
+        .doubleClick("optR2s");
     Save(dcl, dir, "inductors.png");
 
     QMainWindow* ac = page(WindowId::FrmAC);
-    Scenario(ac).type("txtR1", "100").click("optR1s").type("txtXL", "1").click("optXLs")
-        .type("txtXC", "10").unit("cboXC", 1).click("OPtXcs").click("cmdZT").click("cmdPF")
-        .click("optV").type("txtIV", "10").click("cmdRP").click("cmdXL").click("cmdXC")
+    Scenario(ac)
+        .type("txtR1", "100")
+        .click("optR1s")
+        .type("txtXL", "1")
+        .click("optXLs")
+        .type("txtXC", "10")
+        .unit("cboXC", 1)
+        .click("OPtXcs")
+        .click("cmdZT")
+        .click("cmdPF")
+        .click("optV")
+        .type("txtIV", "10")
+        .click("cmdRP")
+        .click("cmdXL")
+        .click("cmdXC")
         .doubleClick("optR1s");
     Save(ac, dir, "ac.png");
 
     QMainWindow* ltop = page(WindowId::frmThreeLtop);
-    Scenario(ltop).click("optY").type("txtIT", "10").type("txtVT", "400").click("lblI2")
-        .click("lblV2").click("lblZ2").click("lblS2");
+    Scenario(ltop)
+        .click("optY")
+        .type("txtIT", "10")
+        .type("txtVT", "400")
+        .click("lblI2")
+        .click("lblV2")
+        .click("lblZ2")
+        .click("lblS2");
     Save(ltop, dir, "line_to_phase.png");
 
     QMainWindow* ptol = page(WindowId::FrmThreePtoL);
-    Scenario(ptol).click("optD").type("txtIT", "10").type("txtVT", "230").type("txtZT", "30")
-        .click("lblI2").click("lblV2").click("lblZ2").click("lblS2");
+    Scenario(ptol)
+        .click("optD")
+        .type("txtIT", "10")
+        .type("txtVT", "230")
+        .type("txtZT", "30")
+        .click("lblI2")
+        .click("lblV2")
+        .click("lblZ2")
+        .click("lblS2");
     Save(ptol, dir, "phase_to_line.png");
 
     windows.ShowOnly(WindowId::frmHelp);

@@ -350,4 +350,25 @@ Outcome<AcShown> ElementResults(AcElement element, const AcInputs& in, AcVars va
     });
 }
 
+Outcome<std::string> ImpedanceInUnit(double impedance, int position) {
+    return Attempt([&] {
+        Working unused;
+        return ShowTotal(impedance, position, kImpedanceUnits, unused);
+    });
+}
+
+Outcome<std::string> CurrentInUnit(double current, int position) {
+    return Attempt([&] {
+        std::string unused;
+        return InUnit(current, position, {"A", "mA", "KA"}, "current", unused);
+    });
+}
+
+Outcome<std::string> VoltageInUnit(double voltage, int position) {
+    return Attempt([&] {
+        std::string unused;
+        return InUnit(voltage, position, {"V", "mV", "KV"}, "voltage", unused);
+    });
+}
+
 } // namespace vora::calc

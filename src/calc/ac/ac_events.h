@@ -27,4 +27,11 @@ Outcome<AcShown> ApparentPower(const AcInputs& in, AcVars vars);
 // cboI and cboV. The caller has checked that the source field is not empty.
 Outcome<AcShown> ElementResults(AcElement element, const AcInputs& in, AcVars vars);
 
+// A label again when its unit list changes, as the events show it: |Z| (in
+// ohms) in the unit at `position` of cboZT, an element's current (in
+// amperes) in that of cboI, its voltage (in volts) in that of cboV.
+Outcome<std::string> ImpedanceInUnit(double impedance, int position);
+Outcome<std::string> CurrentInUnit(double current, int position);
+Outcome<std::string> VoltageInUnit(double voltage, int position);
+
 } // namespace vora::calc

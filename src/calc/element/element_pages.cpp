@@ -2,6 +2,7 @@
 #include "element_pages.h"
 
 #include "calc/number.h"
+#include "calc/total_display.h"
 #include "network_flows.h"
 #include "network_model.h"
 #include "network_total.h"
@@ -108,7 +109,26 @@ Outcome<ElementShown<Vars>> Results(const ElementKind& kind, const ElementClick&
     });
 }
 
+template <class Vars>
+Outcome<std::string> InUnit(const ElementKind& kind, const Vars& vars, int position) {
+    return Attempt([&] {
+        Working unused;
+        const TotalUnits units{kind.total, kind.quantity, kind.units, kind.showFactor};
+        return ShowTotal(vars.*RolesOf(vars).total, position, units, unused);
+    });
+}
+
 } // namespace
+
+Outcome<std::string> TotalInUnit(const ResistorVars& vars, int position) {
+    return InUnit(ElementKind::Resistor(), vars, position);
+}
+Outcome<std::string> TotalInUnit(const CapacitorVars& vars, int position) {
+    return InUnit(ElementKind::Capacitor(), vars, position);
+}
+Outcome<std::string> TotalInUnit(const InductorVars& vars, int position) {
+    return InUnit(ElementKind::Inductor(), vars, position);
+}
 
 Outcome<TotalShown<ResistorVars>> TotalResistance(const NetworkEntries& entries,
                                                   ResistorVars vars) {

@@ -9,6 +9,8 @@
 #include "calc/outcome.h"
 #include "element_vars.h"
 
+#include <string>
+
 namespace vora::calc {
 
 Outcome<TotalShown<ResistorVars>> TotalResistance(const NetworkEntries& entries, ResistorVars vars);
@@ -20,6 +22,12 @@ Outcome<ElementShown<ResistorVars>> ResistorResults(const ElementClick& click, R
 Outcome<ElementShown<CapacitorVars>> CapacitorResults(const ElementClick& click,
                                                       CapacitorVars vars);
 Outcome<ElementShown<InductorVars>> InductorResults(const ElementClick& click, InductorVars vars);
+
+// The total label again when the total's unit list changes: the stored
+// total as the compute button shows it in the unit at `position`.
+Outcome<std::string> TotalInUnit(const ResistorVars& vars, int position);
+Outcome<std::string> TotalInUnit(const CapacitorVars& vars, int position);
+Outcome<std::string> TotalInUnit(const InductorVars& vars, int position);
 
 // Whether a double-click reads the source field with ParseStrict (else
 // ParseLeading), as each option always has.

@@ -4,8 +4,10 @@
 #include "ac_page.h"
 
 #include "pages/element/network_sketch_view.h"
+#include "pages/result_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/option_button.h"
+#include "widgets/page_body.h"
 #include "widgets/page_colours.h"
 #include "widgets/unit_list.h"
 #include "widgets/working_panel.h"
@@ -52,6 +54,8 @@ QLineEdit* MakeEntry(const char* name, const QString& tip, const QString& access
     return entry;
 }
 
+constexpr int kPictureWidth = 360;
+
 QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) {
     QPushButton* button = widgets::MakeButton(name, text, parent);
     button->setMinimumWidth(130);
@@ -71,27 +75,46 @@ FrmAC::FrmAC(widgets::MessageBoxes& messages, QWidget* parent)
     auto* grid = new QGridLayout(central);
     grid->addWidget(buildElements(), 0, 0, 1, 2);
     grid->addWidget(buildSource(), 0, 2);
+    grid->addWidget(buildHint(), 1, 0, 1, 3);
     auto* left = new QVBoxLayout;
     left->addWidget(buildImpedance());
     left->addWidget(buildPowerFactor());
     left->addStretch(1);
-    grid->addLayout(left, 1, 0);
-    grid->addWidget(buildPowers(), 1, 1);
-    grid->addWidget(buildElementResults(), 1, 2);
-    grid->addWidget(buildExplanation(), 2, 0, 1, 3);
-    working_ = new widgets::WorkingPanel(central);
-    // The circuit as connected, drawn from the model that the results come from.
-    sketch_ = new NetworkSketchView(NetworkSketchView::Symbol::ByName);
-    sketch_->setAccessibleName("Sketch of the circuit");
-    working_->setSide(sketch_);
-    grid->addWidget(working_, 3, 0, 1, 3);
+    grid->addLayout(left, 2, 0);
+    grid->addWidget(buildPowers(), 2, 1);
+    grid->addWidget(buildElementResults(), 2, 2);
+    grid->addWidget(buildExplanation(), 3, 0);
+    grid->addWidget(buildWorking(), 3, 1, 1, 2);
     for (int column = 0; column < 3; ++column)
         grid->setColumnStretch(column, 1);
-    setCentralWidget(central);
+    grid->setRowStretch(3, 1); // a taller window gives its height to the working
+    widgets::SetPageBody(this, central);
 
     buildResetMenu();
     connectHandlers();
     Form_Load();
+    followUnits();
+}
+
+QLabel* FrmAC::buildHint() {
+    QLabel* hint = widgets::MakeLabel(
+        "lblHint",
+        "Double-click an element's Series or Parallel, or press Enter on it, to see its current "
+        "and voltage",
+        this);
+    QFont font = hint->font();
+    font.setItalic(true);
+    hint->setFont(font);
+    return hint;
+}
+
+widgets::WorkingPanel* FrmAC::buildWorking() {
+    working_ = new widgets::WorkingPanel(this);
+    // The circuit as connected, drawn from the model that the results come from.
+    sketch_ = new NetworkSketchView(NetworkSketchView::Symbol::ByName);
+    sketch_->setAccessibleName("Sketch of the circuit");
+    working_->setSide(sketch_);
+    return working_;
 }
 
 QWidget* FrmAC::buildElements() {
@@ -233,24 +256,25 @@ QGroupBox* FrmAC::buildElementResults() {
     return frame10;
 }
 
+// The picture with the explanation under it, beside the working.
 QWidget* FrmAC::buildExplanation() {
     auto* box = new QWidget(this);
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
     auto* image1 = new QSvgWidget(":/pictures/ac_parallel_circuit.svg", box);
     image1->setObjectName("Image1");
     image1->setAccessibleName("Circuit diagram");
     image1->setAccessibleDescription(
         "An AC voltage source V1 feeding a resistor R1, a capacitor C1 and an inductor L1 "
         "connected in parallel");
-    image1->setFixedSize(360, 210);
+    image1->setFixedSize(kPictureWidth, kPictureWidth * 7 / 12);
     auto* label4 =
         widgets::MakeLabel("Label4", widgets::ResourceText(":/texts/ac_real_circuits.txt"), box);
     label4->setWordWrap(true);
-    label4->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    row->addWidget(image1);
-    row->addSpacing(12);
-    row->addWidget(label4, 1);
+    label4->setFixedWidth(kPictureWidth);
+    column->addWidget(image1);
+    column->addWidget(label4);
+    column->addStretch(1);
     return box;
 }
 
@@ -268,15 +292,15 @@ QString FrmAC::inputsAndResults() const {
                            : optI_->isChecked() ? "Current"
                                                 : "none chosen";
     lines << ReportLine("Source (" + source + ")", txtIV_->text(), cboIV_->currentText());
-    lines << ReportLine("Total Impedance", lblZT_->text(), cboZT_->currentText());
+    lines << ReportResult("Total Impedance", lblZT_, cboZT_->currentText());
     lines << ReportLine("Power Factor", lblPF_->text(), lblLG_->text());
-    lines << ReportLine("Active Power", lblP_->text(), "W");
-    lines << ReportLine("Reactive Power", lblXL_->text(), "VAR");
-    lines << ReportLine("Apparent Power", lblXC_->text(), "VA");
+    lines << ReportResult("Active Power", lblP_, "W");
+    lines << ReportResult("Reactive Power", lblXL_, "VAR");
+    lines << ReportResult("Apparent Power", lblXC_, "VA");
     if (!lblI_->text().isEmpty())
-        lines << ReportLine(lblI_->text(), lblIV_->text(), cboI_->currentText());
+        lines << ReportResult(lblI_->text(), lblIV_, cboI_->currentText());
     if (!lblv_->text().isEmpty())
-        lines << ReportLine(lblv_->text(), lblVV_->text(), cboV_->currentText());
+        lines << ReportResult(lblv_->text(), lblVV_, cboV_->currentText());
     if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
     return lines.join('\n');
 }

@@ -31,6 +31,7 @@ class WorkingPanel;
 namespace vora::pages {
 
 class NetworkSketchView;
+class UnitFollower;
 
 class FrmAC : public QMainWindow, public CalculationPage {
     Q_OBJECT
@@ -94,6 +95,8 @@ private:
     QGroupBox* buildPowers();
     QGroupBox* buildElementResults();
     QWidget* buildExplanation();
+    QLabel* buildHint();
+    widgets::WorkingPanel* buildWorking();
     void buildResetMenu();
     void connectHandlers();
 
@@ -103,7 +106,9 @@ private:
     void focusElement(int index);
     // Commits a successful event: its stored values, working and sketch.
     bool commit(const calc::Outcome<calc::AcShown>& out);
-    void showPower(const calc::Outcome<calc::AcShown>& out, QLabel* label);
+    void showPower(const calc::Outcome<calc::AcShown>& out, QLabel* label,
+                   double calc::AcVars::*value, const char* unit);
+    void followUnits();
     void showElement(calc::AcElement element);
     void reportFailure(const calc::Failure& failure);
 
@@ -135,6 +140,13 @@ private:
     QLabel* lblVV_ = nullptr;
     widgets::WorkingPanel* working_ = nullptr;
     NetworkSketchView* sketch_ = nullptr;
+
+    // What lblZT, lblIV and lblVV show, in ohms, amperes and volts, so that
+    // they follow their unit lists.
+    double shownImpedance_ = 0, shownCurrent_ = 0, shownVoltage_ = 0;
+    UnitFollower* impedanceUnit_ = nullptr;
+    UnitFollower* currentUnit_ = nullptr;
+    UnitFollower* voltageUnit_ = nullptr;
 };
 
 } // namespace vora::pages

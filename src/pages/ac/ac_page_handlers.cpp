@@ -5,6 +5,7 @@
 #include "calc/ac/ac_events.h"
 #include "pages/element/network_sketch_view.h"
 #include "pages/report.h"
+#include "pages/result_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
 #include "widgets/option_button.h"
@@ -200,7 +201,10 @@ void FrmAC::cmdZT_Click() {
     if (out && out->infinite)
         return messages_.show(this, widgets::MessageBoxes::Icon::Information, "Recommendation",
                               "Impedance Become Infinity");
-    if (commit(out)) lblZT_->setText(ToQt(out->value));
+    if (!commit(out)) return;
+    shownImpedance_ = out->vars.Impedance;
+    ShowResult(lblZT_, out->value, shownImpedance_, "Ω");
+    impedanceUnit_->shown();
 }
 
 void FrmAC::cmdPF_Click() {
@@ -210,18 +214,19 @@ void FrmAC::cmdPF_Click() {
     lblLG_->setText(ToQt(out->second));
 }
 
-void FrmAC::showPower(const calc::Outcome<calc::AcShown>& out, QLabel* label) {
-    if (commit(out)) label->setText(ToQt(out->value));
+void FrmAC::showPower(const calc::Outcome<calc::AcShown>& out, QLabel* label,
+                      double calc::AcVars::*value, const char* unit) {
+    if (commit(out)) ShowResult(label, out->value, out->vars.*value, unit);
 }
 
 void FrmAC::cmdRP_Click() {
-    showPower(calc::ActivePower(inputs(), vars_), lblP_);
+    showPower(calc::ActivePower(inputs(), vars_), lblP_, &calc::AcVars::ActivePower, "W");
 }
 void FrmAC::cmdXL_Click() {
-    showPower(calc::ReactivePower(inputs(), vars_), lblXL_);
+    showPower(calc::ReactivePower(inputs(), vars_), lblXL_, &calc::AcVars::ReactivePower, "VAR");
 }
 void FrmAC::cmdXC_Click() {
-    showPower(calc::ApparentPower(inputs(), vars_), lblXC_);
+    showPower(calc::ApparentPower(inputs(), vars_), lblXC_, &calc::AcVars::ApparentPower, "VA");
 }
 
 // The double-click's first click has already selected the option, so the
@@ -234,10 +239,35 @@ void FrmAC::showElement(calc::AcElement element) {
     }
     const auto out = calc::ElementResults(element, inputs(), vars_);
     if (!commit(out)) return;
+    using V = calc::AcVars;
+    const std::pair<double V::*, double V::*> stored[3] = {
+        {&V::ResistorCurrent, &V::ResistorVoltage},
+        {&V::InductorCurrent, &V::InductorVoltage},
+        {&V::CapacitorCurrent, &V::CapacitorVoltage},
+    };
+    const auto& [current, voltage] = stored[static_cast<std::size_t>(element)];
+    shownCurrent_ = vars_.*current;
+    shownVoltage_ = vars_.*voltage;
     lblI_->setText(ToQt(out->names[0]));
     lblv_->setText(ToQt(out->names[1]));
-    lblIV_->setText(ToQt(out->value));
-    lblVV_->setText(ToQt(out->second));
+    ShowResult(lblIV_, out->value, shownCurrent_, "A");
+    ShowResult(lblVV_, out->second, shownVoltage_, "V");
+    currentUnit_->shown();
+    voltageUnit_->shown();
+}
+
+// Choosing another unit shows the same impedance, current or voltage in it.
+void FrmAC::followUnits() {
+    const auto report = [this](const calc::Failure& failure) { reportFailure(failure); };
+    impedanceUnit_ = new UnitFollower(
+        lblZT_, cboZT_,
+        [this](int position) { return calc::ImpedanceInUnit(shownImpedance_, position); }, report);
+    currentUnit_ = new UnitFollower(
+        lblIV_, cboI_,
+        [this](int position) { return calc::CurrentInUnit(shownCurrent_, position); }, report);
+    voltageUnit_ = new UnitFollower(
+        lblVV_, cboV_,
+        [this](int position) { return calc::VoltageInUnit(shownVoltage_, position); }, report);
 }
 
 void FrmAC::optR1s_DblClick() {

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "element_network_page.h"
 
+#include "calc/element/element_kind.h"
 #include "network_sketch_view.h"
 #include "pages/report.h"
+#include "pages/result_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
 #include "widgets/option_button.h"
+#include "widgets/page_body.h"
 #include "widgets/page_colours.h"
 #include "widgets/unit_list.h"
 #include "widgets/working_panel.h"
@@ -31,6 +34,9 @@ using widgets::ResourceText;
 
 const char* const kFrameNames[4] = {"Frame10", "Frame7", "Frame8", "Frame9"};
 
+// Wide enough that the explanation wraps into a few long lines.
+constexpr int kOpenWidth = 980;
+
 } // namespace
 
 ElementNetworkPage::ElementNetworkPage(const ElementPageTexts& texts,
@@ -42,39 +48,53 @@ ElementNetworkPage::ElementNetworkPage(const ElementPageTexts& texts,
     setWindowTitle("VORA");
     widgets::ApplyBackground(this, texts.background);
 
-    auto* frame6 = new QGroupBox(texts.frame6, this);
-    frame6->setObjectName("Frame6");
-    auto* grid = new QGridLayout(frame6);
-    grid->addWidget(buildElements(), 0, 0, 1, 2);
-    grid->addWidget(buildSource(), 1, 0, Qt::AlignTop);
-    grid->addWidget(buildResults(), 1, 1);
-    grid->addWidget(buildThirdPair(), 2, 0, 1, 2);
-    grid->addWidget(buildExplanations(), 3, 0, 1, 2);
-    grid->addWidget(buildWorking(), 4, 0, 1, 2);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(3, 1); // spare height goes below the explanation
-
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
-    outer->addWidget(frame6);
-    setCentralWidget(central);
+    outer->addWidget(buildFrame6(central));
+    widgets::SetPageBody(this, central, kOpenWidth);
 
     buildResetMenu();
     Form_Load();
-    fitHeight();
+    totalFollower_ = new UnitFollower(
+        total_, totalUnit_, [this](int position) { return totalInUnit(position); },
+        [this](const calc::Failure& failure) { reportFailure(failure); });
 }
 
-void ElementNetworkPage::fitHeight() {
-    // The explanation wraps, and a main window does not ask its layout how
-    // tall that makes it: without this the page opened with the source
-    // options and the result pairs squashed to nothing. Never shorter than
-    // the narrowest width needs; open as tall as the natural width needs.
-    QWidget* central = centralWidget();
-    const int menu = menuBar()->sizeHint().height();
-    setMinimumHeight(menu + central->heightForWidth(central->minimumSizeHint().width()));
-    const int width = sizeHint().width();
-    resize(width, menu + central->heightForWidth(width));
+const calc::ElementKind& ElementNetworkPage::kind() const {
+    switch (texts_.messageLetter.toLatin1()) {
+    case 'C':
+        return calc::ElementKind::Capacitor();
+    case 'L':
+        return calc::ElementKind::Inductor();
+    default:
+        return calc::ElementKind::Resistor();
+    }
+}
+
+QGroupBox* ElementNetworkPage::buildFrame6(QWidget* parent) {
+    auto* frame6 = new QGroupBox(texts_.frame6, parent);
+    frame6->setObjectName("Frame6");
+    auto* grid = new QGridLayout(frame6);
+    grid->addWidget(buildElements(), 0, 0, 1, 2);
+    grid->addWidget(buildHint(), 1, 0, 1, 2);
+    grid->addWidget(buildSource(), 2, 0, Qt::AlignTop);
+    grid->addWidget(buildResults(), 2, 1);
+    grid->addWidget(buildThirdPair(), 3, 0, 1, 2);
+    grid->addWidget(buildExplanations(), 4, 0, 1, 2);
+    grid->addWidget(buildWorking(), 5, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(5, 1); // a taller window gives its height to the working
+    return frame6;
+}
+
+QLabel* ElementNetworkPage::buildHint() {
+    QLabel* hint = MakeLabel("lblHint", texts_.hint, this);
+    hint->setWordWrap(true);
+    QFont font = hint->font();
+    font.setItalic(true);
+    hint->setFont(font);
+    return hint;
 }
 
 QWidget* ElementNetworkPage::buildElements() {
@@ -211,7 +231,6 @@ QWidget* ElementNetworkPage::buildExplanations() {
         label->setWordWrap(true);
         layout->addWidget(label);
     }
-    layout->addStretch(1);
     return box;
 }
 
@@ -321,15 +340,18 @@ void ElementNetworkPage::announceEmptySource() {
                        texts_.emptySourceText);
 }
 
-void ElementNetworkPage::showTotal(const std::string& label) {
-    total_->setText(QString::fromStdString(label));
+void ElementNetworkPage::showTotal(const std::string& label, double total) {
+    ShowResult(total_, label, total, kind().unit == "Ohm" ? "Ω" : kind().unit);
+    totalFollower_->shown();
 }
 
 void ElementNetworkPage::showElementResults(const std::array<std::string, 3>& names,
-                                            const std::array<std::string, 3>& values) {
+                                            const std::array<std::string, 3>& values,
+                                            const std::array<double, 3>& results) {
+    const std::string units[3] = {kind().flowUnit, "V", kind().thirdUnit};
     for (std::size_t i = 0; i < 3; ++i) {
         resultNames_[i]->setText(QString::fromStdString(names[i]));
-        resultValues_[i]->setText(QString::fromStdString(values[i]));
+        ShowResult(resultValues_[i], values[i], results[i], units[i]);
     }
 }
 
@@ -350,11 +372,11 @@ QString ElementNetworkPage::inputsAndResults() const {
                         optV_->isChecked()   ? "V"
                         : optI_->isChecked() ? texts_.lblIV
                                              : "");
-    lines << ReportLine(texts_.compute.text, total_->text(), totalUnit_->currentText());
+    lines << ReportResult(texts_.compute.text, total_, totalUnit_->currentText());
     for (std::size_t i = 0; i < 3; ++i)
         if (!resultNames_[i]->text().isEmpty())
-            lines << ReportLine(resultNames_[i]->text(), resultValues_[i]->text(),
-                                resultUnits_[i]->text());
+            lines << ReportResult(resultNames_[i]->text(), resultValues_[i],
+                                  resultUnits_[i]->text());
     if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
     return lines.join('\n');
 }

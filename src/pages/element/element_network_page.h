@@ -6,6 +6,7 @@
 #pragma once
 
 #include "calc/element_network.h"
+#include "calc/outcome.h"
 #include "element_page_texts.h"
 #include "pages/calculation_page.h"
 
@@ -25,9 +26,14 @@ class UnitList;
 class WorkingPanel;
 } // namespace vora::widgets
 
+namespace vora::calc {
+struct ElementKind;
+}
+
 namespace vora::pages {
 
 class NetworkSketchView;
+class UnitFollower;
 
 class ElementNetworkPage : public QMainWindow, public CalculationPage {
     Q_OBJECT
@@ -58,9 +64,14 @@ protected:
     calc::ElementClick elementClick(int k, calc::Choice option) const;
     // Shows the page's "Ajaja" box when the source field is exactly empty.
     void announceEmptySource();
-    void showTotal(const std::string& label);
+    // `total` and the results are the values in their base units.
+    void showTotal(const std::string& label, double total);
     void showElementResults(const std::array<std::string, 3>& names,
-                            const std::array<std::string, 3>& values);
+                            const std::array<std::string, 3>& values,
+                            const std::array<double, 3>& results);
+    // The stored total as the compute button shows it in the unit at
+    // `position`, for when the total's unit list changes.
+    virtual calc::Outcome<std::string> totalInUnit(int position) const = 0;
     void reportFailure(const calc::Failure& failure);
     // The working area: how the last result was obtained, and the network it
     // was obtained for, with element `highlight` (0 for none) marked.
@@ -68,15 +79,17 @@ protected:
     widgets::MessageBoxes& messages() const { return messages_; }
 
 private:
+    QGroupBox* buildFrame6(QWidget* parent);
     QWidget* buildElements();
+    QLabel* buildHint();
     QGroupBox* buildSource();
     QGroupBox* buildResults();
     QWidget* buildThirdPair();
     QWidget* buildExplanations();
     QWidget* buildWorking();
     void buildResetMenu();
-    void fitHeight();
     void connectionClicked(int k);
+    const calc::ElementKind& kind() const;
 
     const ElementPageTexts& texts_;
     widgets::MessageBoxes& messages_;
@@ -93,6 +106,7 @@ private:
     widgets::UnitList* totalUnit_ = nullptr;
     QPushButton* compute_ = nullptr;
     QLabel* total_ = nullptr;
+    UnitFollower* totalFollower_ = nullptr;
     std::array<QLabel*, 3> resultNames_{};
     std::array<QLabel*, 3> resultValues_{};
     std::array<QLabel*, 3> resultUnits_{};

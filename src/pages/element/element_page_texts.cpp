@@ -46,7 +46,9 @@ const ElementPageTexts& ElementPageTexts::Resistor() {
         "Resistor",
         "Hiittisoo safarun dura, madda caalmaa kuufamaa marsa eleekitiriikitti qabsiisi. Kanan "
         "booda caalmaa kuufamaa fi angoo tokko tokkoon hiittisowwanii irratti dhangala'uu fi baduu "
-        "shallagi yookin safari!!!"};
+        "shallagi yookin safari!!!",
+        "Double-click an element's Series or Parallel, or press Enter on it, to see its current, "
+        "voltage and power"};
     return texts;
 }
 
@@ -85,7 +87,9 @@ const ElementPageTexts& ElementPageTexts::Capacitor() {
         "Capacitor",
         "Kaapacitansii Safarun Dura; Madda Caalmaa Kuufamaa Marsa Eleekitiriikiitti Qabsiisi. "
         "Kanaan Booda Caalmaa Kuufamaa fi Annisaa Tokko Tokkoon Kaapacitaroota Irratti "
-        "Dhangala'uu fi Kuufamu Shallagi Yookin Safari!!!"};
+        "Dhangala'uu fi Kuufamu Shallagi Yookin Safari!!!",
+        "Double-click an element's Series or Parallel, or press Enter on it, to see its charge, "
+        "voltage and stored energy"};
     return texts;
 }
 
@@ -124,7 +128,9 @@ const ElementPageTexts& ElementPageTexts::Inductor() {
         "Inductor",
         "At this time, it is necessary to know either current or voltage sources is to be used to "
         "measure the voltage drops across the components with corresponding circuit current; "
-        "before proceeding connect supply with the circuit."};
+        "before proceeding connect supply with the circuit.",
+        "Double-click an element's Series or Parallel, or press Enter on it, to see its current, "
+        "voltage and stored energy"};
     return texts;
 }
 

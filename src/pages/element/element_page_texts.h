@@ -41,6 +41,7 @@ struct ElementPageTexts {
     std::array<NamedText, 4> resetItems; // mnuR1 "&Resistor One" ...
     QString quantityNoun;                // "Resistor", for accessible names
     QString emptySourceText;             // the "Ajaja" message of the double-clicks
+    QString hint;                        // how to get an element's results
 
     static const ElementPageTexts& Resistor();
     static const ElementPageTexts& Capacitor();

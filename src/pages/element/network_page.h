@@ -4,6 +4,7 @@
 // copy, and commit the copy and the label texts only when it succeeded.
 #pragma once
 
+#include "calc/element/element_pages.h"
 #include "calc/outcome.h"
 #include "element_network_page.h"
 #include "pages/calculation_page.h"
@@ -32,7 +33,7 @@ protected:
         const auto out = total_(networkEntries(), vars_);
         if (!out) return reportFailure(out.failure());
         vars_ = out->vars;
-        showTotal(out->label);
+        showTotal(out->label, vars_.*calc::RolesOf(vars_).total);
         showWorking(out->working, &out->sketch, 0);
     }
 
@@ -43,9 +44,16 @@ protected:
         const auto out = element_(elementClick(k, option), vars_);
         if (!out) return reportFailure(out.failure());
         vars_ = out->vars;
-        showTotal(out->totalLabel);
-        showElementResults(out->names, out->values);
+        const calc::Roles<Vars>& r = calc::RolesOf(vars_);
+        const auto i = static_cast<std::size_t>(k - 1);
+        showTotal(out->totalLabel, vars_.*r.total);
+        showElementResults(out->names, out->values,
+                           {vars_.*r.flow[i], vars_.*r.voltage[i], vars_.*r.third[i]});
         showWorking(out->working, &out->sketch, k);
+    }
+
+    calc::Outcome<std::string> totalInUnit(int position) const override {
+        return calc::TotalInUnit(vars_, position);
     }
 
 private:

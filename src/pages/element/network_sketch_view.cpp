@@ -205,7 +205,7 @@ void NetworkSketchView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Qt::white);
     p.setPen(QPen(QColor(40, 40, 40), 1.4));
     if (sketch_.empty()) {
-        p.setPen(Qt::gray);
+        p.setPen(QColor(96, 96, 96)); // greyed, yet readable on white
         p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, "No network computed");
         return;
     }

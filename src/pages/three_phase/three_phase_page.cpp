@@ -2,12 +2,15 @@
 #include "three_phase_page.h"
 
 #include "pages/report.h"
+#include "pages/result_label.h"
 #include "widgets/clickable_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/option_button.h"
+#include "widgets/page_body.h"
 #include "widgets/page_colours.h"
 #include "widgets/working_panel.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +23,9 @@ namespace {
 
 const char* const kEntryNames[3] = {"txtIT", "txtVT", "txtZT"};
 const char* const kResultNames[4] = {"lblI0", "lblV0", "lblZ0", "lblS0"};
+
+// Wide enough that the explanation band wraps into a few long lines.
+constexpr int kOpenWidth = 820;
 
 QLabel* MakeLabel(const PageText& text, QWidget* parent) {
     return widgets::MakeLabel(text.name, text.text, parent);
@@ -69,12 +75,11 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
     buildInputs(columns, 1);
     buildOutputs(columns, 0);
     working_ = new widgets::WorkingPanel(central);
-    outer->addWidget(working_);
-    outer->addStretch(1);
-    setCentralWidget(central);
+    outer->addWidget(working_, 1); // a taller window gives its height to the working
+    widgets::SetPageBody(this, central, kOpenWidth);
 
     setFocusOrder();
-    resize(820, sizeHint().height());
+    installClearEntries();
 
     // The results describe one connection; choosing the other clears them.
     for (auto* option : {optY_, optD_})
@@ -85,8 +90,24 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
 
 void ThreePhasePage::clearResults() {
     for (QLabel* result : results_)
-        result->clear();
+        ClearResult(result);
     working_->setText({});
+}
+
+// Ctrl+N, as on the other pages (without a Reset menu here): the entries
+// are emptied; the connection, the results and the stored values stay.
+void ThreePhasePage::installClearEntries() {
+    auto* clear = new QAction("Clear the Entries", this);
+    clear->setObjectName("actClearEntries");
+    clear->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    clear->setShortcutContext(Qt::WindowShortcut);
+    connect(clear, &QAction::triggered, this, &ThreePhasePage::clearEntries);
+    addAction(clear);
+}
+
+void ThreePhasePage::clearEntries() {
+    for (QLineEdit* entry : entries_)
+        entry->clear();
 }
 
 QWidget* ThreePhasePage::buildConnection() {
@@ -143,9 +164,6 @@ void ThreePhasePage::buildOutputs(QGridLayout* grid, int firstRow) {
         caption->setObjectName(row.caption.name);
         caption->setAccessibleName(row.accessible);
         caption->setToolTip("Click to compute the " + row.accessible.toLower());
-        QFont font = caption->font();
-        font.setUnderline(true);
-        caption->setFont(font);
         captions_[i] = caption;
 
         QLabel* result = widgets::MakeResult(kResultNames[i], row.accessible + " result", parent);
@@ -187,7 +205,9 @@ void ThreePhasePage::compute(calc::Caption clicked) {
     if (!out) return ReportFailure(this, messages_, out.failure());
     if (!out->computed) return;
     vars_ = out->vars;
-    results_[static_cast<std::size_t>(clicked)]->setText(QString::fromStdString(out->label));
+    const char* const units[4] = {"A", "V", "Ω", "VA"};
+    const auto i = static_cast<std::size_t>(clicked);
+    ShowResult(results_[i], out->label, units[i]);
     working_->setText(QString::fromStdString(out->working.Text()));
 }
 
@@ -214,8 +234,8 @@ QString ThreePhasePage::inputsAndResults() const {
                             texts_.inputs[i].unit.text);
     lines << texts_.outputHeading.text;
     for (std::size_t i = 0; i < results_.size(); ++i)
-        lines << ReportLine(texts_.outputs[i].caption.text, results_[i]->text(),
-                            texts_.outputs[i].unit.text);
+        lines << ReportResult(texts_.outputs[i].caption.text, results_[i],
+                              texts_.outputs[i].unit.text);
     if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
     return lines.join('\n');
 }

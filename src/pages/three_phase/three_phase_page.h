@@ -38,6 +38,8 @@ public:
     void lblV2_Click();
     void lblZ2_Click();
     void lblS2_Click();
+    // Ctrl+N: empties the three entries.
+    void clearEntries();
 
     // The page's stored values, for the tests and the working area.
     const calc::ThreePhaseVars& vars() const { return vars_; }
@@ -53,6 +55,7 @@ private:
     calc::ThreePhaseEntries entries() const;
     void compute(calc::Caption clicked);
     void clearResults();
+    void installClearEntries();
 
     const ThreePhasePageTexts& texts_;
     widgets::MessageBoxes& messages_;

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+// Result labels: the exact display that every page writes, and beside it
+// the same value as a student writes it, four significant digits with an SI
+// prefix (61.88 µC), in the label's tool-tip, its accessible description and
+// the copied text. And a label that follows its unit list: choosing another
+// unit shows the same value in it at once.
+#pragma once
+
+#include "calc/outcome.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QLabel;
+
+namespace vora::widgets {
+class UnitList;
+}
+
+namespace vora::pages {
+
+// Writes `text` and the engineering form of `value` (in `unit`, of which
+// `text` may show a multiple).
+void ShowResult(QLabel* label, const std::string& text, double value, std::string_view unit);
+// Writes `text` and the engineering form of the number it shows.
+void ShowResult(QLabel* label, const std::string& text, std::string_view unit);
+void ClearResult(QLabel* label);
+// The engineering form of what the label shows; empty when it has none.
+QString Readable(const QLabel* label);
+
+// "name = value unit (engineering form)" for the copied text.
+QString ReportResult(const QString& name, const QLabel* label, const QString& unit);
+
+// Keeps a result label in the unit chosen in its list. When the user picks
+// or types another unit, `inUnit` gives the label's text in it (the same
+// conversion as the event that wrote the label); when it fails, `report`
+// tells the user and the list goes back to the unit the label is shown in.
+class UnitFollower : public QObject {
+    Q_OBJECT
+public:
+    using InUnit = std::function<calc::Outcome<std::string>(int position)>;
+    using Report = std::function<void(const calc::Failure&)>;
+
+    UnitFollower(QLabel* label, widgets::UnitList* list, InUnit inUnit, Report report);
+
+    // The label was just written in the unit the list shows now.
+    void shown();
+
+private:
+    void listChanged();
+
+    QLabel* label_;
+    widgets::UnitList* list_;
+    InUnit inUnit_;
+    Report report_;
+    int position_ = 0;
+    QString unitText_;
+};
+
+} // namespace vora::pages
