@@ -6,6 +6,8 @@
 #include "screen.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QStyleFactory>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -34,6 +36,10 @@ int main(int argc, char** argv) {
     {
         QApplication app(argc, argv);
         QApplication::setStyle(QStyleFactory::create("Fusion"));
+        // Windows open at their defaults: no geometry remembered by another
+        // run (or by the developer) is read, and none is written.
+        const QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         result = RUN_ALL_TESTS();
     }
     server.reset();

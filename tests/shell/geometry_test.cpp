@@ -6,6 +6,7 @@
 #include "support/recording_messages.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
@@ -45,8 +46,13 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         const QSize size = w->size().boundedTo(screen.size() - QSize(40, 30));
-        w->move(screen.topLeft() + QPoint(17, 23));
         w->resize(size);
+        // A little away from the corner, as far as the window's minimum size
+        // leaves room for on this screen.
+        const QSize outer = w->frameGeometry().size();
+        const int dx = std::max(0, std::min(17, screen.width() - outer.width()));
+        const int dy = std::max(0, std::min(23, screen.height() - outer.height()));
+        w->move(screen.topLeft() + QPoint(dx, dy));
         const QRect placed = w->geometry();
         windows.ShowPage(id == W::frmmain ? W::frmDC : W::frmmain);
         EXPECT_FALSE(w->isVisible());
