@@ -3,6 +3,7 @@
 
 #include "about_window.h"
 #include "copy_action.h"
+#include "save_action.h"
 #include "help_window.h"
 #include "main_window.h"
 #include "navigation_menus.h"
@@ -27,6 +28,26 @@ namespace {
 
 std::size_t Index(WindowId id) {
     return static_cast<std::size_t>(id);
+}
+
+// The name a saved working carries, as the README lists the pages.
+QString PageName(WindowId id) {
+    switch (id) {
+    case WindowId::frmDC:
+        return "DC Circuit Analysis";
+    case WindowId::frmDCC:
+        return "Capacitor And Dielectrics";
+    case WindowId::frmDCL:
+        return "Electromagnetic Induction";
+    case WindowId::FrmAC:
+        return "Single Phase AC Circuit";
+    case WindowId::frmThreeLtop:
+        return "Line To Phase";
+    case WindowId::FrmThreePtoL:
+        return "Phase To Line";
+    default:
+        return {};
+    }
 }
 
 bool InPageSet(WindowId id) {
@@ -114,6 +135,7 @@ QMainWindow* WindowSet::create(WindowId id) {
     w->setWindowRole(w->objectName());
     if (InPageSet(id)) InstallNavigationMenus(*w, id, *this);
     InstallCopyAction(*w);
+    InstallSaveAction(*w, PageName(id), messages_);
     RememberGeometry(*w);
     w->installEventFilter(this);
     return w;
