@@ -122,20 +122,29 @@ QString WriteWorkingPdf(const QString& path, const QString& pageName, const QStr
             y += Lines(&p, p.font(), results, QRectF(page.left(), y, page.width(), 1e6), 1, true);
             y += kGap;
 
-            // The first picture (the sketch) across the page, the others in a row under it.
+            // The pictures take what the working leaves, within limits: the
+            // first (the sketch) across the page, the others in a row under it.
             if (!pictures.empty()) {
+                const qreal workingHeight =
+                    working.isEmpty() ? 0
+                                      : 20 + Lines(nullptr, Sized(base, 11), working,
+                                                   QRectF(page.left(), 0, page.width(), 1e6), 1,
+                                                   false);
+                const qreal height =
+                    std::clamp(page.bottom() - y - workingHeight - 2 * kGap, 240.0, 560.0);
                 const bool single = pictures.size() == 1;
-                const qreal first = single ? 260 : 130;
+                const qreal first = single ? height : std::min(160.0, height / 3);
                 DrawPicture(p, pictures[0], QRectF(page.left(), y, page.width(), first));
                 y += first + kGap;
                 if (!single) {
                     const auto n = static_cast<qreal>(pictures.size() - 1);
                     const qreal w = (page.width() - (n - 1) * kGap) / n;
+                    const qreal h = std::min(height - first - kGap, w * 1.1);
                     for (std::size_t i = 1; i < pictures.size(); ++i)
                         DrawPicture(p, pictures[i],
                                     QRectF(page.left() + static_cast<qreal>(i - 1) * (w + kGap), y,
-                                           w, 260));
-                    y += 260 + kGap;
+                                           w, h));
+                    y += h + kGap;
                 }
             }
 

@@ -12,7 +12,9 @@
 #include "widgets/unit_list.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QProcess>
 #include <QRegularExpression>
@@ -154,6 +156,24 @@ TEST_F(WorkingPictures, SavedWorkingIsOnePdfPageWithTheNameAndResults) {
     EXPECT_TRUE(messages_.shown[0].text.contains(nowhere)) << messages_.shown[0].text.toStdString();
     EXPECT_EQ(Text(ac, "lblP"), p);
     EXPECT_FALSE(QFile::exists(nowhere));
+
+    // Every page's working fits its one page. VORA_KEEP_PDF names a folder
+    // that keeps the files, to look at them.
+    QMainWindow& three = *windows_.window(WindowId::frmThreeLtop);
+    QTest::mouseClick(Child<QWidget>(three, "optY"), Qt::LeftButton);
+    Type(three, "txtVT", "400");
+    QTest::mouseClick(Child<QWidget>(three, "lblV2"), Qt::LeftButton);
+    const QString keep = qEnvironmentVariable("VORA_KEEP_PDF");
+    const std::pair<WindowId, QString> pages[] = {{WindowId::FrmAC, "Single Phase AC Circuit"},
+                                                  {WindowId::frmDC, "DC Circuit Analysis"},
+                                                  {WindowId::frmThreeLtop, "Line To Phase"}};
+    for (const auto& [id, name] : pages) {
+        const QString file = folder.filePath(windows_.window(id)->objectName() + ".pdf");
+        ASSERT_TRUE(shell::SaveWorking(*windows_.window(id), name, file, messages_));
+        EXPECT_TRUE(Output(pdfinfo, {file}).contains(QRegularExpression("Pages:\\s+1\\n")));
+        EXPECT_TRUE(Output(pdftotext, {file, "-"}).contains(name));
+        if (!keep.isEmpty()) QFile::copy(file, QDir(keep).filePath(QFileInfo(file).fileName()));
+    }
 }
 
 TEST_F(WorkingPictures, EveryCalculationPageSavesWithCtrlSAndItsContextMenu) {
