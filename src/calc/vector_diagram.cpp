@@ -11,8 +11,8 @@ std::string Degrees(double radians) {
     double degrees = radians * 180 / std::numbers::pi;
     if (std::abs(degrees) < 0.005) degrees = 0; // no "-0.00°"
     char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, degrees,
-                                   std::chars_format::fixed, 2);
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, degrees, std::chars_format::fixed, 2);
     return std::string(buffer, end.ptr) + "\u00B0";
 }
 

@@ -61,8 +61,8 @@ void DrawPicture(QPainter& p, QWidget* picture, const QRectF& box) {
         diagram->paintOn(p, inside);
     } else if (picture->width() > 0 && picture->height() > 0) {
         // Drawn by the widget itself, scaled: still lines and text, not pixels.
-        const qreal s = std::min(inside.width() / picture->width(),
-                                 inside.height() / picture->height());
+        const qreal s =
+            std::min(inside.width() / picture->width(), inside.height() / picture->height());
         p.translate(inside.center() - QPointF(picture->width(), picture->height()) * s / 2);
         p.scale(s, s);
         picture->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
@@ -126,10 +126,10 @@ QString WriteWorkingPdf(const QString& path, const QString& pageName, const QStr
             // first (the sketch) across the page, the others in a row under it.
             if (!pictures.empty()) {
                 const qreal workingHeight =
-                    working.isEmpty() ? 0
-                                      : 20 + Lines(nullptr, Sized(base, 11), working,
-                                                   QRectF(page.left(), 0, page.width(), 1e6), 1,
-                                                   false);
+                    working.isEmpty()
+                        ? 0
+                        : 20 + Lines(nullptr, Sized(base, 11), working,
+                                     QRectF(page.left(), 0, page.width(), 1e6), 1, false);
                 const qreal height =
                     std::clamp(page.bottom() - y - workingHeight - 2 * kGap, 240.0, 560.0);
                 const bool single = pictures.size() == 1;
@@ -141,9 +141,9 @@ QString WriteWorkingPdf(const QString& path, const QString& pageName, const QStr
                     const qreal w = (page.width() - (n - 1) * kGap) / n;
                     const qreal h = std::min(height - first - kGap, w * 1.1);
                     for (std::size_t i = 1; i < pictures.size(); ++i)
-                        DrawPicture(p, pictures[i],
-                                    QRectF(page.left() + static_cast<qreal>(i - 1) * (w + kGap), y,
-                                           w, h));
+                        DrawPicture(
+                            p, pictures[i],
+                            QRectF(page.left() + static_cast<qreal>(i - 1) * (w + kGap), y, w, h));
                     y += h + kGap;
                 }
             }
@@ -172,7 +172,8 @@ QString WriteWorkingPdf(const QString& path, const QString& pageName, const QStr
         }
     }
     if (!painted || file.error() != QFileDevice::NoError) {
-        const QString reason = painted ? file.errorString() : QStringLiteral("the PDF could not be started");
+        const QString reason =
+            painted ? file.errorString() : QStringLiteral("the PDF could not be started");
         file.close();
         file.remove();
         return reason;

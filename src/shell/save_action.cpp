@@ -28,6 +28,7 @@ QString AskWhere(QMainWindow& window, const QString& pageName) {
     QFileDialog dialog(&window, "Save Working as PDF", QDir(folder).filePath(pageName + ".pdf"),
                        "PDF documents (*.pdf)");
     dialog.setObjectName("dlgSaveWorking");
+    dialog.setWindowRole("dlgSaveWorking"); // for window managers and the real-input tests
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix("pdf");

@@ -3,7 +3,6 @@
 
 #include "about_window.h"
 #include "copy_action.h"
-#include "save_action.h"
 #include "help_window.h"
 #include "main_window.h"
 #include "navigation_menus.h"
@@ -11,6 +10,7 @@
 #include "pages/element/capacitor_page.h"
 #include "pages/element/chain_page.h"
 #include "pages/three_phase/three_phase_pages.h"
+#include "save_action.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
 #include "window_geometry.h"

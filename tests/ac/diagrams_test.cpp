@@ -79,8 +79,8 @@ TEST(AcDiagrams, ChainsCloseOnTheSourceAndThePowerTriangleMatchesThePowers) {
                 EXPECT_TRUE(Near(a.to, whole.to, std::abs(whole.to)))
                     << a.label << " ends at " << a.to << ", " << whole.label << " at " << whole.to;
             }
-            const std::size_t elements = static_cast<std::size_t>(std::count_if(
-                pattern.begin(), pattern.end(), [](char c) { return c != 'N'; }));
+            const std::size_t elements = static_cast<std::size_t>(
+                std::count_if(pattern.begin(), pattern.end(), [](char c) { return c != 'N'; }));
             EXPECT_GE(parts, elements > 1 ? static_cast<int>(elements) : 0);
 
             // The triangle: P along, Q across, S closing it, as the labels show them.

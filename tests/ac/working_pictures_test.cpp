@@ -12,15 +12,19 @@
 #include "widgets/unit_list.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
@@ -56,8 +60,7 @@ void ExpectDrawnToScale(const VectorDiagramView& view) {
     for (std::size_t k = 0; k < arrows.size(); ++k) {
         const std::complex<double> phasor = arrows[k].to - arrows[k].from;
         const QLineF& line = shapes[k].line;
-        EXPECT_NEAR(std::remainder(std::atan2(-line.dy(), line.dx()) - std::arg(phasor),
-                                   2 * M_PI),
+        EXPECT_NEAR(std::remainder(std::atan2(-line.dy(), line.dx()) - std::arg(phasor), 2 * M_PI),
                     0, 1e-9)
             << arrows[k].label;
         const double s = line.length() / std::abs(phasor);
@@ -146,7 +149,8 @@ TEST_F(WorkingPictures, SavedWorkingIsOnePdfPageWithTheNameAndResults) {
     for (const QString& expected :
          {QString("Single Phase AC Circuit"), p, q, Readable(Child<QLabel>(ac, "lblP")),
           QString("Working"), QString("Circuit: R + L + C")})
-        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n"
+                                             << text.toStdString();
 
     // A folder that is not there: one message naming the file, the page as it was.
     const QString nowhere = folder.filePath("missing/working.pdf");
@@ -174,6 +178,25 @@ TEST_F(WorkingPictures, SavedWorkingIsOnePdfPageWithTheNameAndResults) {
         EXPECT_TRUE(Output(pdftotext, {file, "-"}).contains(name));
         if (!keep.isEmpty()) QFile::copy(file, QDir(keep).filePath(QFileInfo(file).fileName()));
     }
+}
+
+// Ctrl+S asks with the program's own dialog, in the folder used last.
+TEST_F(WorkingPictures, CtrlSAsksWhereStartingInTheFolderUsedLast) {
+    QTemporaryDir folder;
+    QSettings().setValue("Working/folder", folder.path());
+    windows_.ShowPage(WindowId::FrmAC);
+    QMainWindow& ac = *windows_.window(WindowId::FrmAC);
+    QApplication::setActiveWindow(&ac);
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            seen = dialog->directory().absolutePath();
+            dialog->reject();
+        }
+    });
+    QTest::keyClick(&ac, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(seen, QDir(folder.path()).absolutePath());
+    EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(WorkingPictures, EveryCalculationPageSavesWithCtrlSAndItsContextMenu) {

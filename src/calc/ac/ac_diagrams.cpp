@@ -23,8 +23,8 @@ void Add(VectorDiagram& d, Kind kind, Complex from, Complex to, const std::strin
          bool bold = false) {
     if (to == from || !Finite(to) || !Finite(from)) return;
     const char* unit = kind == Kind::Voltage ? "V" : kind == Kind::Current ? "A" : "VA";
-    d.arrows.push_back({kind, from, to, name + " = " + FormatEngineering(std::abs(to - from), unit),
-                        bold, false});
+    d.arrows.push_back(
+        {kind, from, to, name + " = " + FormatEngineering(std::abs(to - from), unit), bold, false});
 }
 
 // The parts of `group` tip to tail from the origin: voltages in series,

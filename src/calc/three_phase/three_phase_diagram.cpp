@@ -28,16 +28,15 @@ VectorDiagram ThreePhaseDiagram(Connection connection, double phaseVoltage, doub
             d.arrows.push_back({Arrow::Kind::Voltage, 0, at(lineVoltage, angle + lead),
                                 std::string(lines[k]) + " = " + value(lineVoltage), false, true});
         } else {
-            d.arrows.push_back({Arrow::Kind::Voltage, 0, at(phaseVoltage, angle),
-                                std::string(phases[k]) + " = " + lines[k] + " = " +
-                                    value(lineVoltage),
-                                true, false});
+            d.arrows.push_back(
+                {Arrow::Kind::Voltage, 0, at(phaseVoltage, angle),
+                 std::string(phases[k]) + " = " + lines[k] + " = " + value(lineVoltage), true,
+                 false});
         }
     }
     if (star) d.angle = AngleMark{pi / 2, lead, Degrees(lead)};
     // Nothing to draw for a voltage of 0.
-    if (phaseVoltage == 0 || !std::isfinite(phaseVoltage) || !std::isfinite(lineVoltage))
-        return {};
+    if (phaseVoltage == 0 || !std::isfinite(phaseVoltage) || !std::isfinite(lineVoltage)) return {};
     return d;
 }
 

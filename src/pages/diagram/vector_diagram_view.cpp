@@ -38,8 +38,8 @@ QPointF Unit(QPointF v) {
 
 // A box of `size` beside `anchor`, on the side that direction `u` points to.
 QRectF BoxBeside(QPointF anchor, QPointF u, QSizeF size) {
-    const QPointF centre = anchor + u * (std::abs(u.x()) * size.width() / 2 +
-                                         std::abs(u.y()) * size.height() / 2);
+    const QPointF centre =
+        anchor + u * (std::abs(u.x()) * size.width() / 2 + std::abs(u.y()) * size.height() / 2);
     return {centre - QPointF(size.width() / 2, size.height() / 2), size};
 }
 
@@ -62,8 +62,9 @@ void Separate(const std::vector<QRectF*>& boxes) {
         QRectF& box = *boxes[i];
         int direction = 0;
         for (int step = 0; step < 2 * static_cast<int>(boxes.size()); ++step) {
-            const auto hit = std::find_if(boxes.begin(), boxes.begin() + static_cast<long>(i),
-                                          [&](const QRectF* other) { return box.intersects(*other); });
+            const auto hit =
+                std::find_if(boxes.begin(), boxes.begin() + static_cast<long>(i),
+                             [&](const QRectF* other) { return box.intersects(*other); });
             if (hit == boxes.begin() + static_cast<long>(i)) break;
             const QRectF& other = **hit;
             const qreal down = other.bottom() - box.top() + 1;
@@ -76,8 +77,10 @@ void Separate(const std::vector<QRectF*>& boxes) {
 
 // Keeps a label inside the picture.
 void Clamp(QRectF& box, const QRectF& area) {
-    box.moveLeft(std::clamp(box.left(), area.left(), std::max(area.left(), area.right() - box.width())));
-    box.moveTop(std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() - box.height())));
+    box.moveLeft(
+        std::clamp(box.left(), area.left(), std::max(area.left(), area.right() - box.width())));
+    box.moveTop(
+        std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() - box.height())));
 }
 
 } // namespace

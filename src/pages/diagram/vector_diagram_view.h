@@ -24,8 +24,8 @@ class VectorDiagramView : public QWidget {
     Q_OBJECT
 public:
     struct Shape {
-        QLineF line;     // from the arrow's start to its tip
-        QLineF shaft;    // the line up to the head
+        QLineF line;  // from the arrow's start to its tip
+        QLineF shaft; // the line up to the head
         QPolygonF head;
         QRectF labelBox;
         QString label;
@@ -35,16 +35,15 @@ public:
     };
     struct Geometry {
         QPointF origin;
-        std::vector<Shape> arrows; // in the order of the diagram's arrows
-        QRectF arc;                // the angle's circle, empty without an angle
+        std::vector<Shape> arrows;     // in the order of the diagram's arrows
+        QRectF arc;                    // the angle's circle, empty without an angle
         int arcStart = 0, arcSpan = 0; // in sixteenths of a degree, as QPainter takes them
         QRectF arcLabelBox;
         QString arcLabel;
         QRectF titleBox;
     };
 
-    VectorDiagramView(const QString& title, const QString& placeholder,
-                      QWidget* parent = nullptr);
+    VectorDiagramView(const QString& title, const QString& placeholder, QWidget* parent = nullptr);
 
     void setDiagram(const calc::VectorDiagram& diagram);
     const calc::VectorDiagram& diagram() const { return diagram_; }

@@ -15,8 +15,9 @@ QWidget* BuildPictures(NetworkSketchView* sketch, VectorDiagramView*& phasors,
     auto* grid = new QGridLayout(pictures);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(4);
-    phasors = new VectorDiagramView("Phasors", "The phasors appear here with the results that "
-                                               "use the source",
+    phasors = new VectorDiagramView("Phasors",
+                                    "The phasors appear here with the results that "
+                                    "use the source",
                                     pictures);
     phasors->setObjectName("picPhasors");
     power = new VectorDiagramView("Power triangle",
