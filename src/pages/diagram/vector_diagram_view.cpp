@@ -154,6 +154,13 @@ VectorDiagramView::Geometry VectorDiagramView::layOut(const QRectF& area, const 
             top = std::max(top, z.imag());
         }
     const double centreX = (left + right) / 2, centreY = (top + bottom) / 2;
+    // Measured once: the fitting below places everything several times.
+    std::vector<QSizeF> sizes;
+    for (const calc::Arrow& a : diagram_.arrows)
+        sizes.emplace_back(fm.horizontalAdvance(QString::fromStdString(a.label)) + 2, fm.height());
+    const QString arcLabel =
+        diagram_.angle ? QString::fromStdString(diagram_.angle->label) : QString();
+    const QSizeF arcSize(fm.horizontalAdvance(arcLabel) + 2, fm.height());
 
     // Everything at scale `s` around (0, 0); returns the box it all takes.
     const auto place = [&](double s) {
@@ -165,7 +172,8 @@ VectorDiagramView::Geometry VectorDiagramView::layOut(const QRectF& area, const 
         QRectF used(g.origin, QSizeF(0, 0));
         qreal shortest = 1e9;
         std::vector<QRectF*> labels;
-        for (const calc::Arrow& a : diagram_.arrows) {
+        for (std::size_t k = 0; k < diagram_.arrows.size(); ++k) {
+            const calc::Arrow& a = diagram_.arrows[k];
             Shape shape;
             shape.line = QLineF(at(norm(a, a.from)), at(norm(a, a.to)));
             const QPointF start = shape.line.p1(), tip = shape.line.p2();
@@ -176,8 +184,15 @@ VectorDiagramView::Geometry VectorDiagramView::layOut(const QRectF& area, const 
             shape.head << tip << tip - dir * head + normal * head * 0.4
                        << tip - dir * head - normal * head * 0.4;
             shape.label = QString::fromStdString(a.label);
-            const QSizeF size(fm.horizontalAdvance(shape.label) + 2, fm.height());
-            if (a.from == Complex(0)) {
+            const QSizeF& size = sizes[k];
+            if (a.from == Complex(0) && std::abs(dir.x()) >= 0.8) {
+                // Along the horizontal, room is short: over (or under) the
+                // tip, ending where the arrow ends.
+                const qreal x = dir.x() > 0 ? tip.x() - size.width() : tip.x();
+                const qreal y = dir.y() <= 0 ? tip.y() - kGap - size.height() : tip.y() + kGap;
+                shape.labelBox = QRectF(QPointF(x, y), size);
+                shortest = std::min(shortest, length);
+            } else if (a.from == Complex(0)) {
                 shape.labelBox = BoxBeside(tip + dir * kGap, dir, size);
                 shortest = std::min(shortest, length);
             } else {
@@ -203,9 +218,8 @@ VectorDiagramView::Geometry VectorDiagramView::layOut(const QRectF& area, const 
             g.arcSpan = static_cast<int>(std::lround(m.sweep * toDegrees16));
             const double middle = m.start + m.sweep / 2;
             const QPointF dir(std::cos(middle), -std::sin(middle));
-            g.arcLabel = QString::fromStdString(m.label);
-            g.arcLabelBox = BoxBeside(g.origin + dir * (r + kGap), dir,
-                                      QSizeF(fm.horizontalAdvance(g.arcLabel) + 2, fm.height()));
+            g.arcLabel = arcLabel;
+            g.arcLabelBox = BoxBeside(g.origin + dir * (r + kGap), dir, arcSize);
         }
         for (Shape& shape : g.arrows)
             labels.push_back(&shape.labelBox);
@@ -239,6 +253,18 @@ VectorDiagramView::Geometry VectorDiagramView::layOut(const QRectF& area, const 
     for (Shape& shape : g.arrows)
         Clamp(shape.labelBox, area);
     if (!g.arcLabel.isEmpty()) Clamp(g.arcLabelBox, area);
+    if (device) {
+        const auto prepared = [&](const QString& text) {
+            QStaticText t(text);
+            t.setTextFormat(Qt::PlainText);
+            t.prepare(QTransform(), font);
+            return t;
+        };
+        for (const Shape& shape : g.arrows)
+            g.texts.push_back(prepared(shape.label));
+        g.texts.push_back(prepared(g.arcLabel));
+        g.texts.push_back(prepared(title_));
+    }
     return g;
 }
 
@@ -247,7 +273,10 @@ void VectorDiagramView::draw(QPainter& p, const QRectF& area, const Geometry& g)
     p.fillRect(area, Qt::white);
     const QColor grey(96, 96, 96); // readable on white
     p.setPen(grey);
-    if (!title_.isEmpty()) p.drawText(g.titleBox, Qt::AlignLeft | Qt::AlignVCenter, title_);
+    if (g.texts.empty())
+        p.drawText(g.titleBox, Qt::AlignLeft | Qt::AlignVCenter, title_);
+    else
+        p.drawStaticText(g.titleBox.topLeft(), g.texts.back());
     if (g.arrows.empty()) {
         const QString note = QString::fromStdString(diagram_.note);
         p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, note.isEmpty() ? placeholder_ : note);
@@ -261,7 +290,10 @@ void VectorDiagramView::draw(QPainter& p, const QRectF& area, const Geometry& g)
         p.setPen(QPen(grey, 1));
         p.setBrush(Qt::NoBrush);
         p.drawArc(g.arc, g.arcStart, g.arcSpan);
-        p.drawText(g.arcLabelBox, Qt::AlignCenter, g.arcLabel);
+        if (g.texts.empty())
+            p.drawText(g.arcLabelBox, Qt::AlignCenter, g.arcLabel);
+        else
+            p.drawStaticText(g.arcLabelBox.topLeft() + QPointF(1, 0), g.texts[g.arrows.size()]);
     }
     for (const Shape& a : g.arrows) {
         p.setPen(QPen(a.colour, a.width, a.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap));
@@ -271,9 +303,13 @@ void VectorDiagramView::draw(QPainter& p, const QRectF& area, const Geometry& g)
         p.drawPolygon(a.head);
     }
     p.setBrush(Qt::NoBrush);
-    for (const Shape& a : g.arrows) {
+    for (std::size_t k = 0; k < g.arrows.size(); ++k) {
+        const Shape& a = g.arrows[k];
         p.setPen(a.colour);
-        p.drawText(a.labelBox, Qt::AlignCenter, a.label);
+        if (g.texts.empty())
+            p.drawText(a.labelBox, Qt::AlignCenter, a.label);
+        else
+            p.drawStaticText(a.labelBox.topLeft() + QPointF(1, 0), g.texts[k]);
     }
 }
 

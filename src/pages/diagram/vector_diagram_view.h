@@ -7,6 +7,7 @@
 #include <QLineF>
 #include <QPolygonF>
 #include <QRectF>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -41,6 +42,8 @@ public:
         QRectF arcLabelBox;
         QString arcLabel;
         QRectF titleBox;
+        // On screen: the labels, the angle's and the title, laid out once for all paints.
+        std::vector<QStaticText> texts;
     };
 
     VectorDiagramView(const QString& title, const QString& placeholder, QWidget* parent = nullptr);

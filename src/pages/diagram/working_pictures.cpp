@@ -30,7 +30,7 @@ QWidget* BuildPictures(NetworkSketchView* sketch, VectorDiagramView*& phasors,
     grid->addWidget(sketch, 0, 0, 1, 2);
     grid->addWidget(phasors, 1, 0);
     grid->addWidget(power, 1, 1);
-    grid->setRowStretch(0, 2);
+    grid->setRowStretch(0, 1);
     grid->setRowStretch(1, 3);
     return pictures;
 }
