@@ -140,7 +140,7 @@ VectorDiagramView::Geometry VectorDiagramView::layOut(const QRectF& area, const 
     }
     std::array<double, 3> factor{};
     for (std::size_t k = 0; k < 3; ++k)
-        factor[k] = longest[k] > 0 ? 1 / longest[k] : 0;
+        factor[k] = longest[k] > 0 && std::isfinite(1 / longest[k]) ? 1 / longest[k] : 0;
     if (longest[0] > 0) factor[1] *= 0.7;
     const auto norm = [&](const calc::Arrow& a, Complex z) {
         return z * factor[static_cast<std::size_t>(a.kind)];
