@@ -59,25 +59,26 @@ void DrawPicture(QPainter& p, QWidget* picture, const QRectF& box) {
     if (auto* diagram = qobject_cast<VectorDiagramView*>(picture)) {
         p.setFont(Sized(p.font(), 10));
         diagram->paintOn(p, inside);
-    } else if (picture->width() > 0 && picture->height() > 0) {
-        // Drawn by the widget itself, scaled: still lines and text, not pixels.
-        const qreal s =
-            std::min(inside.width() / picture->width(), inside.height() / picture->height());
-        p.translate(inside.center() - QPointF(picture->width(), picture->height()) * s / 2);
-        p.scale(s, s);
-        picture->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
+    } else if (auto* sketch = qobject_cast<NetworkSketchView*>(picture)) {
+        sketch->paintOn(p, inside, Sized(p.font(), 10));
     }
     p.restore();
 }
 
+// Height over width of the box a picture is printed in.
+qreal Aspect(const QWidget* picture) {
+    return qobject_cast<const VectorDiagramView*>(picture) ? 0.6 : 0.3;
+}
+
 } // namespace
 
+// Pictures of nothing (no network or diagram computed yet) are left out.
 std::vector<QWidget*> HandoutPictures(QWidget& window) {
     std::vector<QWidget*> pictures;
     for (auto* sketch : window.findChildren<NetworkSketchView*>())
-        pictures.push_back(sketch);
+        if (!sketch->sketch().empty()) pictures.push_back(sketch);
     for (auto* diagram : window.findChildren<VectorDiagramView*>())
-        pictures.push_back(diagram);
+        if (!diagram->diagram().empty()) pictures.push_back(diagram);
     return pictures;
 }
 
@@ -133,7 +134,8 @@ QString WriteWorkingPdf(const QString& path, const QString& pageName, const QStr
                 const qreal height =
                     std::clamp(page.bottom() - y - workingHeight - 2 * kGap, 240.0, 560.0);
                 const bool single = pictures.size() == 1;
-                const qreal first = single ? height : std::min(160.0, height / 3);
+                const qreal first = std::min(page.width() * Aspect(pictures[0]),
+                                             single ? height : std::min(160.0, height / 3));
                 DrawPicture(p, pictures[0], QRectF(page.left(), y, page.width(), first));
                 y += first + kGap;
                 if (!single) {

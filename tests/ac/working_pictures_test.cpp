@@ -167,6 +167,14 @@ TEST_F(WorkingPictures, SavedWorkingIsOnePdfPageWithTheNameAndResults) {
     QTest::mouseClick(Child<QWidget>(three, "optY"), Qt::LeftButton);
     Type(three, "txtVT", "400");
     QTest::mouseClick(Child<QWidget>(three, "lblV2"), Qt::LeftButton);
+    QMainWindow& dc = *windows_.window(WindowId::frmDC);
+    Type(dc, "txtR1", "10");
+    Click(dc, "optR1s");
+    Type(dc, "txtR2", "20");
+    Click(dc, "optR2p");
+    Type(dc, "txtR3", "30");
+    Click(dc, "optR3p");
+    Click(dc, "cmdRT");
     const QString keep = qEnvironmentVariable("VORA_KEEP_PDF");
     const std::pair<WindowId, QString> pages[] = {{WindowId::FrmAC, "Single Phase AC Circuit"},
                                                   {WindowId::frmDC, "DC Circuit Analysis"},
