@@ -10,6 +10,7 @@
 #include "pages/element/capacitor_page.h"
 #include "pages/element/chain_page.h"
 #include "pages/three_phase/three_phase_pages.h"
+#include "save_action.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
 #include "window_geometry.h"
@@ -27,6 +28,26 @@ namespace {
 
 std::size_t Index(WindowId id) {
     return static_cast<std::size_t>(id);
+}
+
+// The name a saved working carries, as the README lists the pages.
+QString PageName(WindowId id) {
+    switch (id) {
+    case WindowId::frmDC:
+        return "DC Circuit Analysis";
+    case WindowId::frmDCC:
+        return "Capacitor And Dielectrics";
+    case WindowId::frmDCL:
+        return "Electromagnetic Induction";
+    case WindowId::FrmAC:
+        return "Single Phase AC Circuit";
+    case WindowId::frmThreeLtop:
+        return "Line To Phase";
+    case WindowId::FrmThreePtoL:
+        return "Phase To Line";
+    default:
+        return {};
+    }
 }
 
 bool InPageSet(WindowId id) {
@@ -114,6 +135,7 @@ QMainWindow* WindowSet::create(WindowId id) {
     w->setWindowRole(w->objectName());
     if (InPageSet(id)) InstallNavigationMenus(*w, id, *this);
     InstallCopyAction(*w);
+    InstallSaveAction(*w, PageName(id), messages_);
     RememberGeometry(*w);
     w->installEventFilter(this);
     return w;

@@ -162,7 +162,7 @@ int main(int argc, char* argv[]) {
     Scenario(ac)
         .type("txtR1", "100")
         .click("optR1s")
-        .type("txtXL", "1")
+        .type("txtXL", "0.5")
         .click("optXLs")
         .type("txtXC", "10")
         .unit("cboXC", 1)

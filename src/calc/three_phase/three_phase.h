@@ -11,6 +11,7 @@
 #include "calc/fields.h"
 #include "calc/outcome.h"
 #include "calc/term.h"
+#include "calc/vector_diagram.h"
 
 #include <array>
 #include <string>
@@ -57,6 +58,8 @@ struct ThreePhaseShown {
     bool computed = false; // false when no connection is chosen: nothing changes
     std::string label;     // the new text of the clicked caption's result label
     Working working;
+    // The phase and line voltages, after a click on the voltage caption.
+    VectorDiagram diagram;
 };
 
 // Line-to-phase page: the entries are line quantities.

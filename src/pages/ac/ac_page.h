@@ -31,6 +31,7 @@ class WorkingPanel;
 namespace vora::pages {
 
 class NetworkSketchView;
+class VectorDiagramView;
 class UnitFollower;
 
 class FrmAC : public QMainWindow, public CalculationPage {
@@ -140,6 +141,8 @@ private:
     QLabel* lblVV_ = nullptr;
     widgets::WorkingPanel* working_ = nullptr;
     NetworkSketchView* sketch_ = nullptr;
+    VectorDiagramView* phasors_ = nullptr;
+    VectorDiagramView* power_ = nullptr;
 
     // What lblZT, lblIV and lblVV show, in ohms, amperes and volts, so that
     // they follow their unit lists.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "three_phase_page.h"
 
+#include "pages/diagram/vector_diagram_view.h"
+#include "pages/diagram/working_pictures.h"
 #include "pages/report.h"
 #include "pages/result_label.h"
 #include "widgets/clickable_label.h"
@@ -75,6 +77,8 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
     buildInputs(columns, 1);
     buildOutputs(columns, 0);
     working_ = new widgets::WorkingPanel(central);
+    voltages_ = MakeVoltageDiagram();
+    working_->setSide(voltages_);
     outer->addWidget(working_, 1); // a taller window gives its height to the working
     widgets::SetPageBody(this, central, kOpenWidth);
 
@@ -92,6 +96,7 @@ void ThreePhasePage::clearResults() {
     for (QLabel* result : results_)
         ClearResult(result);
     working_->setText({});
+    voltages_->setDiagram({});
 }
 
 // Ctrl+N, as on the other pages (without a Reset menu here): the entries
@@ -209,6 +214,7 @@ void ThreePhasePage::compute(calc::Caption clicked) {
     const auto i = static_cast<std::size_t>(clicked);
     ShowResult(results_[i], out->label, units[i]);
     working_->setText(QString::fromStdString(out->working.Text()));
+    if (clicked == calc::Caption::Voltage) voltages_->setDiagram(out->diagram);
 }
 
 void ThreePhasePage::lblI2_Click() {

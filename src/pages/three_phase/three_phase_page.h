@@ -25,6 +25,8 @@ class WorkingPanel;
 
 namespace vora::pages {
 
+class VectorDiagramView;
+
 class ThreePhasePage : public QMainWindow, public CalculationPage {
     Q_OBJECT
 public:
@@ -67,6 +69,7 @@ private:
     std::array<widgets::ClickableLabel*, 4> captions_{};
     std::array<QLabel*, 4> results_{}; // lblI0, lblV0, lblZ0, lblS0
     widgets::WorkingPanel* working_ = nullptr;
+    VectorDiagramView* voltages_ = nullptr;
 };
 
 } // namespace vora::pages
