@@ -303,8 +303,12 @@ void VectorDiagramView::draw(QPainter& p, const QRectF& area, const Geometry& g)
         p.drawPolygon(a.head);
     }
     p.setBrush(Qt::NoBrush);
+    // A label lies on a light backing, so that no arrow crossing it turns a
+    // 1 into a 4 or hides a digit.
+    const QColor backing(255, 255, 255, 215);
     for (std::size_t k = 0; k < g.arrows.size(); ++k) {
         const Shape& a = g.arrows[k];
+        p.fillRect(a.labelBox, backing);
         p.setPen(a.colour);
         if (g.texts.empty())
             p.drawText(a.labelBox, Qt::AlignCenter, a.label);
