@@ -2,8 +2,10 @@
 #pragma once
 
 #include "calc/stored_values.h"
+#include "calc/units.h"
 
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +23,14 @@ public:
     virtual std::vector<std::pair<std::string, double>> storedValues() const = 0;
     virtual QString inputsAndResults() const = 0;
 };
+
+// The names of a unit list, as its drop-down list shows them.
+inline QStringList UnitNames(const calc::Units& units) {
+    QStringList names;
+    for (const calc::Unit& unit : units)
+        names << QString::fromUtf8(unit.name);
+    return names;
+}
 
 // "name = value unit", with "(empty)" for an empty value.
 inline QString ReportLine(const QString& name, const QString& value, const QString& unit = {}) {

@@ -87,14 +87,14 @@ void FrmAC::connectHandlers() {
 }
 
 void FrmAC::Form_Load() {
-    const QString micro = QStringLiteral("\u00B5");
-    elements_[kResistor].unit->fill({"Ohm", "KOhm", "MOhm"});
-    elements_[kInductor].unit->fill({"H", "mH", micro + "H"});
-    elements_[kCapacitor].unit->fill({"F", micro + "F", "nF"});
-    cboZT_->fill({"Ohm", "Kohm", "Mohm"});
-    cboI_->fill({"A", "mA", "KA"});
-    cboV_->fill({"V", "mV", "KV"});
-    cboIV_->fill({"A", "mA", "KA", "V", "mV", "KV"});
+    elements_[kResistor].unit->fill(UnitNames(calc::kOhmsCapital));
+    elements_[kInductor].unit->fill(UnitNames(calc::kHenries));
+    elements_[kCapacitor].unit->fill(UnitNames(calc::kFarads));
+    cboZT_->fill(UnitNames(calc::kOhms));
+    cboI_->fill(UnitNames(calc::kAmperes));
+    cboV_->fill(UnitNames(calc::kVolts));
+    // Current units at positions 0 to 2, voltage units at 3 to 5.
+    cboIV_->fill(UnitNames(calc::kAmperes) + UnitNames(calc::kVolts));
 }
 
 void FrmAC::focusElement(int index) {
