@@ -11,9 +11,8 @@
 #pragma once
 
 #include "calc/ac/ac_types.h"
-#include "pages/calculation_page.h"
+#include "pages/page.h"
 
-#include <QMainWindow>
 #include <array>
 
 class QGroupBox;
@@ -33,7 +32,7 @@ namespace vora::pages {
 class NetworkSketchView;
 class UnitFollower;
 
-class FrmAC : public QMainWindow, public CalculationPage {
+class FrmAC : public Page {
     Q_OBJECT
 public:
     explicit FrmAC(widgets::MessageBoxes& messages, QWidget* parent = nullptr);
@@ -110,9 +109,7 @@ private:
                    double calc::AcVars::*value, const char* unit);
     void followUnits();
     void showElement(calc::AcElement element);
-    void reportFailure(const calc::Failure& failure);
 
-    widgets::MessageBoxes& messages_;
     calc::AcVars vars_{};
 
     std::array<ElementControls, 3> elements_{};
@@ -138,7 +135,6 @@ private:
     QLabel* lblv_ = nullptr;
     QLabel* lblIV_ = nullptr;
     QLabel* lblVV_ = nullptr;
-    widgets::WorkingPanel* working_ = nullptr;
     NetworkSketchView* sketch_ = nullptr;
 
     // What lblZT, lblIV and lblVV show, in ohms, amperes and volts, so that

@@ -4,7 +4,6 @@
 #include "ac_page.h"
 #include "calc/ac/ac_events.h"
 #include "pages/element/network_sketch_view.h"
-#include "pages/report.h"
 #include "pages/result_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
@@ -178,17 +177,8 @@ calc::AcInputs FrmAC::inputs() const {
     return in;
 }
 
-void FrmAC::reportFailure(const calc::Failure& failure) {
-    ReportFailure(this, messages_, failure);
-}
-
 bool FrmAC::commit(const calc::Outcome<calc::AcShown>& out) {
-    if (!out) {
-        reportFailure(out.failure());
-        return false;
-    }
-    vars_ = out->vars;
-    working_->setText(ToQt(out->working.Text()));
+    if (!Commit(vars_, out)) return false;
     // Most clicks keep the circuit: no need to paint its sketch again.
     if (!(sketch_->sketch() == out->sketch)) sketch_->setSketch(out->sketch);
     return true;
@@ -199,8 +189,8 @@ void FrmAC::cmdZT_Click() {
     // An impedance that is infinite with no element to blame (an L ∥ C group
     // at resonance): the page's own message, and nothing changes.
     if (out && out->infinite)
-        return messages_.show(this, widgets::MessageBoxes::Icon::Information, "Recommendation",
-                              "Impedance Become Infinity");
+        return messages().show(this, widgets::MessageBoxes::Icon::Information, "Recommendation",
+                               "Impedance Become Infinity");
     if (!commit(out)) return;
     shownImpedance_ = out->vars.Impedance;
     ShowResult(lblZT_, out->value, shownImpedance_, "Ω");
@@ -234,7 +224,7 @@ void FrmAC::cmdXC_Click() {
 void FrmAC::showElement(calc::AcElement element) {
     // Exactly empty: blanks count as a source value.
     if (txtIV_->text().isEmpty()) {
-        messages_.show(this, widgets::MessageBoxes::Icon::Information, "Ajaja", EmptySourceText());
+        messages().show(this, widgets::MessageBoxes::Icon::Information, "Ajaja", EmptySourceText());
         return;
     }
     const auto out = calc::ElementResults(element, inputs(), vars_);

@@ -31,10 +31,9 @@ public:
 protected:
     void computeTotal() {
         const auto out = total_(networkEntries(), vars_);
-        if (!out) return reportFailure(out.failure());
-        vars_ = out->vars;
+        if (!Commit(vars_, out)) return;
         showTotal(out->label, vars_.*calc::RolesOf(vars_).total);
-        showWorking(out->working, &out->sketch, 0);
+        showSketch(out->sketch, 0);
     }
 
     // Reads the whole page, as the total does, so that the total and the
@@ -42,14 +41,14 @@ protected:
     void showElement(int k, calc::Choice option) {
         announceEmptySource();
         const auto out = element_(elementClick(k, option), vars_);
-        if (!out) return reportFailure(out.failure());
-        vars_ = out->vars;
+        // Scrolled to the end, where the element's results are.
+        if (!Commit(vars_, out, true)) return;
         const calc::Roles<Vars>& r = calc::RolesOf(vars_);
         const auto i = static_cast<std::size_t>(k - 1);
         showTotal(out->totalLabel, vars_.*r.total);
         showElementResults(out->names, out->values,
                            {vars_.*r.flow[i], vars_.*r.voltage[i], vars_.*r.third[i]});
-        showWorking(out->working, &out->sketch, k);
+        showSketch(out->sketch, k);
     }
 
     calc::Outcome<std::string> totalInUnit(int position) const override {

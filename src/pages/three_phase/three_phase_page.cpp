@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "three_phase_page.h"
 
-#include "pages/report.h"
 #include "pages/result_label.h"
 #include "widgets/clickable_label.h"
 #include "widgets/form_controls.h"
@@ -43,12 +42,8 @@ QLabel* MakeHeading(const PageText& text, QWidget* parent) {
 
 ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::MessageBoxes& messages,
                                QWidget* parent)
-    : QMainWindow(parent)
-    , texts_(texts)
-    , messages_(messages) {
-    setObjectName(texts.window);
-    setWindowTitle("VORA");
-    widgets::ApplyBackground(this, texts.background);
+    : Page(texts.window, texts.background, messages, parent)
+    , texts_(texts) {
 
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
@@ -74,8 +69,7 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
     outer->addLayout(columns);
     buildInputs(columns, 1);
     buildOutputs(columns, 0);
-    working_ = new widgets::WorkingPanel(central);
-    outer->addWidget(working_, 1); // a taller window gives its height to the working
+    outer->addWidget(makeWorking(central), 1); // a taller window gives its height to the working
     widgets::SetPageBody(this, central, kOpenWidth);
 
     setFocusOrder();
@@ -91,7 +85,7 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
 void ThreePhasePage::clearResults() {
     for (QLabel* result : results_)
         ClearResult(result);
-    working_->setText({});
+    working()->setText({});
 }
 
 // Ctrl+N, as on the other pages (without a Reset menu here): the entries
@@ -202,13 +196,12 @@ calc::ThreePhaseEntries ThreePhasePage::entries() const {
 // click succeeded.
 void ThreePhasePage::compute(calc::Caption clicked) {
     const auto out = texts_.convert(clicked, entries(), vars_);
-    if (!out) return ReportFailure(this, messages_, out.failure());
-    if (!out->computed) return;
-    vars_ = out->vars;
+    // No connection chosen: nothing happens, and nothing is reported.
+    if (out && !out->computed) return;
+    if (!Commit(vars_, out)) return;
     const char* const units[4] = {"A", "V", "Ω", "VA"};
     const auto i = static_cast<std::size_t>(clicked);
     ShowResult(results_[i], out->label, units[i]);
-    working_->setText(QString::fromStdString(out->working.Text()));
 }
 
 void ThreePhasePage::lblI2_Click() {
@@ -236,7 +229,7 @@ QString ThreePhasePage::inputsAndResults() const {
     for (std::size_t i = 0; i < results_.size(); ++i)
         lines << ReportResult(texts_.outputs[i].caption.text, results_[i],
                               texts_.outputs[i].unit.text);
-    if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
+    if (!working()->text().isEmpty()) lines << "Working:" << working()->text();
     return lines.join('\n');
 }
 

@@ -6,10 +6,9 @@
 #pragma once
 
 #include "calc/three_phase/three_phase.h"
-#include "pages/calculation_page.h"
+#include "pages/page.h"
 #include "three_phase_page_texts.h"
 
-#include <QMainWindow>
 #include <array>
 
 class QGridLayout;
@@ -25,7 +24,7 @@ class WorkingPanel;
 
 namespace vora::pages {
 
-class ThreePhasePage : public QMainWindow, public CalculationPage {
+class ThreePhasePage : public Page {
     Q_OBJECT
 public:
     ThreePhasePage(const ThreePhasePageTexts& texts, widgets::MessageBoxes& messages,
@@ -58,7 +57,6 @@ private:
     void installClearEntries();
 
     const ThreePhasePageTexts& texts_;
-    widgets::MessageBoxes& messages_;
     calc::ThreePhaseVars vars_{};
 
     widgets::OptionButton* optY_ = nullptr;
@@ -66,7 +64,6 @@ private:
     std::array<QLineEdit*, 3> entries_{}; // txtIT, txtVT, txtZT
     std::array<widgets::ClickableLabel*, 4> captions_{};
     std::array<QLabel*, 4> results_{}; // lblI0, lblV0, lblZ0, lblS0
-    widgets::WorkingPanel* working_ = nullptr;
 };
 
 } // namespace vora::pages
