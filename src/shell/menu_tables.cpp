@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Each window's menu, row by row. Captions, names and disabled items differ
-// slightly from window to window and are kept exactly as they are.
+// Each window's menu. The pages share one menu, written out once below; each
+// window then differs from it in a few captions, names and disabled items,
+// listed beside it and kept exactly as they are.
 #include "navigation_menus.h"
 
 namespace vora::shell {
@@ -10,258 +11,136 @@ namespace {
 using C = Command;
 using W = WindowId;
 
-// The resistor page; the capacitor and inductor pages differ only in the
-// name of their About item.
-WindowMenus ElementPageMenus(const char* aboutName) {
-    return {.file = {.name = "mnuFile", .caption = "&File"},
-            .home = {.name = "mnumain",
-                     .caption = "&Home",
-                     .shortcut = "Ctrl+H",
-                     .command = C::ShowPage,
-                     .target = W::frmmain},
-            .exit = {.name = "mnuExit",
-                     .caption = "&Exit",
-                     .shortcut = "Ctrl+X",
-                     .command = C::ReturnHome},
-            .engineering = {.name = "mnuElectrical", .caption = "&Engineering"},
-            .dc = {.name = "mnuDC",
-                   .caption = "&DC Circuit Analysis",
+// The menu of the resistor, capacitor and inductor pages (apart from the
+// About item's name), which the other windows vary.
+WindowMenus PageMenus(const char* aboutName) {
+    return {
+        .file = {.name = "mnuFile", .caption = "&File"},
+        .home = {.name = "mnumain",
+                 .caption = "&Home",
+                 .shortcut = "Ctrl+H",
+                 .command = C::ShowPage,
+                 .target = W::frmmain},
+        .exit = {.name = "mnuExit",
+                 .caption = "&Exit",
+                 .shortcut = "Ctrl+X",
+                 .command = C::ReturnHome},
+        .engineering = {.name = "mnuElectrical", .caption = "&Engineering"},
+        .dc = {.name = "mnuDC",
+               .caption = "&DC Circuit Analysis",
+               .command = C::ShowPage,
+               .target = W::frmDC,
+               .disabled = true},
+        .cd = {.name = "mnuCD",
+               .caption = "&Capacitor And Dielectrics",
+               .command = C::ShowPage,
+               .target = W::frmDCC},
+        .ei = {.name = "mnuEI",
+               .caption = "&Electromagnetic Induction",
+               .command = C::ShowPage,
+               .target = W::frmDCL},
+        .ac = {.name = "mnuAC", .caption = "&AC Circuit Analysis "},
+        .single = {.name = "mnusingle",
+                   .caption = "&Single Phase AC Circuit Analysis",
                    .command = C::ShowPage,
-                   .target = W::frmDC,
-                   .disabled = true},
-            .cd = {.name = "mnuCD",
-                   .caption = "&Capacitor And Dielectrics",
-                   .command = C::ShowPage,
-                   .target = W::frmDCC},
-            .ei = {.name = "mnuEI",
-                   .caption = "&Electromagnetic Induction",
-                   .command = C::ShowPage,
-                   .target = W::frmDCL},
-            .ac = {.name = "mnuAC", .caption = "&AC Circuit Analysis "},
-            .single = {.name = "mnusingle",
-                       .caption = "&Single Phase AC Circuit Analysis",
-                       .command = C::ShowPage,
-                       .target = W::FrmAC},
-            .poly = {.name = "mnuthree", .caption = "&Poly Phase AC Circuit Analysis"},
-            .lineToPhase = {.name = "mnuLinetophase",
-                            .caption = "&Line To Phase NetWorks",
-                            .command = C::ShowPage,
-                            .target = W::frmThreeLtop},
-            .phaseToLine = {.name = "mnuphasetoline",
-                            .caption = "&Phase To Line NetWorks",
-                            .command = C::ShowPage,
-                            .target = W::FrmThreePtoL},
-            .help = {.name = "mnuHelp", .caption = "&Help"},
-            .content = {.name = "mnuabout",
-                        .caption = "&Content ",
-                        .shortcut = "F1",
-                        .command = C::ShowOnly,
-                        .target = W::frmHelp},
-            .about = {.name = aboutName,
-                      .caption = "&About VORA",
-                      .shortcut = "Ctrl+B",
-                      .command = C::ShowOnly,
-                      .target = W::frmAB}};
+                   .target = W::FrmAC},
+        .poly = {.name = "mnuthree", .caption = "&Poly Phase AC Circuit Analysis"},
+        .lineToPhase = {.name = "mnuLinetophase",
+                        .caption = "&Line To Phase NetWorks",
+                        .command = C::ShowPage,
+                        .target = W::frmThreeLtop},
+        .phaseToLine = {.name = "mnuphasetoline",
+                        .caption = "&Phase To Line NetWorks",
+                        .command = C::ShowPage,
+                        .target = W::FrmThreePtoL},
+        .help = {.name = "mnuHelp", .caption = "&Help"},
+        .content = {.name = "mnuabout",
+                    .caption = "&Content ",
+                    .shortcut = "F1",
+                    .command = C::ShowOnly,
+                    .target = W::frmHelp},
+        .about = {.name = aboutName,
+                  .caption = "&About VORA",
+                  .shortcut = "Ctrl+B",
+                  .command = C::ShowOnly,
+                  .target = W::frmAB},
+    };
+}
+
+// The main window shows a page without hiding itself, and has no Home.
+WindowMenus MainMenus() {
+    WindowMenus m = PageMenus("mnuVORA");
+    m.file.caption = "File";
+    m.home = {.name = "nmumain",
+              .caption = "&Home",
+              .shortcut = "Ctrl+H",
+              .command = C::None,
+              .target = W::frmmain,
+              .disabled = true};
+    m.exit = {.name = "mnuExit", .caption = "Exit", .shortcut = "Ctrl+X", .command = C::Exit};
+    m.engineering.name = "mnuEl";
+    for (MenuItem* page : {&m.dc, &m.cd, &m.ei, &m.single, &m.lineToPhase, &m.phaseToLine}) {
+        page->command = C::ShowOnly;
+        page->disabled = false;
+    }
+    m.ac.caption = "&AC Circuit Analysis";
+    m.single.caption = "&Single  Phase AC Circuit";
+    m.poly.caption = "&Poly Phase AC Circuit";
+    m.help.caption = "Help";
+    m.acShowsOnOpen = true;
+    return m;
+}
+
+WindowMenus AcMenus() {
+    WindowMenus m = PageMenus("mnuVORA");
+    m.file.caption = "File";
+    m.dc.command = C::DcFromAc;
+    m.dc.disabled = false;
+    m.ac.caption = "&AC Circuit Anaysis";
+    m.single.disabled = true;
+    m.poly.caption = "Poly Phase AC Circuit Analysis";
+    return m;
+}
+
+WindowMenus LineToPhaseMenus() {
+    WindowMenus m = PageMenus("mnuas");
+    m.exit.caption = "Exit";
+    m.dc.caption = "&DC CIrcuit Analysis";
+    m.dc.disabled = false;
+    m.ac.caption = "&AC Circuit Analysis";
+    m.single.name = "mnusinglephase";
+    m.lineToPhase.disabled = true;
+    m.phaseToLine.caption = "phase To Line NetWorks";
+    m.about.caption = "About VORA";
+    return m;
+}
+
+WindowMenus PhaseToLineMenus() {
+    WindowMenus m = PageMenus("mnuasc");
+    m.home.name = "mnumainmenu";
+    m.engineering.name = "mnuElectirca";
+    m.dc.disabled = false;
+    m.ac.caption = "&AC Circuit Analysis";
+    m.single.name = "mnusinglephase";
+    m.poly.name = "mnuthreephase";
+    m.lineToPhase.name = "mnulinephase";
+    m.phaseToLine.command = C::None;
+    m.phaseToLine.disabled = true;
+    m.help.caption = "Help";
+    m.content.caption = " &Content ";
+    m.about.caption = "About VORA";
+    return m;
 }
 
 } // namespace
 
-const WindowMenus kMainMenus{
-    .file = {.name = "mnuFile", .caption = "File"},
-    .home = {.name = "nmumain",
-             .caption = "&Home",
-             .shortcut = "Ctrl+H",
-             .command = C::None,
-             .target = W::frmmain,
-             .disabled = true},
-    .exit = {.name = "mnuExit", .caption = "Exit", .shortcut = "Ctrl+X", .command = C::Exit},
-    .engineering = {.name = "mnuEl", .caption = "&Engineering"},
-    .dc = {.name = "mnuDC",
-           .caption = "&DC Circuit Analysis",
-           .command = C::ShowOnly,
-           .target = W::frmDC},
-    .cd = {.name = "mnuCD",
-           .caption = "&Capacitor And Dielectrics",
-           .command = C::ShowOnly,
-           .target = W::frmDCC},
-    .ei = {.name = "mnuEI",
-           .caption = "&Electromagnetic Induction",
-           .command = C::ShowOnly,
-           .target = W::frmDCL},
-    .ac = {.name = "mnuAC", .caption = "&AC Circuit Analysis"},
-    .single = {.name = "mnusingle",
-               .caption = "&Single  Phase AC Circuit",
-               .command = C::ShowOnly,
-               .target = W::FrmAC},
-    .poly = {.name = "mnuthree", .caption = "&Poly Phase AC Circuit"},
-    .lineToPhase = {.name = "mnuLinetophase",
-                    .caption = "&Line To Phase NetWorks",
-                    .command = C::ShowOnly,
-                    .target = W::frmThreeLtop},
-    .phaseToLine = {.name = "mnuphasetoline",
-                    .caption = "&Phase To Line NetWorks",
-                    .command = C::ShowOnly,
-                    .target = W::FrmThreePtoL},
-    .help = {.name = "mnuHelp", .caption = "Help"},
-    .content = {.name = "mnuabout",
-                .caption = "&Content ",
-                .shortcut = "F1",
-                .command = C::ShowOnly,
-                .target = W::frmHelp},
-    .about = {.name = "mnuVORA",
-              .caption = "&About VORA",
-              .shortcut = "Ctrl+B",
-              .command = C::ShowOnly,
-              .target = W::frmAB},
-    .acShowsOnOpen = true};
-
-const WindowMenus kAcMenus{
-    .file = {.name = "mnuFile", .caption = "File"},
-    .home = {.name = "mnumain",
-             .caption = "&Home",
-             .shortcut = "Ctrl+H",
-             .command = C::ShowPage,
-             .target = W::frmmain},
-    .exit = {.name = "mnuExit", .caption = "&Exit", .shortcut = "Ctrl+X", .command = C::ReturnHome},
-    .engineering = {.name = "mnuElectrical", .caption = "&Engineering"},
-    .dc = {.name = "mnuDC",
-           .caption = "&DC Circuit Analysis",
-           .command = C::DcFromAc,
-           .target = W::frmDC},
-    .cd = {.name = "mnuCD",
-           .caption = "&Capacitor And Dielectrics",
-           .command = C::ShowPage,
-           .target = W::frmDCC},
-    .ei = {.name = "mnuEI",
-           .caption = "&Electromagnetic Induction",
-           .command = C::ShowPage,
-           .target = W::frmDCL},
-    .ac = {.name = "mnuAC", .caption = "&AC Circuit Anaysis"},
-    .single = {.name = "mnusingle",
-               .caption = "&Single Phase AC Circuit Analysis",
-               .command = C::ShowPage,
-               .target = W::FrmAC,
-               .disabled = true},
-    .poly = {.name = "mnuthree", .caption = "Poly Phase AC Circuit Analysis"},
-    .lineToPhase = {.name = "mnuLinetophase",
-                    .caption = "&Line To Phase NetWorks",
-                    .command = C::ShowPage,
-                    .target = W::frmThreeLtop},
-    .phaseToLine = {.name = "mnuphasetoline",
-                    .caption = "&Phase To Line NetWorks",
-                    .command = C::ShowPage,
-                    .target = W::FrmThreePtoL},
-    .help = {.name = "mnuHelp", .caption = "&Help"},
-    .content = {.name = "mnuabout",
-                .caption = "&Content ",
-                .shortcut = "F1",
-                .command = C::ShowOnly,
-                .target = W::frmHelp},
-    .about = {.name = "mnuVORA",
-              .caption = "&About VORA",
-              .shortcut = "Ctrl+B",
-              .command = C::ShowOnly,
-              .target = W::frmAB}};
-
-const WindowMenus kLineToPhaseMenus{
-    .file = {.name = "mnuFile", .caption = "&File"},
-    .home = {.name = "mnumain",
-             .caption = "&Home",
-             .shortcut = "Ctrl+H",
-             .command = C::ShowPage,
-             .target = W::frmmain},
-    .exit = {.name = "mnuExit", .caption = "Exit", .shortcut = "Ctrl+X", .command = C::ReturnHome},
-    .engineering = {.name = "mnuElectrical", .caption = "&Engineering"},
-    .dc = {.name = "mnuDC",
-           .caption = "&DC CIrcuit Analysis",
-           .command = C::ShowPage,
-           .target = W::frmDC},
-    .cd = {.name = "mnuCD",
-           .caption = "&Capacitor And Dielectrics",
-           .command = C::ShowPage,
-           .target = W::frmDCC},
-    .ei = {.name = "mnuEI",
-           .caption = "&Electromagnetic Induction",
-           .command = C::ShowPage,
-           .target = W::frmDCL},
-    .ac = {.name = "mnuAC", .caption = "&AC Circuit Analysis"},
-    .single = {.name = "mnusinglephase",
-               .caption = "&Single Phase AC Circuit Analysis",
-               .command = C::ShowPage,
-               .target = W::FrmAC},
-    .poly = {.name = "mnuthree", .caption = "&Poly Phase AC Circuit Analysis"},
-    .lineToPhase = {.name = "mnuLinetophase",
-                    .caption = "&Line To Phase NetWorks",
-                    .command = C::ShowPage,
-                    .target = W::frmThreeLtop,
-                    .disabled = true},
-    .phaseToLine = {.name = "mnuphasetoline",
-                    .caption = "phase To Line NetWorks",
-                    .command = C::ShowPage,
-                    .target = W::FrmThreePtoL},
-    .help = {.name = "mnuHelp", .caption = "&Help"},
-    .content = {.name = "mnuabout",
-                .caption = "&Content ",
-                .shortcut = "F1",
-                .command = C::ShowOnly,
-                .target = W::frmHelp},
-    .about = {.name = "mnuas",
-              .caption = "About VORA",
-              .shortcut = "Ctrl+B",
-              .command = C::ShowOnly,
-              .target = W::frmAB}};
-
-const WindowMenus kPhaseToLineMenus{
-    .file = {.name = "mnuFile", .caption = "&File"},
-    .home = {.name = "mnumainmenu",
-             .caption = "&Home",
-             .shortcut = "Ctrl+H",
-             .command = C::ShowPage,
-             .target = W::frmmain},
-    .exit = {.name = "mnuExit", .caption = "&Exit", .shortcut = "Ctrl+X", .command = C::ReturnHome},
-    .engineering = {.name = "mnuElectirca", .caption = "&Engineering"},
-    .dc = {.name = "mnuDC",
-           .caption = "&DC Circuit Analysis",
-           .command = C::ShowPage,
-           .target = W::frmDC},
-    .cd = {.name = "mnuCD",
-           .caption = "&Capacitor And Dielectrics",
-           .command = C::ShowPage,
-           .target = W::frmDCC},
-    .ei = {.name = "mnuEI",
-           .caption = "&Electromagnetic Induction",
-           .command = C::ShowPage,
-           .target = W::frmDCL},
-    .ac = {.name = "mnuAC", .caption = "&AC Circuit Analysis"},
-    .single = {.name = "mnusinglephase",
-               .caption = "&Single Phase AC Circuit Analysis",
-               .command = C::ShowPage,
-               .target = W::FrmAC},
-    .poly = {.name = "mnuthreephase", .caption = "&Poly Phase AC Circuit Analysis"},
-    .lineToPhase = {.name = "mnulinephase",
-                    .caption = "&Line To Phase NetWorks",
-                    .command = C::ShowPage,
-                    .target = W::frmThreeLtop},
-    .phaseToLine = {.name = "mnuphasetoline",
-                    .caption = "&Phase To Line NetWorks",
-                    .command = C::None,
-                    .target = W::FrmThreePtoL,
-                    .disabled = true},
-    .help = {.name = "mnuHelp", .caption = "Help"},
-    .content = {.name = "mnuabout",
-                .caption = " &Content ",
-                .shortcut = "F1",
-                .command = C::ShowOnly,
-                .target = W::frmHelp},
-    .about = {.name = "mnuasc",
-              .caption = "About VORA",
-              .shortcut = "Ctrl+B",
-              .command = C::ShowOnly,
-              .target = W::frmAB}};
-
-const WindowMenus kResistorMenus = ElementPageMenus("mnuVORA");
-const WindowMenus kCapacitorMenus = ElementPageMenus("mnuVORA");
-const WindowMenus kInductorMenus = ElementPageMenus("mnub");
+const WindowMenus kMainMenus = MainMenus();
+const WindowMenus kResistorMenus = PageMenus("mnuVORA");
+const WindowMenus kCapacitorMenus = PageMenus("mnuVORA");
+const WindowMenus kInductorMenus = PageMenus("mnub");
+const WindowMenus kAcMenus = AcMenus();
+const WindowMenus kLineToPhaseMenus = LineToPhaseMenus();
+const WindowMenus kPhaseToLineMenus = PhaseToLineMenus();
 
 const WindowMenus& MenusOf(WindowId id) {
     return *Entry(id).menus;
