@@ -3,7 +3,8 @@
 // how it is made, which menu bar it carries and whether it is a calculation
 // page. The window set, the menus, the randomized user, the benchmarks and
 // the screenshot tool all read this table, so a new page is its own folder
-// plus one row here (and a caption for the Engineering menus).
+// plus one row here (with the include of its header); the other windows'
+// Engineering menus list it under the row's menuCaption.
 //
 // A row's position is its WindowId: the windows the code names have an
 // enumerator, a further page needs none.

@@ -11,12 +11,8 @@ namespace vora::calc {
 
 using Multipliers = std::array<double, 3>;
 
-// Unit factors by list position. The source list holds the current units at
-// positions 0 to 2 and the voltage units at 3 to 5, both in the order
-// unit, milli, kilo (the resistor list has kilo before mega).
-inline constexpr Multipliers kResistorUnits = Factors(kOhmsCapital);
-inline constexpr Multipliers kInductorUnits = Factors(kHenries);
-inline constexpr Multipliers kCapacitorUnits = Factors(kFarads);
+// The source list holds the current units at positions 0 to 2 and the
+// voltage units at 3 to 5, both in the order unit, milli, kilo.
 inline constexpr Multipliers kSourceUnits = Factors(kAmperes); // and of kVolts
 inline constexpr int kCurrentBase = 0;
 inline constexpr int kVoltageBase = 3;
