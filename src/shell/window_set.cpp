@@ -3,6 +3,7 @@
 
 #include "copy_action.h"
 #include "navigation_menus.h"
+#include "save_action.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
 #include "window_geometry.h"
@@ -82,6 +83,7 @@ QMainWindow* WindowSet::create(WindowId id) {
     w->setWindowRole(w->objectName());
     if (InPageSet(id)) InstallNavigationMenus(*w, id, *this);
     InstallCopyAction(*w);
+    InstallSaveAction(*w, row.pageName, messages_);
     RememberGeometry(*w);
     w->installEventFilter(this);
     return w;

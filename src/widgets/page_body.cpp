@@ -30,8 +30,14 @@ PageBody::PageBody(QWidget* body, int openWidth, QWidget* parent)
     // The window paints the page colour behind everything.
     viewport()->setAutoFillBackground(false);
     body->setAutoFillBackground(false);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { showWhole(now); });
+    focusFollower_ = connect(qApp, &QApplication::focusChanged, this,
+                             [this](QWidget*, QWidget* now) { showWhole(now); });
+}
+
+// Destroying the body's controls moves the focus; by then this is no longer
+// a scroll area, so stop following it first.
+PageBody::~PageBody() {
+    disconnect(focusFollower_);
 }
 
 void PageBody::showWhole(QWidget* control) {

@@ -21,6 +21,7 @@ class PageBody : public QScrollArea {
     Q_OBJECT
 public:
     PageBody(QWidget* body, int openWidth, QWidget* parent = nullptr);
+    ~PageBody() override;
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
@@ -38,6 +39,7 @@ private:
 
     int openWidth_;
     bool shown_ = false;
+    QMetaObject::Connection focusFollower_;
 };
 
 // Makes `body` the window's scrolling body (see PageBody).

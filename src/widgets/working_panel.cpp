@@ -28,10 +28,10 @@ QString WorkingPanel::text() const {
     return text_->text();
 }
 
-void WorkingPanel::setSide(QWidget* side) {
+void WorkingPanel::setSide(QWidget* side, int stretch) {
     side->setParent(this);
     side->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    static_cast<QHBoxLayout*>(layout())->addWidget(side, 2);
+    static_cast<QHBoxLayout*>(layout())->addWidget(side, stretch);
 }
 
 } // namespace vora::widgets

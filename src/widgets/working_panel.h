@@ -19,8 +19,9 @@ public:
     // the result it was shown for.
     void setText(const QString& text, bool showEnd = false);
     QString text() const;
-    // Puts `side` to the right of the text (the panel takes ownership).
-    void setSide(QWidget* side);
+    // Puts `side` to the right of the text (the panel takes ownership);
+    // `stretch` is its share of extra width against the text's 3.
+    void setSide(QWidget* side, int stretch = 2);
 
 private:
     WorkingView* text_;

@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
+#include <vector>
 
 namespace vora::shell {
 namespace {
@@ -70,15 +71,28 @@ bool IsControl(const QWidget* w) {
            !qobject_cast<const QAbstractScrollArea*>(w->parentWidget());
 }
 
+// Where every widget of the window sits, to see when the layouts are done.
+std::vector<QRect> Geometries(const QMainWindow* w) {
+    std::vector<QRect> all;
+    for (const QWidget* c : w->findChildren<QWidget*>())
+        all.push_back(c->isVisible() ? c->geometry() : QRect());
+    return all;
+}
+
+// Waits until the window has the size and its layouts have stopped moving
+// things: a page's layouts settle over several rounds of posted events, more
+// of them on a busy machine.
 void Settle(QMainWindow* w, const QSize& size) {
     const QDeadlineTimer deadline(3000);
-    while (!deadline.hasExpired()) {
+    std::vector<QRect> last;
+    int still = 0;
+    while (!deadline.hasExpired() && still < 3) {
         QApplication::processEvents();
-        if (w->size() == size) break;
         QTest::qWait(10);
+        std::vector<QRect> now = Geometries(w);
+        still = (w->size() == size && now == last) ? still + 1 : 0;
+        last = std::move(now);
     }
-    for (int i = 0; i < 4; ++i)
-        QApplication::processEvents();
 }
 
 const QScrollBar* VisibleBar(const QMainWindow* w) {

@@ -127,7 +127,7 @@ void AcExample(QMainWindow* ac) {
     Scenario(ac)
         .type("txtR1", "100")
         .click("optR1s")
-        .type("txtXL", "1")
+        .type("txtXL", "0.5")
         .click("optXLs")
         .type("txtXC", "10")
         .unit("cboXC", 1)

@@ -2,6 +2,7 @@
 #include "ac_events.h"
 
 #include "ac_circuit.h"
+#include "ac_diagrams.h"
 #include "ac_working.h"
 #include "calc/number.h"
 #include "calc/total_display.h"
@@ -156,6 +157,16 @@ void StoreSource(const Circuit& c, const Solution& s, AcVars& vars) {
     if (!c.total.open) vars.Impedance = std::abs(c.total.value);
 }
 
+// Total Impedance and Power Factor need no source; where the source field
+// holds a value the circuit can take, their diagrams show it driven by that.
+AcDiagrams DiagramsIfDriven(const AcInputs& in, const Circuit& c) {
+    try {
+        return DiagramsOf(c, Drive(in, c, false));
+    } catch (const FailureSignal&) {
+        return {};
+    }
+}
+
 // --- power factor and powers --------------------------------------------------
 
 // The power factor needs a phase angle: an open or a shorted circuit has none.
@@ -180,6 +191,7 @@ Outcome<AcShown> Power(const AcInputs& in, AcVars vars, PowerKind kind) {
         Working& w = out.working;
         const Circuit c = ReadCircuit(in, vars, w);
         const Solution s = Drive(in, c, false);
+        out.diagrams = DiagramsOf(c, s);
         ImpedanceLines(c, w);
         SourceLines(c, s, KindOf(in), w);
         StoreSource(c, s, vars);
@@ -273,6 +285,7 @@ Outcome<AcShown> TotalImpedance(const AcInputs& in, AcVars vars) {
         if (!std::isfinite(vars.Impedance))
             FailCompute(TooLargeOrUndefined("total impedance", "Enter smaller element values."));
         out.value = ShowTotal(vars.Impedance, in.impedanceUnit, kImpedanceUnits, out.working);
+        out.diagrams = DiagramsIfDriven(in, c);
         return Done(std::move(out), vars, c);
     });
 }
@@ -301,6 +314,7 @@ Outcome<AcShown> PowerFactor(const AcInputs& in, AcVars vars) {
         }
         vars.PowerFactor = CosPhi(c, w).value();
         out.value = FormatNumber(vars.PowerFactor);
+        out.diagrams = DiagramsIfDriven(in, c);
         return Done(std::move(out), vars, c);
     });
 }
@@ -326,6 +340,7 @@ Outcome<AcShown> ElementResults(AcElement element, const AcInputs& in, AcVars va
             FailCompute("The " + Speak({name}).substr(4) +
                         " is not connected. Choose Series or Parallel for it.");
         const Solution s = Drive(in, c, true);
+        out.diagrams = DiagramsOf(c, s);
         ImpedanceLines(c, w);
         SourceLines(c, s, KindOf(in), w);
         PathLines(c, s, name, w);

@@ -11,6 +11,7 @@
 #include "calc/outcome.h"
 #include "calc/sketch.h"
 #include "calc/term.h"
+#include "calc/vector_diagram.h"
 
 #include <array>
 #include <string>
@@ -38,6 +39,16 @@ struct AcInputs {
     int voltageUnit = 0;          // cboV
 };
 
+// The phasor diagram and the power triangle of a circuit driven by its source
+// (ac_diagrams.h); empty for an event that found no source to drive it with.
+struct AcDiagrams {
+    VectorDiagram phasors;
+    VectorDiagram power;
+
+    bool empty() const { return phasors.empty() && power.empty(); }
+    bool operator==(const AcDiagrams&) const = default;
+};
+
 // What an event shows. Which texts are set depends on the event:
 //   Total Impedance  value = lblZT
 //   Power Factor     value = lblPF, second = lblLG
@@ -50,6 +61,7 @@ struct AcShown {
     std::array<std::string, 2> names;
     Sketch sketch; // the circuit as connected
     Working working;
+    AcDiagrams diagrams;
     // Total Impedance of a circuit that is open with no element to blame (an
     // L ∥ C group at resonance in its path): the page says so and changes
     // nothing else.

@@ -12,6 +12,7 @@
 #include "calc/outcome.h"
 #include "calc/stored_values.h"
 #include "calc/term.h"
+#include "calc/vector_diagram.h"
 
 #include <array>
 #include <string>
@@ -58,6 +59,8 @@ struct ThreePhaseShown {
     bool computed = false; // false when no connection is chosen: nothing changes
     std::string label;     // the new text of the clicked caption's result label
     Working working;
+    // The phase and line voltages, after a click on the voltage caption.
+    VectorDiagram diagram;
 };
 
 // Line-to-phase page: the entries are line quantities.

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "three_phase.h"
+#include "three_phase_diagram.h"
 
 #include <string>
 #include <utility>
@@ -78,12 +79,15 @@ private:
 template <class Run>
 Outcome<ThreePhaseShown> Click(Caption clicked, const ThreePhaseEntries& in, ThreePhaseVars vars,
                                const Sides& sides) {
-    if (in.connection == Connection::None) return ThreePhaseShown{vars, false, {}, {}};
+    if (in.connection == Connection::None) return ThreePhaseShown{vars, false, {}, {}, {}};
     return Attempt([&] {
         Run run(sides, in, vars);
         const double shown = run.Do(clicked);
         if (!AllFinite(vars)) run.FailTooLarge(clicked);
-        return ThreePhaseShown{vars, true, FormatNumber(shown), run.TakeWorking()};
+        ThreePhaseShown out{vars, true, FormatNumber(shown), run.TakeWorking(), {}};
+        if (clicked == Caption::Voltage)
+            out.diagram = ThreePhaseDiagram(in.connection, vars.PhaseVoltage, vars.LineVoltage);
+        return out;
     });
 }
 

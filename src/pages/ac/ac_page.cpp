@@ -3,6 +3,7 @@
 // the explanation and the Reset menu.
 #include "ac_page.h"
 
+#include "pages/diagram/working_pictures.h"
 #include "pages/element/network_sketch_view.h"
 #include "pages/result_label.h"
 #include "widgets/form_controls.h"
@@ -109,7 +110,7 @@ widgets::WorkingPanel* FrmAC::buildWorking() {
     // The circuit as connected, drawn from the model that the results come from.
     sketch_ = new NetworkSketchView(NetworkSketchView::Symbol::ByName);
     sketch_->setAccessibleName("Sketch of the circuit");
-    panel->setSide(sketch_);
+    panel->setSide(BuildPictures(sketch_, phasors_, power_), 3);
     return panel;
 }
 

@@ -30,6 +30,7 @@ class WorkingPanel;
 namespace vora::pages {
 
 class NetworkSketchView;
+class VectorDiagramView;
 class UnitFollower;
 
 class FrmAC : public Page {
@@ -136,6 +137,8 @@ private:
     QLabel* lblIV_ = nullptr;
     QLabel* lblVV_ = nullptr;
     NetworkSketchView* sketch_ = nullptr;
+    VectorDiagramView* phasors_ = nullptr;
+    VectorDiagramView* power_ = nullptr;
 
     // What lblZT, lblIV and lblVV show, in ohms, amperes and volts, so that
     // they follow their unit lists.

@@ -3,6 +3,7 @@
 // computing events as transactions over a copy of the stored values.
 #include "ac_page.h"
 #include "calc/ac/ac_events.h"
+#include "pages/diagram/vector_diagram_view.h"
 #include "pages/element/network_sketch_view.h"
 #include "pages/result_label.h"
 #include "widgets/form_controls.h"
@@ -181,6 +182,8 @@ bool FrmAC::commit(const calc::Outcome<calc::AcShown>& out) {
     if (!Commit(vars_, out)) return false;
     // Most clicks keep the circuit: no need to paint its sketch again.
     if (!(sketch_->sketch() == out->sketch)) sketch_->setSketch(out->sketch);
+    phasors_->setDiagram(out->diagrams.phasors);
+    power_->setDiagram(out->diagrams.power);
     return true;
 }
 

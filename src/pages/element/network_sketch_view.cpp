@@ -201,22 +201,30 @@ QSize NetworkSketchView::sizeHint() const {
 
 void NetworkSketchView::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    QFont font = p.font();
+    font.setPointSizeF(8);
+    paintOn(p, rect(), font);
+}
+
+void NetworkSketchView::paintOn(QPainter& p, const QRectF& area, const QFont& font) const {
+    p.save();
+    p.translate(area.topLeft());
+    const QRectF rect(QPointF(0, 0), area.size());
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect, Qt::white);
     p.setPen(QPen(QColor(40, 40, 40), 1.4));
     if (sketch_.empty()) {
         p.setPen(QColor(96, 96, 96)); // greyed, yet readable on white
-        p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, "No network computed");
+        p.drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, "No network computed");
+        p.restore();
         return;
     }
     const Box box = Measure(sketch_);
     const double width = box.width + 2 * kTerminal + 2 * kMargin;
     const double height = box.height + 2 * kMargin;
-    const double scale = std::min({1.5, this->width() / width, this->height() / height});
-    p.translate((this->width() - width * scale) / 2, (this->height() - height * scale) / 2);
+    const double scale = std::min({1.5, rect.width() / width, rect.height() / height});
+    p.translate((rect.width() - width * scale) / 2, (rect.height() - height * scale) / 2);
     p.scale(scale, scale);
-    QFont font = p.font();
-    font.setPointSizeF(8);
     p.setFont(font);
 
     Painter painter(p, symbol_, highlight_.toStdString());
@@ -228,6 +236,7 @@ void NetworkSketchView::paintEvent(QPaintEvent*) {
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(kMargin, wire), 3, 3);
     p.drawEllipse(QPointF(x + box.width + kTerminal, wire), 3, 3);
+    p.restore();
 }
 
 } // namespace vora::pages

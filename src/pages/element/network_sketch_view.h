@@ -5,6 +5,9 @@
 
 #include <QWidget>
 
+class QFont;
+class QPainter;
+
 namespace vora::pages {
 
 // Draws the network of the last result: elements in series side by side,
@@ -24,6 +27,9 @@ public:
     const calc::Sketch& sketch() const { return sketch_; }
     const QString& highlight() const { return highlight_; }
     QSize sizeHint() const override;
+    // Draws the sketch into `area` of any device (the PDF of the working),
+    // its names in `font` at the sketch's own scale.
+    void paintOn(QPainter& painter, const QRectF& area, const QFont& font) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "three_phase_page.h"
 
+#include "pages/diagram/vector_diagram_view.h"
+#include "pages/diagram/working_pictures.h"
 #include "pages/result_label.h"
 #include "widgets/clickable_label.h"
 #include "widgets/form_controls.h"
@@ -69,7 +71,10 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
     outer->addLayout(columns);
     buildInputs(columns, 1);
     buildOutputs(columns, 0);
-    outer->addWidget(makeWorking(central), 1); // a taller window gives its height to the working
+    widgets::WorkingPanel* panel = makeWorking(central);
+    voltages_ = MakeVoltageDiagram();
+    panel->setSide(voltages_);
+    outer->addWidget(panel, 1); // a taller window gives its height to the working
     widgets::SetPageBody(this, central, kOpenWidth);
 
     setFocusOrder();
@@ -86,6 +91,7 @@ void ThreePhasePage::clearResults() {
     for (QLabel* result : results_)
         ClearResult(result);
     working()->setText({});
+    voltages_->setDiagram({});
 }
 
 // Ctrl+N, as on the other pages (without a Reset menu here): the entries
@@ -202,6 +208,7 @@ void ThreePhasePage::compute(calc::Caption clicked) {
     const char* const units[4] = {"A", "V", "Ω", "VA"};
     const auto i = static_cast<std::size_t>(clicked);
     ShowResult(results_[i], out->label, units[i]);
+    if (clicked == calc::Caption::Voltage) voltages_->setDiagram(out->diagram);
 }
 
 void ThreePhasePage::lblI2_Click() {

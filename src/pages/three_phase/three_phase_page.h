@@ -24,6 +24,8 @@ class WorkingPanel;
 
 namespace vora::pages {
 
+class VectorDiagramView;
+
 class ThreePhasePage : public Page {
     Q_OBJECT
 public:
@@ -64,6 +66,7 @@ private:
     std::array<QLineEdit*, 3> entries_{}; // txtIT, txtVT, txtZT
     std::array<widgets::ClickableLabel*, 4> captions_{};
     std::array<QLabel*, 4> results_{}; // lblI0, lblV0, lblZ0, lblS0
+    VectorDiagramView* voltages_ = nullptr;
 };
 
 } // namespace vora::pages

@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: MIT
+#include "working_pdf.h"
+
+#include "diagram/vector_diagram_view.h"
+#include "element/network_sketch_view.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QStringList>
+#include <algorithm>
+
+namespace vora::pages {
+
+namespace {
+
+// The page is laid out in pixels of 1/96 inch, whatever the writer's resolution.
+constexpr qreal kPixelsPerInch = 96;
+constexpr qreal kMargin = 48;
+constexpr qreal kGap = 10;
+
+QFont Sized(QFont font, qreal pixels, bool bold = false) {
+    font.setPixelSize(std::max(1, qRound(pixels)));
+    font.setBold(bold);
+    return font;
+}
+
+// Lines in `columns` columns from `top`; returns the height they take.
+// With `draw` false it only measures.
+qreal Lines(QPainter* p, const QFont& font, const QStringList& lines, QRectF area, int columns,
+            bool draw) {
+    const QFontMetricsF fm(font);
+    const qreal width = (area.width() - (columns - 1) * kGap) / columns;
+    qreal x = area.left(), y = area.top(), tallest = 0;
+    const qreal perColumn = area.height();
+    int column = 0;
+    for (const QString& line : lines) {
+        const QRectF box = fm.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, line);
+        const qreal h = std::max(box.height(), fm.height());
+        if (y + h > area.top() + perColumn && column + 1 < columns) {
+            ++column;
+            x += width + kGap;
+            y = area.top();
+        }
+        if (draw) p->drawText(QRectF(x, y, width, h), Qt::TextWordWrap, line);
+        y += h;
+        tallest = std::max(tallest, y - area.top());
+    }
+    return tallest;
+}
+
+void DrawPicture(QPainter& p, QWidget* picture, const QRectF& box) {
+    p.save();
+    p.setPen(QPen(QColor(170, 170, 170), 0.8));
+    p.drawRect(box);
+    const QRectF inside = box.adjusted(1, 1, -1, -1);
+    if (auto* diagram = qobject_cast<VectorDiagramView*>(picture)) {
+        p.setFont(Sized(p.font(), 10));
+        diagram->paintOn(p, inside);
+    } else if (auto* sketch = qobject_cast<NetworkSketchView*>(picture)) {
+        sketch->paintOn(p, inside, Sized(p.font(), 10));
+    }
+    p.restore();
+}
+
+// Height over width of the box a picture is printed in.
+qreal Aspect(const QWidget* picture) {
+    return qobject_cast<const VectorDiagramView*>(picture) ? 0.6 : 0.3;
+}
+
+} // namespace
+
+// Pictures of nothing (no network or diagram computed yet) are left out.
+std::vector<QWidget*> HandoutPictures(QWidget& window) {
+    std::vector<QWidget*> pictures;
+    for (auto* sketch : window.findChildren<NetworkSketchView*>())
+        if (!sketch->sketch().empty()) pictures.push_back(sketch);
+    for (auto* diagram : window.findChildren<VectorDiagramView*>())
+        if (!diagram->diagram().empty()) pictures.push_back(diagram);
+    return pictures;
+}
+
+QString WriteWorkingPdf(const QString& path, const QString& pageName, const QString& report,
+                        const std::vector<QWidget*>& pictures) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
+    bool painted = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setTitle(pageName);
+        writer.setCreator("VORA");
+        writer.setResolution(300);
+        QPainter p;
+        if (p.begin(&writer)) {
+            painted = true;
+            const qreal scale = writer.resolution() / kPixelsPerInch;
+            p.scale(scale, scale);
+            const QRectF page(kMargin, kMargin, writer.width() / scale - 2 * kMargin,
+                              writer.height() / scale - 2 * kMargin);
+            const QFont base = p.font();
+
+            QStringList results = report.split('\n');
+            QStringList working;
+            const qsizetype split = results.indexOf("Working:");
+            if (split >= 0) {
+                working = results.mid(split + 1);
+                results = results.mid(0, split);
+            }
+
+            qreal y = page.top();
+            p.setFont(Sized(base, 22, true));
+            p.drawText(QRectF(page.left(), y, page.width(), 30), Qt::AlignLeft, pageName);
+            y += 34;
+            p.setFont(Sized(base, 13, true));
+            p.drawText(QRectF(page.left(), y, page.width(), 18), Qt::AlignLeft,
+                       "Inputs and results");
+            y += 20;
+            p.setFont(Sized(base, 11));
+            y += Lines(&p, p.font(), results, QRectF(page.left(), y, page.width(), 1e6), 1, true);
+            y += kGap;
+
+            // The pictures take what the working leaves, within limits: the
+            // first (the sketch) across the page, the others in a row under it.
+            if (!pictures.empty()) {
+                const qreal workingHeight =
+                    working.isEmpty()
+                        ? 0
+                        : 20 + Lines(nullptr, Sized(base, 11), working,
+                                     QRectF(page.left(), 0, page.width(), 1e6), 1, false);
+                const qreal height =
+                    std::clamp(page.bottom() - y - workingHeight - 2 * kGap, 240.0, 560.0);
+                const bool single = pictures.size() == 1;
+                const qreal first = std::min(page.width() * Aspect(pictures[0]),
+                                             single ? height : std::min(160.0, height / 3));
+                DrawPicture(p, pictures[0], QRectF(page.left(), y, page.width(), first));
+                y += first + kGap;
+                if (!single) {
+                    const auto n = static_cast<qreal>(pictures.size() - 1);
+                    const qreal w = (page.width() - (n - 1) * kGap) / n;
+                    const qreal h = std::min(height - first - kGap, w * 1.1);
+                    for (std::size_t i = 1; i < pictures.size(); ++i)
+                        DrawPicture(
+                            p, pictures[i],
+                            QRectF(page.left() + static_cast<qreal>(i - 1) * (w + kGap), y, w, h));
+                    y += h + kGap;
+                }
+            }
+
+            if (!working.isEmpty()) {
+                p.setFont(Sized(base, 13, true));
+                p.drawText(QRectF(page.left(), y, page.width(), 18), Qt::AlignLeft, "Working");
+                y += 20;
+                // One page: a long working goes into two columns, then a smaller type.
+                const QRectF area(page.left(), y, page.width(), page.bottom() - y);
+                qreal size = 11;
+                int columns = 1;
+                while (Lines(nullptr, Sized(base, size), working, area, columns, false) >
+                           area.height() &&
+                       size > 5) {
+                    if (columns == 1)
+                        columns = 2;
+                    else
+                        size -= 0.5;
+                }
+                p.setFont(Sized(base, size));
+                p.setClipRect(area);
+                Lines(&p, p.font(), working, area, columns, true);
+            }
+            p.end();
+        }
+    }
+    if (!painted || file.error() != QFileDevice::NoError) {
+        const QString reason =
+            painted ? file.errorString() : QStringLiteral("the PDF could not be started");
+        file.close();
+        file.remove();
+        return reason;
+    }
+    file.close();
+    return {};
+}
+
+} // namespace vora::pages

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+// The working of a page as a one-page PDF handout: the page's name, its
+// inputs and results, the pictures (sketch and diagrams, drawn as vectors
+// so that they print sharp) and the working lines.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+class QWidget;
+
+namespace vora::pages {
+
+// The sketch and diagram views of `window`, in the order they are printed.
+std::vector<QWidget*> HandoutPictures(QWidget& window);
+
+// Writes the handout to `path`. `report` is the page's inputs and results as
+// its copy command gives them, the working after a line "Working:". Returns
+// an empty string, or why the file could not be written.
+QString WriteWorkingPdf(const QString& path, const QString& pageName, const QString& report,
+                        const std::vector<QWidget*>& pictures);
+
+} // namespace vora::pages
