@@ -33,7 +33,7 @@ QString AskWhere(QMainWindow& window, const QString& pageName) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix("pdf");
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ReadOnly);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    if (widgets::ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString path = dialog.selectedFiles().constFirst();
     settings.setValue(kFolderKey, QFileInfo(path).absolutePath());
     return path;

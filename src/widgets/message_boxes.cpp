@@ -11,11 +11,14 @@ void ModalMessageBoxes::show(QWidget* parent, Icon icon, const QString& title,
     QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::Warning,
                     title, text, QMessageBox::Ok, parent);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box.exec();
-    // The keyboard goes back to the window the box belonged to. A window
-    // manager would do this; without one the focus would be left nowhere and
-    // the window's menus and shortcuts would not answer the keyboard.
+    ExecModal(box);
+}
+
+int ExecModal(QDialog& dialog) {
+    const int result = dialog.exec();
+    QWidget* parent = dialog.parentWidget();
     if (parent && parent->window()->isVisible()) parent->window()->activateWindow();
+    return result;
 }
 
 } // namespace vora::widgets

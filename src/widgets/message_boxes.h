@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace vora::widgets {
@@ -17,6 +18,12 @@ public:
     virtual ~MessageBoxes() = default;
     virtual void show(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;
 };
+
+// Runs a modal dialog and then hands the keyboard back to the window it
+// belongs to. A window manager would do this; without one the focus would be
+// left nowhere and the window's menus and shortcuts would not answer the
+// keyboard.
+int ExecModal(QDialog& dialog);
 
 // The real boxes, on screen.
 class ModalMessageBoxes : public MessageBoxes {
