@@ -55,4 +55,24 @@ private:
     widgets::WorkingPanel* working_ = nullptr;
 };
 
+// A page (Page or a family base made from it) with its set of stored
+// values: it owns them, lists them, and commits events into them.
+template <class Vars, class Base = Page> class StoredPage : public Base {
+public:
+    using Base::Base;
+
+    // The page's stored values, for the tests and the working area.
+    const Vars& vars() const { return vars_; }
+    std::vector<std::pair<std::string, double>> storedValues() const override {
+        return ListStored(vars_);
+    }
+
+protected:
+    template <class Shown> bool Commit(const calc::Outcome<Shown>& out, bool showEnd = false) {
+        return Base::Commit(vars_, out, showEnd);
+    }
+
+    Vars vars_{};
+};
+
 } // namespace vora::pages

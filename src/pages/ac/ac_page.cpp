@@ -66,7 +66,7 @@ QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) 
 } // namespace
 
 FrmAC::FrmAC(widgets::MessageBoxes& messages, QWidget* parent)
-    : Page("FrmAC", QColor(128, 255, 128), messages, parent) {
+    : StoredPage("FrmAC", QColor(128, 255, 128), messages, parent) {
 
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);

@@ -33,16 +33,10 @@ class NetworkSketchView;
 class VectorDiagramView;
 class UnitFollower;
 
-class FrmAC : public Page {
+class FrmAC : public StoredPage<calc::AcVars> {
     Q_OBJECT
 public:
     explicit FrmAC(widgets::MessageBoxes& messages, QWidget* parent = nullptr);
-
-    // The page's stored values, for the tests and the working area.
-    const calc::AcVars& vars() const { return vars_; }
-    std::vector<std::pair<std::string, double>> storedValues() const override {
-        return ListStored(vars_);
-    }
 
     QString inputsAndResults() const override;
 
@@ -110,8 +104,6 @@ private:
                    double calc::AcVars::*value, const char* unit);
     void followUnits();
     void showElement(calc::AcElement element);
-
-    calc::AcVars vars_{};
 
     std::array<ElementControls, 3> elements_{};
     widgets::OptionButton* optV_ = nullptr;

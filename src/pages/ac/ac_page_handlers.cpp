@@ -179,7 +179,7 @@ calc::AcInputs FrmAC::inputs() const {
 }
 
 bool FrmAC::commit(const calc::Outcome<calc::AcShown>& out) {
-    if (!Commit(vars_, out)) return false;
+    if (!Commit(out)) return false;
     // Most clicks keep the circuit: no need to paint its sketch again.
     if (!(sketch_->sketch() == out->sketch)) sketch_->setSketch(out->sketch);
     phasors_->setDiagram(out->diagrams.phasors);

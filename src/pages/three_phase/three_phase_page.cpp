@@ -44,7 +44,7 @@ QLabel* MakeHeading(const PageText& text, QWidget* parent) {
 
 ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::MessageBoxes& messages,
                                QWidget* parent)
-    : Page(texts.window, texts.background, messages, parent)
+    : StoredPage(texts.window, texts.background, messages, parent)
     , texts_(texts) {
 
     auto* central = new QWidget(this);
@@ -204,7 +204,7 @@ void ThreePhasePage::compute(calc::Caption clicked) {
     const auto out = texts_.convert(clicked, entries(), vars_);
     // No connection chosen: nothing happens, and nothing is reported.
     if (out && !out->computed) return;
-    if (!Commit(vars_, out)) return;
+    if (!Commit(out)) return;
     const char* const units[4] = {"A", "V", "Ω", "VA"};
     const auto i = static_cast<std::size_t>(clicked);
     ShowResult(results_[i], out->label, units[i]);

@@ -26,7 +26,7 @@ namespace vora::pages {
 
 class VectorDiagramView;
 
-class ThreePhasePage : public Page {
+class ThreePhasePage : public StoredPage<calc::ThreePhaseVars> {
     Q_OBJECT
 public:
     ThreePhasePage(const ThreePhasePageTexts& texts, widgets::MessageBoxes& messages,
@@ -42,12 +42,6 @@ public:
     // Ctrl+N: empties the three entries.
     void clearEntries();
 
-    // The page's stored values, for the tests and the working area.
-    const calc::ThreePhaseVars& vars() const { return vars_; }
-    std::vector<std::pair<std::string, double>> storedValues() const override {
-        return ListStored(vars_);
-    }
-
 private:
     QWidget* buildConnection();
     void buildInputs(QGridLayout* grid, int firstRow);
@@ -59,7 +53,6 @@ private:
     void installClearEntries();
 
     const ThreePhasePageTexts& texts_;
-    calc::ThreePhaseVars vars_{};
 
     widgets::OptionButton* optY_ = nullptr;
     widgets::OptionButton* optD_ = nullptr;
