@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "event_cases.h"
 
+#include "page_ids.h"
 #include "pages/ac/ac_page.h"
 #include "pages/element/capacitor_page.h"
 #include "pages/element/chain_page.h"
@@ -201,13 +202,9 @@ std::vector<EventCase> EventCases() {
 }
 
 std::unique_ptr<QMainWindow> MakePage(const std::string& page, widgets::MessageBoxes& messages) {
-    if (page == "frmDC") return std::make_unique<pages::frmDC>(messages);
-    if (page == "frmDCC") return std::make_unique<pages::frmDCC>(messages);
-    if (page == "frmDCL") return std::make_unique<pages::frmDCL>(messages);
-    if (page == "FrmAC") return std::make_unique<pages::FrmAC>(messages);
-    if (page == "frmThreeLtop") return std::make_unique<pages::frmThreeLtop>(messages);
-    if (page == "FrmThreePtoL") return std::make_unique<pages::FrmThreePtoL>(messages);
-    throw std::runtime_error("no page named " + page);
+    const PageId* row = FindPage(page);
+    if (!row) throw std::runtime_error("no page named " + page);
+    return std::unique_ptr<QMainWindow>(row->create(nullptr, messages));
 }
 
 void Prepare(QMainWindow& page, const EventCase& c, int round) {

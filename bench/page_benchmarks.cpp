@@ -89,9 +89,9 @@ void MeasureWarmCreation(benchmark::State& state, const PageId& page) {
 } // namespace
 
 void RegisterPageBenchmarks() {
-    for (const PageId& page : kPages)
-        benchmark::RegisterBenchmark(("create_again/" + std::string(page.name)).c_str(),
-                                     [&page](benchmark::State& s) { MeasureWarmCreation(s, page); })
+    for (const PageId* page : kPages)
+        benchmark::RegisterBenchmark(("create_again/" + std::string(page->name)).c_str(),
+                                     [page](benchmark::State& s) { MeasureWarmCreation(s, *page); })
             ->Iterations(kWarmCreations)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);

@@ -1,33 +1,32 @@
 // SPDX-License-Identifier: MIT
-// The six calculation pages by the name the benchmarks and probes use for
-// them (their objectName).
+// The calculation pages of the window registry, as the benchmarks and probes
+// name them (their objectName).
 #pragma once
 
 #include "shell/window_set.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
 namespace vora::bench {
 
-struct PageId {
-    const char* name;
-    shell::WindowId id;
-};
+using PageId = shell::WindowEntry;
 
-inline constexpr std::array<PageId, 6> kPages{{
-    {"frmDC", shell::WindowId::frmDC},
-    {"frmDCC", shell::WindowId::frmDCC},
-    {"frmDCL", shell::WindowId::frmDCL},
-    {"FrmAC", shell::WindowId::FrmAC},
-    {"frmThreeLtop", shell::WindowId::frmThreeLtop},
-    {"FrmThreePtoL", shell::WindowId::FrmThreePtoL},
-}};
+inline constexpr auto kPages = [] {
+    constexpr auto count = static_cast<std::size_t>(
+        std::count_if(shell::kWindows.begin(), shell::kWindows.end(),
+                      [](const PageId& row) { return row.calculationPage; }));
+    std::array<const PageId*, count> pages{};
+    std::size_t k = 0;
+    for (const PageId& row : shell::kWindows)
+        if (row.calculationPage) pages[k++] = &row;
+    return pages;
+}();
 
 inline const PageId* FindPage(std::string_view name) {
-    for (const PageId& page : kPages)
-        if (name == page.name) return &page;
-    return nullptr;
+    const PageId* row = shell::FindWindow(name);
+    return row && row->calculationPage ? row : nullptr;
 }
 
 } // namespace vora::bench

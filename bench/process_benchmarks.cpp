@@ -107,10 +107,10 @@ void RegisterProcessBenchmarks() {
         ->Iterations(kStartupRounds)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    for (const PageId& page : kPages)
+    for (const PageId* page : kPages)
         benchmark::RegisterBenchmark(
-            ("create_first/" + std::string(page.name)).c_str(),
-            [&page](benchmark::State& s) { MeasureFirstCreation(s, page); })
+            ("create_first/" + std::string(page->name)).c_str(),
+            [page](benchmark::State& s) { MeasureFirstCreation(s, *page); })
             ->Iterations(kFirstCreationRuns)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);

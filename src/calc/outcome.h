@@ -58,13 +58,4 @@ auto Attempt(Body&& body) -> Outcome<decltype(body())> {
     }
 }
 
-// True when every stored value of a page's variables is a finite number.
-// Vars lists its members in Vars::kFields as {name, pointer-to-member} pairs.
-template <class Vars>
-bool AllFinite(const Vars& vars) {
-    for (const auto& field : Vars::kFields)
-        if (!std::isfinite(vars.*(field.second))) return false;
-    return true;
-}
-
 } // namespace vora::calc

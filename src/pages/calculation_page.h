@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
+#include "calc/stored_values.h"
+#include "calc/units.h"
 
+#include <QString>
+#include <QStringList>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace vora::pages {
+
+using calc::ListStored;
 
 // What every calculation page offers besides its controls: its stored values
 // by name (for tests and tools), and all its current inputs and results as
@@ -19,12 +24,12 @@ public:
     virtual QString inputsAndResults() const = 0;
 };
 
-// The values of a Vars struct that lists its members in Vars::kFields.
-template <class Vars>
-std::vector<std::pair<std::string, double>> ListStored(const Vars& vars) {
-    std::vector<std::pair<std::string, double>> list;
-    for (const auto& [name, member] : Vars::kFields) list.emplace_back(name, vars.*member);
-    return list;
+// The names of a unit list, as its drop-down list shows them.
+inline QStringList UnitNames(const calc::Units& units) {
+    QStringList names;
+    for (const calc::Unit& unit : units)
+        names << QString::fromUtf8(unit.name);
+    return names;
 }
 
 // "name = value unit", with "(empty)" for an empty value.

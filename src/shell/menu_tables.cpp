@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Each window's menu, row by row. Captions, names and disabled items differ
-// slightly from window to window and are kept exactly as they are.
+// Each window's menu. The pages share one menu, written out once below; each
+// window then differs from it in a few captions, names and disabled items,
+// listed beside it and kept exactly as they are.
 #include "navigation_menus.h"
 
 namespace vora::shell {
@@ -10,117 +11,139 @@ namespace {
 using C = Command;
 using W = WindowId;
 
-const WindowMenus kMain{
-    {"mnuFile", "File"},
-    {"nmumain", "&Home", "Ctrl+H", C::None, W::frmmain, true},
-    {"mnuExit", "Exit", "Ctrl+X", C::Exit},
-    {"mnuEl", "&Engineering"},
-    {"mnuDC", "&DC Circuit Analysis", "", C::ShowOnly, W::frmDC},
-    {"mnuCD", "&Capacitor And Dielectrics", "", C::ShowOnly, W::frmDCC},
-    {"mnuEI", "&Electromagnetic Induction", "", C::ShowOnly, W::frmDCL},
-    {"mnuAC", "&AC Circuit Analysis"},
-    {"mnusingle", "&Single  Phase AC Circuit", "", C::ShowOnly, W::FrmAC},
-    {"mnuthree", "&Poly Phase AC Circuit"},
-    {"mnuLinetophase", "&Line To Phase NetWorks", "", C::ShowOnly, W::frmThreeLtop},
-    {"mnuphasetoline", "&Phase To Line NetWorks", "", C::ShowOnly, W::FrmThreePtoL},
-    {"mnuHelp", "Help"},
-    {"mnuabout", "&Content ", "F1", C::ShowOnly, W::frmHelp},
-    {"mnuVORA", "&About VORA", "Ctrl+B", C::ShowOnly, W::frmAB},
-    true};
-
-const WindowMenus kAc{
-    {"mnuFile", "File"},
-    {"mnumain", "&Home", "Ctrl+H", C::ShowPage, W::frmmain},
-    {"mnuExit", "&Exit", "Ctrl+X", C::ReturnHome},
-    {"mnuElectrical", "&Engineering"},
-    {"mnuDC", "&DC Circuit Analysis", "", C::DcFromAc, W::frmDC},
-    {"mnuCD", "&Capacitor And Dielectrics", "", C::ShowPage, W::frmDCC},
-    {"mnuEI", "&Electromagnetic Induction", "", C::ShowPage, W::frmDCL},
-    {"mnuAC", "&AC Circuit Anaysis"},
-    {"mnusingle", "&Single Phase AC Circuit Analysis", "", C::ShowPage, W::FrmAC, true},
-    {"mnuthree", "Poly Phase AC Circuit Analysis"},
-    {"mnuLinetophase", "&Line To Phase NetWorks", "", C::ShowPage, W::frmThreeLtop},
-    {"mnuphasetoline", "&Phase To Line NetWorks", "", C::ShowPage, W::FrmThreePtoL},
-    {"mnuHelp", "&Help"},
-    {"mnuabout", "&Content ", "F1", C::ShowOnly, W::frmHelp},
-    {"mnuVORA", "&About VORA", "Ctrl+B", C::ShowOnly, W::frmAB}};
-
-// The resistor page; the capacitor and inductor pages differ only in the
-// name of their About item.
-WindowMenus ElementPageMenus(const char* aboutName) {
-    return {{"mnuFile", "&File"},
-            {"mnumain", "&Home", "Ctrl+H", C::ShowPage, W::frmmain},
-            {"mnuExit", "&Exit", "Ctrl+X", C::ReturnHome},
-            {"mnuElectrical", "&Engineering"},
-            {"mnuDC", "&DC Circuit Analysis", "", C::ShowPage, W::frmDC, true},
-            {"mnuCD", "&Capacitor And Dielectrics", "", C::ShowPage, W::frmDCC},
-            {"mnuEI", "&Electromagnetic Induction", "", C::ShowPage, W::frmDCL},
-            {"mnuAC", "&AC Circuit Analysis "},
-            {"mnusingle", "&Single Phase AC Circuit Analysis", "", C::ShowPage, W::FrmAC},
-            {"mnuthree", "&Poly Phase AC Circuit Analysis"},
-            {"mnuLinetophase", "&Line To Phase NetWorks", "", C::ShowPage, W::frmThreeLtop},
-            {"mnuphasetoline", "&Phase To Line NetWorks", "", C::ShowPage, W::FrmThreePtoL},
-            {"mnuHelp", "&Help"},
-            {"mnuabout", "&Content ", "F1", C::ShowOnly, W::frmHelp},
-            {aboutName, "&About VORA", "Ctrl+B", C::ShowOnly, W::frmAB}};
+// The menu of the resistor, capacitor and inductor pages (apart from the
+// About item's name), which the other windows vary.
+WindowMenus PageMenus(const char* aboutName) {
+    return {
+        .file = {.name = "mnuFile", .caption = "&File"},
+        .home = {.name = "mnumain",
+                 .caption = "&Home",
+                 .shortcut = "Ctrl+H",
+                 .command = C::ShowPage,
+                 .target = W::frmmain},
+        .exit = {.name = "mnuExit",
+                 .caption = "&Exit",
+                 .shortcut = "Ctrl+X",
+                 .command = C::ReturnHome},
+        .engineering = {.name = "mnuElectrical", .caption = "&Engineering"},
+        .dc = {.name = "mnuDC",
+               .caption = "&DC Circuit Analysis",
+               .command = C::ShowPage,
+               .target = W::frmDC,
+               .disabled = true},
+        .cd = {.name = "mnuCD",
+               .caption = "&Capacitor And Dielectrics",
+               .command = C::ShowPage,
+               .target = W::frmDCC},
+        .ei = {.name = "mnuEI",
+               .caption = "&Electromagnetic Induction",
+               .command = C::ShowPage,
+               .target = W::frmDCL},
+        .ac = {.name = "mnuAC", .caption = "&AC Circuit Analysis "},
+        .single = {.name = "mnusingle",
+                   .caption = "&Single Phase AC Circuit Analysis",
+                   .command = C::ShowPage,
+                   .target = W::FrmAC},
+        .poly = {.name = "mnuthree", .caption = "&Poly Phase AC Circuit Analysis"},
+        .lineToPhase = {.name = "mnuLinetophase",
+                        .caption = "&Line To Phase NetWorks",
+                        .command = C::ShowPage,
+                        .target = W::frmThreeLtop},
+        .phaseToLine = {.name = "mnuphasetoline",
+                        .caption = "&Phase To Line NetWorks",
+                        .command = C::ShowPage,
+                        .target = W::FrmThreePtoL},
+        .help = {.name = "mnuHelp", .caption = "&Help"},
+        .content = {.name = "mnuabout",
+                    .caption = "&Content ",
+                    .shortcut = "F1",
+                    .command = C::ShowOnly,
+                    .target = W::frmHelp},
+        .about = {.name = aboutName,
+                  .caption = "&About VORA",
+                  .shortcut = "Ctrl+B",
+                  .command = C::ShowOnly,
+                  .target = W::frmAB},
+    };
 }
 
-const WindowMenus kLineToPhase{
-    {"mnuFile", "&File"},
-    {"mnumain", "&Home", "Ctrl+H", C::ShowPage, W::frmmain},
-    {"mnuExit", "Exit", "Ctrl+X", C::ReturnHome},
-    {"mnuElectrical", "&Engineering"},
-    {"mnuDC", "&DC CIrcuit Analysis", "", C::ShowPage, W::frmDC},
-    {"mnuCD", "&Capacitor And Dielectrics", "", C::ShowPage, W::frmDCC},
-    {"mnuEI", "&Electromagnetic Induction", "", C::ShowPage, W::frmDCL},
-    {"mnuAC", "&AC Circuit Analysis"},
-    {"mnusinglephase", "&Single Phase AC Circuit Analysis", "", C::ShowPage, W::FrmAC},
-    {"mnuthree", "&Poly Phase AC Circuit Analysis"},
-    {"mnuLinetophase", "&Line To Phase NetWorks", "", C::ShowPage, W::frmThreeLtop, true},
-    {"mnuphasetoline", "phase To Line NetWorks", "", C::ShowPage, W::FrmThreePtoL},
-    {"mnuHelp", "&Help"},
-    {"mnuabout", "&Content ", "F1", C::ShowOnly, W::frmHelp},
-    {"mnuas", "About VORA", "Ctrl+B", C::ShowOnly, W::frmAB}};
+// The main window shows a page without hiding itself, and has no Home.
+WindowMenus MainMenus() {
+    WindowMenus m = PageMenus("mnuVORA");
+    m.file.caption = "File";
+    m.home = {.name = "nmumain",
+              .caption = "&Home",
+              .shortcut = "Ctrl+H",
+              .command = C::None,
+              .target = W::frmmain,
+              .disabled = true};
+    m.exit = {.name = "mnuExit", .caption = "Exit", .shortcut = "Ctrl+X", .command = C::Exit};
+    m.engineering.name = "mnuEl";
+    for (MenuItem* page : {&m.dc, &m.cd, &m.ei, &m.single, &m.lineToPhase, &m.phaseToLine}) {
+        page->command = C::ShowOnly;
+        page->disabled = false;
+    }
+    m.ac.caption = "&AC Circuit Analysis";
+    m.single.caption = "&Single  Phase AC Circuit";
+    m.poly.caption = "&Poly Phase AC Circuit";
+    m.help.caption = "Help";
+    m.acShowsOnOpen = true;
+    return m;
+}
 
-const WindowMenus kPhaseToLine{
-    {"mnuFile", "&File"},
-    {"mnumainmenu", "&Home", "Ctrl+H", C::ShowPage, W::frmmain},
-    {"mnuExit", "&Exit", "Ctrl+X", C::ReturnHome},
-    {"mnuElectirca", "&Engineering"},
-    {"mnuDC", "&DC Circuit Analysis", "", C::ShowPage, W::frmDC},
-    {"mnuCD", "&Capacitor And Dielectrics", "", C::ShowPage, W::frmDCC},
-    {"mnuEI", "&Electromagnetic Induction", "", C::ShowPage, W::frmDCL},
-    {"mnuAC", "&AC Circuit Analysis"},
-    {"mnusinglephase", "&Single Phase AC Circuit Analysis", "", C::ShowPage, W::FrmAC},
-    {"mnuthreephase", "&Poly Phase AC Circuit Analysis"},
-    {"mnulinephase", "&Line To Phase NetWorks", "", C::ShowPage, W::frmThreeLtop},
-    {"mnuphasetoline", "&Phase To Line NetWorks", "", C::None, W::FrmThreePtoL, true},
-    {"mnuHelp", "Help"},
-    {"mnuabout", " &Content ", "F1", C::ShowOnly, W::frmHelp},
-    {"mnuasc", "About VORA", "Ctrl+B", C::ShowOnly, W::frmAB}};
+WindowMenus AcMenus() {
+    WindowMenus m = PageMenus("mnuVORA");
+    m.file.caption = "File";
+    m.dc.command = C::DcFromAc;
+    m.dc.disabled = false;
+    m.ac.caption = "&AC Circuit Anaysis";
+    m.single.disabled = true;
+    m.poly.caption = "Poly Phase AC Circuit Analysis";
+    return m;
+}
+
+WindowMenus LineToPhaseMenus() {
+    WindowMenus m = PageMenus("mnuas");
+    m.exit.caption = "Exit";
+    m.dc.caption = "&DC CIrcuit Analysis";
+    m.dc.disabled = false;
+    m.ac.caption = "&AC Circuit Analysis";
+    m.single.name = "mnusinglephase";
+    m.lineToPhase.disabled = true;
+    m.phaseToLine.caption = "phase To Line NetWorks";
+    m.about.caption = "About VORA";
+    return m;
+}
+
+WindowMenus PhaseToLineMenus() {
+    WindowMenus m = PageMenus("mnuasc");
+    m.home.name = "mnumainmenu";
+    m.engineering.name = "mnuElectirca";
+    m.dc.disabled = false;
+    m.ac.caption = "&AC Circuit Analysis";
+    m.single.name = "mnusinglephase";
+    m.poly.name = "mnuthreephase";
+    m.lineToPhase.name = "mnulinephase";
+    m.phaseToLine.command = C::None;
+    m.phaseToLine.disabled = true;
+    m.help.caption = "Help";
+    m.content.caption = " &Content ";
+    m.about.caption = "About VORA";
+    return m;
+}
 
 } // namespace
 
+const WindowMenus kMainMenus = MainMenus();
+const WindowMenus kResistorMenus = PageMenus("mnuVORA");
+const WindowMenus kCapacitorMenus = PageMenus("mnuVORA");
+const WindowMenus kInductorMenus = PageMenus("mnub");
+const WindowMenus kAcMenus = AcMenus();
+const WindowMenus kLineToPhaseMenus = LineToPhaseMenus();
+const WindowMenus kPhaseToLineMenus = PhaseToLineMenus();
+
 const WindowMenus& MenusOf(WindowId id) {
-    static const WindowMenus dc = ElementPageMenus("mnuVORA");
-    static const WindowMenus dcc = ElementPageMenus("mnuVORA");
-    static const WindowMenus dcl = ElementPageMenus("mnub");
-    switch (id) {
-    case WindowId::frmDC:
-        return dc;
-    case WindowId::frmDCC:
-        return dcc;
-    case WindowId::frmDCL:
-        return dcl;
-    case WindowId::FrmAC:
-        return kAc;
-    case WindowId::frmThreeLtop:
-        return kLineToPhase;
-    case WindowId::FrmThreePtoL:
-        return kPhaseToLine;
-    default:
-        return kMain;
-    }
+    return *Entry(id).menus;
 }
 
 } // namespace vora::shell

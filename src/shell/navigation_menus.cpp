@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <string>
 
 namespace vora::shell {
 
@@ -16,15 +17,15 @@ QMenu* Submenu(QWidget* parent, const MenuItem& item) {
     return menu;
 }
 
-void Run(const MenuItem& item, WindowId self, WindowSet& windows) {
-    switch (item.command) {
+void Run(Command command, WindowId target, WindowId self, WindowSet& windows) {
+    switch (command) {
     case Command::None:
         break;
     case Command::ShowPage:
-        windows.ShowPage(item.target);
+        windows.ShowPage(target);
         break;
     case Command::ShowOnly:
-        windows.ShowOnly(item.target);
+        windows.ShowOnly(target);
         break;
     case Command::ReturnHome:
         windows.ReturnHome(self);
@@ -74,7 +75,32 @@ void AddItem(QMenu* menu, const MenuItem& item, WindowId self, WindowSet& window
     if (*item.shortcut) action->setShortcut(QKeySequence(item.shortcut));
     action->setEnabled(!item.disabled);
     QObject::connect(action, &QAction::triggered, &windows,
-                     [&item, self, &windows] { Run(item, self, windows); });
+                     [command = item.command, target = item.target, self, &windows] {
+                         Run(command, target, self, windows);
+                     });
+}
+
+// A calculation page that the window's own table does not list gets an item
+// at the end of the Engineering menu, named after the page.
+void AddUnlistedPages(QMenu* engineering, const WindowMenus& m, WindowId self, WindowSet& windows) {
+    for (const WindowEntry& page : kWindows) {
+        if (!page.calculationPage) continue;
+        bool listed = false;
+        for (const MenuItem* item :
+             {&m.dc, &m.cd, &m.ei, &m.single, &m.lineToPhase, &m.phaseToLine})
+            listed = listed || item->target == page.id;
+        if (listed) continue;
+        // Kept alive by the menu: the action's name and caption are copied,
+        // the command and target captured by value.
+        const std::string name = std::string("mnu") + page.name;
+        AddItem(engineering,
+                {.name = name.c_str(),
+                 .caption = page.menuCaption,
+                 .command = self == WindowId::frmmain ? Command::ShowOnly : Command::ShowPage,
+                 .target = page.id,
+                 .disabled = self == page.id},
+                self, windows);
+    }
 }
 
 } // namespace
@@ -108,6 +134,7 @@ void InstallNavigationMenus(QMainWindow& window, WindowId id, WindowSet& windows
     ac->addMenu(poly);
     AddItem(poly, m.lineToPhase, id, windows);
     AddItem(poly, m.phaseToLine, id, windows);
+    AddUnlistedPages(engineering, m, id, windows);
     if (m.acShowsOnOpen)
         QObject::connect(ac, &QMenu::aboutToShow, &windows, [&windows] {
             MenusStayOpen keep;

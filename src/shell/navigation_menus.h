@@ -35,6 +35,7 @@ struct WindowMenus {
     bool acShowsOnOpen = false; // the main window's "&AC Circuit Analysis" shows FrmAC
 };
 
+// The menu table of a window of the page set, from its row.
 const WindowMenus& MenusOf(WindowId id);
 
 // Adds File and Engineering before the window's own menus (the Reset menu of

@@ -1,15 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window_set.h"
 
-#include "about_window.h"
 #include "copy_action.h"
-#include "help_window.h"
-#include "main_window.h"
 #include "navigation_menus.h"
-#include "pages/ac/ac_page.h"
-#include "pages/element/capacitor_page.h"
-#include "pages/element/chain_page.h"
-#include "pages/three_phase/three_phase_pages.h"
 #include "save_action.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
@@ -30,28 +23,10 @@ std::size_t Index(WindowId id) {
     return static_cast<std::size_t>(id);
 }
 
-// The name a saved working carries, as the README lists the pages.
-QString PageName(WindowId id) {
-    switch (id) {
-    case WindowId::frmDC:
-        return "DC Circuit Analysis";
-    case WindowId::frmDCC:
-        return "Capacitor And Dielectrics";
-    case WindowId::frmDCL:
-        return "Electromagnetic Induction";
-    case WindowId::FrmAC:
-        return "Single Phase AC Circuit";
-    case WindowId::frmThreeLtop:
-        return "Line To Phase";
-    case WindowId::FrmThreePtoL:
-        return "Phase To Line";
-    default:
-        return {};
-    }
-}
-
-bool InPageSet(WindowId id) {
-    return id != WindowId::frmHelp && id != WindowId::frmAB;
+// The window is what its row says it is.
+[[maybe_unused]] bool MatchesRow(const QMainWindow& w, const WindowEntry& row) {
+    return w.objectName() == row.name && w.windowTitle() == row.title &&
+           w.palette().color(QPalette::Window) == QColor(row.colour);
 }
 
 // Runs `then` once, from the event loop, after the window's first expose.
@@ -99,43 +74,16 @@ bool WindowSet::visible(WindowId id) const {
 }
 
 QMainWindow* WindowSet::create(WindowId id) {
-    QMainWindow* w = nullptr;
-    switch (id) {
-    case WindowId::frmmain:
-        w = new MainWindow;
-        break;
-    case WindowId::frmDC:
-        w = new pages::frmDC(messages_);
-        break;
-    case WindowId::frmDCC:
-        w = new pages::frmDCC(messages_);
-        break;
-    case WindowId::frmDCL:
-        w = new pages::frmDCL(messages_);
-        break;
-    case WindowId::FrmAC:
-        w = new pages::FrmAC(messages_);
-        break;
-    case WindowId::frmThreeLtop:
-        w = new pages::frmThreeLtop(messages_);
-        break;
-    case WindowId::FrmThreePtoL:
-        w = new pages::FrmThreePtoL(messages_);
-        break;
-    case WindowId::frmHelp:
-        w = new HelpWindow(*this);
-        break;
-    case WindowId::frmAB:
-        w = new AboutWindow(*this);
-        break;
-    }
+    const WindowEntry& row = Entry(id);
+    QMainWindow* w = row.create(this, messages_);
+    Q_ASSERT(MatchesRow(*w, row));
     // The X11 window role carries the window's name, so that window managers
     // (and the real-input tests) can tell the windows apart: most of them
     // share the caption "VORA".
     w->setWindowRole(w->objectName());
     if (InPageSet(id)) InstallNavigationMenus(*w, id, *this);
     InstallCopyAction(*w);
-    InstallSaveAction(*w, PageName(id), messages_);
+    InstallSaveAction(*w, row.pageName, messages_);
     RememberGeometry(*w);
     w->installEventFilter(this);
     return w;

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The nine windows of the program and the moves between them.
+// The windows of the program (window_registry.h) and the moves between them.
 //
 // Every window is one long-lived instance, created the first time a command
 // refers to it (to show it or to hide it) and never destroyed while the
 // program runs; hiding keeps everything in it.
 #pragma once
+
+#include "window_registry.h"
 
 #include <QObject>
 #include <array>
@@ -18,26 +20,6 @@ class MessageBoxes;
 }
 
 namespace vora::shell {
-
-enum class WindowId {
-    frmmain,
-    frmDC,
-    frmDCC,
-    frmDCL,
-    FrmAC,
-    frmThreeLtop,
-    FrmThreePtoL,
-    frmHelp,
-    frmAB,
-};
-
-constexpr std::size_t kWindowCount = 9;
-
-// The main window and the six calculation pages: what navigation shows and hides.
-constexpr std::array<WindowId, 7> kPageSet{
-    WindowId::frmmain, WindowId::frmDC,        WindowId::frmDCC,       WindowId::frmDCL,
-    WindowId::FrmAC,   WindowId::frmThreeLtop, WindowId::FrmThreePtoL,
-};
 
 class WindowSet : public QObject {
     Q_OBJECT
@@ -54,7 +36,7 @@ public:
     // box over it (from the event loop; prefaceClosed() follows the box).
     void Startup();
 
-    // `target` visible and active, the six other windows of the page set hidden.
+    // `target` visible and active, the other windows of the page set hidden.
     void ShowPage(WindowId target);
     // Makes one window visible and active, hiding nothing. Without
     // `activate` the window is shown without taking the focus, so that an

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "clickable_label.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
@@ -8,8 +9,46 @@
 
 namespace vora::widgets {
 
+namespace {
+
+// What screen readers see of a caption: a button named by its caption (or
+// its accessible name) that can be pressed, not static text.
+class CaptionButtonAccessible : public QAccessibleWidget {
+public:
+    explicit CaptionButtonAccessible(ClickableLabel* caption)
+        : QAccessibleWidget(caption, QAccessible::Button) {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty())
+            return static_cast<ClickableLabel*>(widget())->text();
+        return own;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction()) emit static_cast<ClickableLabel*>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface* CaptionButtonFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("vora::widgets::ClickableLabel") && object->isWidgetType())
+        return new CaptionButtonAccessible(static_cast<ClickableLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(CaptionButtonFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);

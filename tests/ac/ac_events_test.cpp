@@ -3,7 +3,7 @@
 // circuit, the ideal cases ngspice cannot take (opens, shorts, exact
 // resonance), the refusals, units and what the events store. The physics of
 // ordinary circuits is checked against ngspice in ac_oracle_test.cpp.
-#include "ac_fixtures.h"
+#include "support/ac_fixtures.h"
 #include "calc/ac/ac_circuit.h"
 #include "calc/ac/ac_events.h"
 #include "calc/number.h"

@@ -2,7 +2,7 @@
 // The AC page against ngspice: random element values in every connection
 // state that describes a circuit, with a voltage and with a current source,
 // all solved in one ngspice run (AC analysis at 314 rad/s).
-#include "ac_fixtures.h"
+#include "support/ac_fixtures.h"
 #include "calc/ac/ac_circuit.h"
 #include "calc/ac/ac_events.h"
 #include "calc/number.h"

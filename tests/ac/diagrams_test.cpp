@@ -4,7 +4,7 @@
 // closes and agrees with the powers shown, and the three-phase line voltages
 // are the differences of the phase voltages in star and the phases
 // themselves in delta.
-#include "ac_fixtures.h"
+#include "support/ac_fixtures.h"
 #include "calc/ac/ac_events.h"
 #include "calc/three_phase/three_phase_diagram.h"
 

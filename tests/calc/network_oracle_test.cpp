@@ -14,7 +14,8 @@
 //     charge source a current source.
 // The engine itself works differently (on the dual tree for capacitors), so
 // agreement checks the physics, not a shared formula.
-#include "element_fixtures.h"
+#include "support/element_fixtures.h"
+#include "support/shortest_text.h"
 #include "support/spice.h"
 
 #include <charconv>
@@ -31,6 +32,7 @@ using testing::Click;
 using testing::Entries;
 using testing::Results;
 using testing::Shown;
+using testing::Text;
 namespace spice = vora::testing::spice;
 
 struct Circuit {
@@ -44,12 +46,6 @@ struct Circuit {
     std::array<std::string, 4> element, from, to;
     std::string sourceName, top;
 };
-
-// The shortest text that reads back as exactly `v`.
-std::string Text(double v) {
-    std::array<char, 32> t{};
-    return {t.data(), std::to_chars(t.data(), t.data() + t.size(), v).ptr};
-}
 
 // Random values with units, one source, and the engine's answers.
 Circuit Make(char page, const std::string& choices, bool voltage, std::mt19937& random) {

@@ -2,7 +2,7 @@
 // The network the connection choices describe, on each page, and the totals
 // and results the audit quoted as right.
 #include "calc/element/network_model.h"
-#include "element_fixtures.h"
+#include "support/element_fixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Shorts, open gaps, missing choices and bad entries: a correct result where
 // the physics has one, else one message that names the cause and the field.
-#include "element_fixtures.h"
+#include "support/element_fixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
-
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace vora::testing {
@@ -43,16 +43,17 @@ TEST_P(RandomPageUser, KeepsEveryPromise) {
 }
 
 std::string PageName(const ::testing::TestParamInfo<WindowId>& info) {
-    static const char* names[] = {"main",    "resistor",      "capacitor",    "inductor",
-                                  "ac",      "line_to_phase", "phase_to_line"};
-    return names[static_cast<int>(info.param)];
+    return shell::Entry(info.param).name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, RandomPageUser,
-                         ::testing::Values(WindowId::frmDC, WindowId::frmDCC, WindowId::frmDCL,
-                                           WindowId::FrmAC, WindowId::frmThreeLtop,
-                                           WindowId::FrmThreePtoL),
-                         PageName);
+std::vector<WindowId> CalculationPages() {
+    std::vector<WindowId> pages;
+    for (const shell::WindowEntry& row : shell::kWindows)
+        if (row.calculationPage) pages.push_back(row.id);
+    return pages;
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, RandomPageUser, ::testing::ValuesIn(CalculationPages()), PageName);
 
 // Navigation mixed with page events: menus of visible windows, title-bar
 // closes, and events on whatever page is visible.
@@ -100,10 +101,8 @@ TEST(RandomShellUser, KeepsEveryPromiseAcrossWindows) {
         }
         const std::string problem = user.Check(visible, before, shown);
         ASSERT_EQ(problem, "") << "seed " << seed << ", event " << i << ": " << event;
-        ASSERT_TRUE(windows.visible(WindowId::frmmain) || windows.visible(WindowId::frmDC) ||
-                    windows.visible(WindowId::frmDCC) || windows.visible(WindowId::frmDCL) ||
-                    windows.visible(WindowId::FrmAC) || windows.visible(WindowId::frmThreeLtop) ||
-                    windows.visible(WindowId::FrmThreePtoL))
+        ASSERT_TRUE(std::any_of(shell::kPageSet.begin(), shell::kPageSet.end(),
+                                [&](WindowId id) { return windows.visible(id); }))
             << "no window of the page set visible after " << event;
     }
     std::printf("shell: %d events (%d navigations), seed %u\n", events, navigations, seed);

@@ -6,6 +6,7 @@
 #include "widgets/clickable_label.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -50,6 +51,34 @@ TEST(Accessibility, EveryControlOfEveryPageHasAName) {
                 << where << l->objectName().toStdString();
         }
         EXPECT_GE(results, 4) << where;
+    }
+}
+
+// The three-phase captions are announced as buttons that can be pressed,
+// and pressing one through the accessibility tree computes like a click.
+TEST(Accessibility, ThreePhaseCaptionsAreButtonsWithAPressAction) {
+    testing::RecordingMessages messages;
+    WindowSet windows(messages);
+    for (WindowId id : {WindowId::frmThreeLtop, WindowId::FrmThreePtoL}) {
+        QMainWindow* page = windows.window(id);
+        page->findChild<QAbstractButton*>("optY")->click();
+        page->findChild<QLineEdit*>("txtIT")->setText("10");
+        const auto captions = page->findChildren<widgets::ClickableLabel*>();
+        ASSERT_EQ(captions.size(), 4);
+        for (widgets::ClickableLabel* caption : captions) {
+            QAccessibleInterface* button = QAccessible::queryAccessibleInterface(caption);
+            ASSERT_NE(button, nullptr);
+            EXPECT_EQ(button->role(), QAccessible::Button);
+            EXPECT_FALSE(button->text(QAccessible::Name).isEmpty());
+            ASSERT_NE(button->actionInterface(), nullptr);
+            EXPECT_TRUE(button->actionInterface()->actionNames().contains(
+                QAccessibleActionInterface::pressAction()));
+        }
+        QAccessible::queryAccessibleInterface(page->findChild<widgets::ClickableLabel*>("lblI2"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_FALSE(page->findChild<QLabel*>("lblI0")->text().isEmpty())
+            << page->objectName().toStdString();
     }
 }
 

@@ -19,12 +19,13 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QSettings>
 #include <QScreen>
+#include <QSettings>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -95,6 +96,100 @@ void ResistorExample(QMainWindow* dc) {
         .doubleClick("optR2p");
 }
 
+void CapacitorExample(QMainWindow* dcc) {
+    Scenario(dcc)
+        .type("txtC1", "2")
+        .unit("cboC1", 1)
+        .click("optC1s")
+        .type("txtC2", "3")
+        .unit("cboC2", 1)
+        .click("optC2s")
+        .unit("cboCT", 1)
+        .click("cmdCT")
+        .click("optV")
+        .type("txtIV", "10")
+        .doubleClick("optC2s");
+}
+
+void InductorExample(QMainWindow* dcl) {
+    Scenario(dcl)
+        .type("txtR1", "10")
+        .click("optR1s")
+        .type("txtR2", "20")
+        .click("optR2s")
+        .click("cmdRT")
+        .click("optI")
+        .type("txtIV", "2")
+        .doubleClick("optR2s");
+}
+
+void AcExample(QMainWindow* ac) {
+    Scenario(ac)
+        .type("txtR1", "100")
+        .click("optR1s")
+        .type("txtXL", "0.5")
+        .click("optXLs")
+        .type("txtXC", "10")
+        .unit("cboXC", 1)
+        .click("OPtXcs")
+        .click("cmdZT")
+        .click("cmdPF")
+        .click("optV")
+        .type("txtIV", "10")
+        .click("cmdRP")
+        .click("cmdXL")
+        .click("cmdXC")
+        .doubleClick("optR1s");
+}
+
+void LineToPhaseExample(QMainWindow* ltop) {
+    Scenario(ltop)
+        .click("optY")
+        .type("txtIT", "10")
+        .type("txtVT", "400")
+        .click("lblI2")
+        .click("lblV2")
+        .click("lblZ2")
+        .click("lblS2");
+}
+
+void PhaseToLineExample(QMainWindow* ptol) {
+    Scenario(ptol)
+        .click("optD")
+        .type("txtIT", "10")
+        .type("txtVT", "230")
+        .type("txtZT", "30")
+        .click("lblI2")
+        .click("lblV2")
+        .click("lblZ2")
+        .click("lblS2");
+}
+
+// The README's picture of a window: its file and the example on it.
+struct Scene {
+    const char* window;
+    const char* file;
+    void (*example)(QMainWindow*) = nullptr;
+};
+
+const Scene kScenes[] = {
+    {.window = "frmmain", .file = "main.png"},
+    {.window = "frmDC", .file = "resistors.png", .example = ResistorExample},
+    {.window = "frmDCC", .file = "capacitors.png", .example = CapacitorExample},
+    {.window = "frmDCL", .file = "inductors.png", .example = InductorExample},
+    {.window = "FrmAC", .file = "ac.png", .example = AcExample},
+    {.window = "frmThreeLtop", .file = "line_to_phase.png", .example = LineToPhaseExample},
+    {.window = "FrmThreePtoL", .file = "phase_to_line.png", .example = PhaseToLineExample},
+    {.window = "frmHelp", .file = "help.png"},
+    {.window = "frmAB", .file = "about.png"},
+};
+
+const Scene* SceneOf(std::string_view window) {
+    for (const Scene& scene : kScenes)
+        if (window == scene.window) return &scene;
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -125,84 +220,20 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    Save(page(WindowId::frmmain), dir, "main.png");
-
-    QMainWindow* dc = page(WindowId::frmDC);
-    ResistorExample(dc);
-    Save(dc, dir, "resistors.png");
-
-    QMainWindow* dcc = page(WindowId::frmDCC);
-    Scenario(dcc)
-        .type("txtC1", "2")
-        .unit("cboC1", 1)
-        .click("optC1s")
-        .type("txtC2", "3")
-        .unit("cboC2", 1)
-        .click("optC2s")
-        .unit("cboCT", 1)
-        .click("cmdCT")
-        .click("optV")
-        .type("txtIV", "10")
-        .doubleClick("optC2s");
-    Save(dcc, dir, "capacitors.png");
-
-    QMainWindow* dcl = page(WindowId::frmDCL);
-    Scenario(dcl)
-        .type("txtR1", "10")
-        .click("optR1s")
-        .type("txtR2", "20")
-        .click("optR2s")
-        .click("cmdRT")
-        .click("optI")
-        .type("txtIV", "2")
-        .doubleClick("optR2s");
-    Save(dcl, dir, "inductors.png");
-
-    QMainWindow* ac = page(WindowId::FrmAC);
-    Scenario(ac)
-        .type("txtR1", "100")
-        .click("optR1s")
-        .type("txtXL", "0.5")
-        .click("optXLs")
-        .type("txtXC", "10")
-        .unit("cboXC", 1)
-        .click("OPtXcs")
-        .click("cmdZT")
-        .click("cmdPF")
-        .click("optV")
-        .type("txtIV", "10")
-        .click("cmdRP")
-        .click("cmdXL")
-        .click("cmdXC")
-        .doubleClick("optR1s");
-    Save(ac, dir, "ac.png");
-
-    QMainWindow* ltop = page(WindowId::frmThreeLtop);
-    Scenario(ltop)
-        .click("optY")
-        .type("txtIT", "10")
-        .type("txtVT", "400")
-        .click("lblI2")
-        .click("lblV2")
-        .click("lblZ2")
-        .click("lblS2");
-    Save(ltop, dir, "line_to_phase.png");
-
-    QMainWindow* ptol = page(WindowId::FrmThreePtoL);
-    Scenario(ptol)
-        .click("optD")
-        .type("txtIT", "10")
-        .type("txtVT", "230")
-        .type("txtZT", "30")
-        .click("lblI2")
-        .click("lblV2")
-        .click("lblZ2")
-        .click("lblS2");
-    Save(ptol, dir, "phase_to_line.png");
-
-    windows.ShowOnly(WindowId::frmHelp);
-    Save(windows.window(WindowId::frmHelp), dir, "help.png");
-    windows.ShowOnly(WindowId::frmAB);
-    Save(windows.window(WindowId::frmAB), dir, "about.png");
+    // Every window of the registry, the calculation pages with a worked
+    // example where there is one; a window without a scene of its own is
+    // taken as it opens, under its objectName.
+    for (const vora::shell::WindowEntry& row : vora::shell::kWindows) {
+        QMainWindow* w = nullptr;
+        if (vora::shell::InPageSet(row.id)) {
+            w = page(row.id);
+        } else {
+            windows.ShowOnly(row.id);
+            w = windows.window(row.id);
+        }
+        const Scene* scene = SceneOf(row.name);
+        if (scene && scene->example) scene->example(w);
+        Save(w, dir, scene ? scene->file : QString(row.name) + ".png");
+    }
     return 0;
 }

@@ -24,6 +24,13 @@ bool Finite(Complex z) {
     return std::isfinite(z.real()) && std::isfinite(z.imag());
 }
 
+// A reactance the page can compute with; otherwise `advice` and the entry to change.
+Term Finite(const Term& reactance, const Field& entry, const std::string& advice) {
+    if (!std::isfinite(reactance.value()))
+        FailCompute(advice + " \"" + entry.label + "\".", entry.name);
+    return reactance;
+}
+
 } // namespace
 
 int IndexOf(const std::string& name) {
@@ -94,8 +101,7 @@ Circuit ReadCircuit(const AcInputs& in, AcVars& vars, Working& w) {
 
     // Short lines: a text panel lays out every line it shows in full.
     w.Say("Circuit: " + Describe(c.sketch));
-    static const std::array<Multipliers, 3> units{kResistorUnits, kInductorUnits, kCapacitorUnits};
-    static const std::array<const char*, 3> baseUnits{"Ohm", "H", "F"};
+    static const std::array<const Units*, 3> units{&kOhmsCapital, &kHenries, &kFarads};
     static const std::array<double AcVars::*, 3> stored{&AcVars::Resistance, &AcVars::Inductance,
                                                         &AcVars::Capacitance};
     std::string values;
@@ -103,22 +109,19 @@ Circuit ReadCircuit(const AcInputs& in, AcVars& vars, Working& w) {
         c.present[k] = std::find(names.begin(), names.end(), kNames[k]) != names.end();
         if (!c.present[k]) continue;
         const UnitField& entry = in.elements[k];
-        c.value[k] = ScaledRead(entry.field, entry.position, 0, units[k]);
+        c.value[k] = ScaledRead(entry.field, entry.position, 0, Factors(*units[k]));
         vars.*stored[k] = c.value[k];
         if (!values.empty()) values += ", ";
-        values += kNames[k] + " = " + FormatNumber(c.value[k]) + " " + baseUnits[k];
+        values += kNames[k] + " = " + FormatNumber(c.value[k]) + " " + units[k]->front().name;
     }
     w.Say(values);
 
     const auto field = [&](std::size_t k) { return in.elements[k].field; };
     if (c.present[0]) c.impedance[0] = {Complex(c.value[0], 0), false};
     if (c.present[1]) {
-        const Term xl = Term::Named("L", c.value[1]) * AngularFrequency;
-        if (!std::isfinite(xl.value()))
-            FailCompute("The inductor value is too large: its reactance L · 314 cannot be "
-                        "computed. Enter a smaller value in \"" +
-                            field(1).label + "\".",
-                        field(1).name);
+        const Term xl = Finite(Term::Named("L", c.value[1]) * AngularFrequency, field(1),
+                               "The inductor value is too large: its reactance L · 314 cannot "
+                               "be computed. Enter a smaller value in");
         w.Let(vars.InductiveReactance, "XL", xl, "Ohm");
         c.impedance[1] = {Complex(0, xl.value()), false};
     }
@@ -127,12 +130,9 @@ Circuit ReadCircuit(const AcInputs& in, AcVars& vars, Working& w) {
             w.Say("C = 0: the capacitor is open, XC = 1 / (C · 314) is infinite");
             c.impedance[2] = Impedance::Open();
         } else {
-            const Term xc = 1 / (Term::Named("C", c.value[2]) * AngularFrequency);
-            if (!std::isfinite(xc.value()))
-                FailCompute("The capacitor value is too small: its reactance 1 / (C · 314) is "
-                            "too large to compute with. Enter a larger value in \"" +
-                                field(2).label + "\".",
-                            field(2).name);
+            const Term xc = Finite(1 / (Term::Named("C", c.value[2]) * AngularFrequency), field(2),
+                                   "The capacitor value is too small: its reactance 1 / (C · 314) "
+                                   "is too large to compute with. Enter a larger value in");
             w.Let(vars.CapacitiveReactance, "XC", xc, "Ohm");
             c.impedance[2] = {Complex(0, -xc.value()), false};
         }

@@ -18,8 +18,7 @@ using namespace ac;
 using network::SourceKind;
 
 // The label of the total in the unit chosen for it; the stored |Z| stays in ohms.
-const TotalUnits kImpedanceUnits{
-    "|Z|", "total impedance", {"Ohm", "Kohm", "Mohm"}, {1, 0.001, 0.000001}};
+const TotalUnits kImpedanceUnits{"|Z|", "total impedance", Names(kOhms), ShownFactors(kOhms)};
 
 // --- messages -------------------------------------------------------------
 
@@ -252,15 +251,15 @@ const ElementNames kElementNames[3] = {
 
 // A value in the unit chosen in cboI or cboV; a typed unit shows the base unit.
 // The conversion goes on the working's `line`.
-std::string InUnit(double value, int position, const std::array<const char*, 3>& units,
-                   const char* quantity, std::string& line) {
+std::string InUnit(double value, int position, const Units& units, const char* quantity,
+                   std::string& line) {
     if (position <= 0 || position > 2) return FormatNumber(value);
-    const auto unit = static_cast<std::size_t>(position);
-    const double shown = value * (position == 1 ? 1000 : 0.001); // milli, kilo
+    const Unit& unit = units[static_cast<std::size_t>(position)];
+    const double shown = value * unit.Shown();
     if (!std::isfinite(shown))
-        FailCompute(std::string("The ") + quantity + " is too large to show in " + units[unit] +
+        FailCompute(std::string("The ") + quantity + " is too large to show in " + unit.name +
                     ". Choose a larger unit beside it.");
-    line += " = " + FormatNumber(shown) + " " + units[unit];
+    line += " = " + FormatNumber(shown) + " " + unit.name;
     return FormatNumber(shown);
 }
 
@@ -355,10 +354,8 @@ Outcome<AcShown> ElementResults(AcElement element, const AcInputs& in, AcVars va
         std::string voltage = std::string(n.voltage) + " = |V" + name +
                               "| = " + FormatNumber(vars.*n.storedVoltage) + " V";
         out.names = {n.current, n.voltage};
-        out.value =
-            InUnit(vars.*n.storedCurrent, in.currentUnit, {"A", "mA", "KA"}, "current", current);
-        out.second =
-            InUnit(vars.*n.storedVoltage, in.voltageUnit, {"V", "mV", "KV"}, "voltage", voltage);
+        out.value = InUnit(vars.*n.storedCurrent, in.currentUnit, kAmperes, "current", current);
+        out.second = InUnit(vars.*n.storedVoltage, in.voltageUnit, kVolts, "voltage", voltage);
         w.Say(current);
         w.Say(voltage);
         return Done(std::move(out), vars, c);
@@ -375,14 +372,14 @@ Outcome<std::string> ImpedanceInUnit(double impedance, int position) {
 Outcome<std::string> CurrentInUnit(double current, int position) {
     return Attempt([&] {
         std::string unused;
-        return InUnit(current, position, {"A", "mA", "KA"}, "current", unused);
+        return InUnit(current, position, kAmperes, "current", unused);
     });
 }
 
 Outcome<std::string> VoltageInUnit(double voltage, int position) {
     return Attempt([&] {
         std::string unused;
-        return InUnit(voltage, position, {"V", "mV", "KV"}, "voltage", unused);
+        return InUnit(voltage, position, kVolts, "voltage", unused);
     });
 }
 

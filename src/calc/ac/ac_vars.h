@@ -11,6 +11,8 @@
 // Currents and voltages are magnitudes (RMS values) in amperes and volts.
 #pragma once
 
+#include "calc/stored_values.h"
+
 #include <array>
 #include <utility>
 
@@ -42,8 +44,7 @@ struct AcVars {
 
     bool operator==(const AcVars&) const = default;
 
-    using Member = double AcVars::*;
-    static constexpr std::array<std::pair<const char*, Member>, 19> kFields{{
+    static constexpr auto kStored = std::to_array<StoredValue<AcVars>>({
         {"Resistance", &AcVars::Resistance},
         {"Inductance", &AcVars::Inductance},
         {"Capacitance", &AcVars::Capacitance},
@@ -63,7 +64,8 @@ struct AcVars {
         {"ReactivePower", &AcVars::ReactivePower},
         {"ApparentPower", &AcVars::ApparentPower},
         {"PowerFactor", &AcVars::PowerFactor},
-    }};
+    });
 };
+static_assert(DescribesEveryMember<AcVars>());
 
 } // namespace vora::calc

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calc/fields.h"
+#include "calc/units.h"
 
 #include <array>
 
@@ -10,13 +11,9 @@ namespace vora::calc {
 
 using Multipliers = std::array<double, 3>;
 
-// Unit factors by list position. The source list holds the current units at
-// positions 0 to 2 and the voltage units at 3 to 5, both in the order
-// unit, milli, kilo (the resistor list has kilo before mega).
-inline constexpr Multipliers kResistorUnits{1, 1000, 1000000};
-inline constexpr Multipliers kInductorUnits{1, 0.001, 0.000001};
-inline constexpr Multipliers kCapacitorUnits{1, 0.000001, 0.000000001};
-inline constexpr Multipliers kSourceUnits{1, 0.001, 1000};
+// The source list holds the current units at positions 0 to 2 and the
+// voltage units at 3 to 5, both in the order unit, milli, kilo.
+inline constexpr Multipliers kSourceUnits = Factors(kAmperes); // and of kVolts
 inline constexpr int kCurrentBase = 0;
 inline constexpr int kVoltageBase = 3;
 

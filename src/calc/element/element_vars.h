@@ -17,6 +17,8 @@
 //     SeriesPart group.
 #pragma once
 
+#include "calc/stored_values.h"
+
 #include <array>
 #include <cstddef>
 #include <utility>
@@ -35,8 +37,7 @@ struct ResistorVars {
 
     bool operator==(const ResistorVars&) const = default;
 
-    using Member = double ResistorVars::*;
-    static constexpr std::array<std::pair<const char*, Member>, 22> kFields{{
+    static constexpr auto kStored = std::to_array<StoredValue<ResistorVars>>({
         {"R1", &ResistorVars::R1},
         {"R2", &ResistorVars::R2},
         {"R3", &ResistorVars::R3},
@@ -59,8 +60,9 @@ struct ResistorVars {
         {"P3", &ResistorVars::P3},
         {"P4", &ResistorVars::P4},
         {"BranchCurrent", &ResistorVars::BranchCurrent},
-    }};
+    });
 };
+static_assert(DescribesEveryMember<ResistorVars>());
 
 struct InductorVars {
     double L1 = 0, L2 = 0, L3 = 0, L4 = 0; // henry
@@ -73,8 +75,7 @@ struct InductorVars {
 
     bool operator==(const InductorVars&) const = default;
 
-    using Member = double InductorVars::*;
-    static constexpr std::array<std::pair<const char*, Member>, 21> kFields{{
+    static constexpr auto kStored = std::to_array<StoredValue<InductorVars>>({
         {"L1", &InductorVars::L1},
         {"L2", &InductorVars::L2},
         {"L3", &InductorVars::L3},
@@ -96,8 +97,9 @@ struct InductorVars {
         {"W2", &InductorVars::W2},
         {"W3", &InductorVars::W3},
         {"W4", &InductorVars::W4},
-    }};
+    });
 };
+static_assert(DescribesEveryMember<InductorVars>());
 
 struct CapacitorVars {
     double C1 = 0, C2 = 0, C3 = 0, C4 = 0; // farad
@@ -110,8 +112,7 @@ struct CapacitorVars {
 
     bool operator==(const CapacitorVars&) const = default;
 
-    using Member = double CapacitorVars::*;
-    static constexpr std::array<std::pair<const char*, Member>, 21> kFields{{
+    static constexpr auto kStored = std::to_array<StoredValue<CapacitorVars>>({
         {"C1", &CapacitorVars::C1},
         {"C2", &CapacitorVars::C2},
         {"C3", &CapacitorVars::C3},
@@ -133,8 +134,9 @@ struct CapacitorVars {
         {"U2", &CapacitorVars::U2},
         {"U3", &CapacitorVars::U3},
         {"U4", &CapacitorVars::U4},
-    }};
+    });
 };
+static_assert(DescribesEveryMember<CapacitorVars>());
 
 // The members of a page's values by role.
 template <class Vars> struct Roles {

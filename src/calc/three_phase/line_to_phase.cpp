@@ -8,6 +8,7 @@ namespace {
 
 using three_phase::Sides;
 using three_phase::Steps;
+using V = ThreePhaseVars;
 
 class LineToPhaseRun : public Steps {
 public:
@@ -30,20 +31,20 @@ public:
 
 private:
     double PhaseCurrentClick() {
-        SetLineCurrent(Current());
+        Set(&V::LineCurrent, Current());
         if (Star())
-            SetPhaseCurrent(LineCurrent());
+            Set(&V::PhaseCurrent, Get(&V::LineCurrent));
         else
-            SetPhaseCurrent(LineCurrent() / Root3());
+            Set(&V::PhaseCurrent, Get(&V::LineCurrent) / Root3());
         return vars().PhaseCurrent;
     }
 
     double PhaseVoltageClick() {
-        SetLineVoltage(Voltage());
+        Set(&V::LineVoltage, Voltage());
         if (Star())
-            SetPhaseVoltage(LineVoltage() / Root3());
+            Set(&V::PhaseVoltage, Get(&V::LineVoltage) / Root3());
         else
-            SetPhaseVoltage(LineVoltage());
+            Set(&V::PhaseVoltage, Get(&V::LineVoltage));
         return vars().PhaseVoltage;
     }
 
@@ -51,30 +52,30 @@ private:
         if (ImpedanceEmpty()) {
             // No impedance entered: from the line values read now, which are
             // kept like those of the other clicks.
-            SetLineCurrent(Current());
-            SetLineVoltage(Voltage());
+            Set(&V::LineCurrent, Current());
+            Set(&V::LineVoltage, Voltage());
             RequireCurrent(vars().LineCurrent);
-            SetLineImpedance(LineVoltage() / (Root3() * LineCurrent()));
+            Set(&V::LineImpedance, Get(&V::LineVoltage) / (Root3() * Get(&V::LineCurrent)));
         } else {
-            SetLineImpedance(Impedance());
+            Set(&V::LineImpedance, Impedance());
         }
         if (Star()) {
             Say("In star a phase takes VL / √3 at IL, so its impedance is the line impedance "
                 "VL / (√3 · IL).");
-            SetPhaseImpedance(LineImpedance());
+            Set(&V::PhaseImpedance, Get(&V::LineImpedance));
         } else {
             Say("In delta a phase takes VL at IL / √3, so its impedance is three times the line "
                 "impedance VL / (√3 · IL).");
-            SetPhaseImpedance(LineImpedance() * 3);
+            Set(&V::PhaseImpedance, Get(&V::LineImpedance) * 3);
         }
         return vars().PhaseImpedance;
     }
 
     // From the line values typed now, the same in both connections.
     double ApparentPowerClick() {
-        SetLineCurrent(Current());
-        SetLineVoltage(Voltage());
-        SetApparentPower(Root3() * LineVoltage() * LineCurrent());
+        Set(&V::LineCurrent, Current());
+        Set(&V::LineVoltage, Voltage());
+        Set(&V::ApparentPower, Root3() * Get(&V::LineVoltage) * Get(&V::LineCurrent));
         Say("The same in star and in delta: √3 · VL · IL = 3 · Vph · Iph.");
         return vars().ApparentPower;
     }

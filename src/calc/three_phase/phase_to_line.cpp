@@ -8,6 +8,7 @@ namespace {
 
 using three_phase::Sides;
 using three_phase::Steps;
+using V = ThreePhaseVars;
 
 class PhaseToLineRun : public Steps {
 public:
@@ -30,20 +31,20 @@ public:
 
 private:
     double LineCurrentClick() {
-        SetPhaseCurrent(Current());
+        Set(&V::PhaseCurrent, Current());
         if (Star())
-            SetLineCurrent(PhaseCurrent());
+            Set(&V::LineCurrent, Get(&V::PhaseCurrent));
         else
-            SetLineCurrent(Root3() * PhaseCurrent());
+            Set(&V::LineCurrent, Root3() * Get(&V::PhaseCurrent));
         return vars().LineCurrent;
     }
 
     double LineVoltageClick() {
-        SetPhaseVoltage(Voltage());
+        Set(&V::PhaseVoltage, Voltage());
         if (Star())
-            SetLineVoltage(Root3() * PhaseVoltage());
+            Set(&V::LineVoltage, Root3() * Get(&V::PhaseVoltage));
         else
-            SetLineVoltage(PhaseVoltage());
+            Set(&V::LineVoltage, Get(&V::PhaseVoltage));
         return vars().LineVoltage;
     }
 
@@ -51,30 +52,30 @@ private:
         if (ImpedanceEmpty()) {
             // No impedance entered: the phase's voltage over its current,
             // read now and kept like those of the other clicks.
-            SetPhaseCurrent(Current());
-            SetPhaseVoltage(Voltage());
+            Set(&V::PhaseCurrent, Current());
+            Set(&V::PhaseVoltage, Voltage());
             RequireCurrent(vars().PhaseCurrent);
-            SetPhaseImpedance(PhaseVoltage() / PhaseCurrent());
+            Set(&V::PhaseImpedance, Get(&V::PhaseVoltage) / Get(&V::PhaseCurrent));
         } else {
-            SetPhaseImpedance(Impedance());
+            Set(&V::PhaseImpedance, Impedance());
         }
         if (Star()) {
             Say("In star VL = √3 · Vph and IL = Iph, so the line impedance VL / (√3 · IL) is the "
                 "phase impedance.");
-            SetLineImpedance(PhaseImpedance());
+            Set(&V::LineImpedance, Get(&V::PhaseImpedance));
         } else {
             Say("In delta VL = Vph and IL = √3 · Iph, so the line impedance VL / (√3 · IL) is a "
                 "third of the phase impedance.");
-            SetLineImpedance(PhaseImpedance() / 3);
+            Set(&V::LineImpedance, Get(&V::PhaseImpedance) / 3);
         }
         return vars().LineImpedance;
     }
 
     // From the phase values typed now, the same in both connections.
     double ApparentPowerClick() {
-        SetPhaseCurrent(Current());
-        SetPhaseVoltage(Voltage());
-        SetApparentPower(3 * PhaseVoltage() * PhaseCurrent());
+        Set(&V::PhaseCurrent, Current());
+        Set(&V::PhaseVoltage, Voltage());
+        Set(&V::ApparentPower, 3 * Get(&V::PhaseVoltage) * Get(&V::PhaseCurrent));
         Say("The same in star and in delta: 3 · Vph · Iph = √3 · VL · IL.");
         return vars().ApparentPower;
     }

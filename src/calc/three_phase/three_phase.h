@@ -10,6 +10,7 @@
 
 #include "calc/fields.h"
 #include "calc/outcome.h"
+#include "calc/stored_values.h"
 #include "calc/term.h"
 #include "calc/vector_diagram.h"
 
@@ -28,17 +29,17 @@ struct ThreePhaseVars {
 
     bool operator==(const ThreePhaseVars&) const = default;
 
-    using Member = double ThreePhaseVars::*;
-    static constexpr std::array<std::pair<const char*, Member>, 7> kFields{{
-        {"LineCurrent", &ThreePhaseVars::LineCurrent},
-        {"PhaseCurrent", &ThreePhaseVars::PhaseCurrent},
-        {"LineVoltage", &ThreePhaseVars::LineVoltage},
-        {"PhaseVoltage", &ThreePhaseVars::PhaseVoltage},
-        {"LineImpedance", &ThreePhaseVars::LineImpedance},
-        {"PhaseImpedance", &ThreePhaseVars::PhaseImpedance},
-        {"ApparentPower", &ThreePhaseVars::ApparentPower},
-    }};
+    static constexpr auto kStored = std::to_array<StoredValue<ThreePhaseVars>>({
+        {"LineCurrent", &ThreePhaseVars::LineCurrent, "A"},
+        {"PhaseCurrent", &ThreePhaseVars::PhaseCurrent, "A"},
+        {"LineVoltage", &ThreePhaseVars::LineVoltage, "V"},
+        {"PhaseVoltage", &ThreePhaseVars::PhaseVoltage, "V"},
+        {"LineImpedance", &ThreePhaseVars::LineImpedance, "Ohm"},
+        {"PhaseImpedance", &ThreePhaseVars::PhaseImpedance, "Ohm"},
+        {"ApparentPower", &ThreePhaseVars::ApparentPower, "VA"},
+    });
 };
+static_assert(DescribesEveryMember<ThreePhaseVars>());
 
 enum class Connection { None, Star, Delta };
 

@@ -49,20 +49,15 @@ protected:
     Term Voltage() const { return Term(ReadLeading(in_.voltage)); }
     Term Impedance() const { return Term(ReadStrict(in_.impedance)); }
 
-    Term LineCurrent() const { return Term::Named("LineCurrent", v_.LineCurrent); }
-    Term PhaseCurrent() const { return Term::Named("PhaseCurrent", v_.PhaseCurrent); }
-    Term LineVoltage() const { return Term::Named("LineVoltage", v_.LineVoltage); }
-    Term PhaseVoltage() const { return Term::Named("PhaseVoltage", v_.PhaseVoltage); }
-    Term LineImpedance() const { return Term::Named("LineImpedance", v_.LineImpedance); }
-    Term PhaseImpedance() const { return Term::Named("PhaseImpedance", v_.PhaseImpedance); }
-
-    void SetLineCurrent(const Term& t) { w_.Let(v_.LineCurrent, "LineCurrent", t, "A"); }
-    void SetPhaseCurrent(const Term& t) { w_.Let(v_.PhaseCurrent, "PhaseCurrent", t, "A"); }
-    void SetLineVoltage(const Term& t) { w_.Let(v_.LineVoltage, "LineVoltage", t, "V"); }
-    void SetPhaseVoltage(const Term& t) { w_.Let(v_.PhaseVoltage, "PhaseVoltage", t, "V"); }
-    void SetLineImpedance(const Term& t) { w_.Let(v_.LineImpedance, "LineImpedance", t, "Ohm"); }
-    void SetPhaseImpedance(const Term& t) { w_.Let(v_.PhaseImpedance, "PhaseImpedance", t, "Ohm"); }
-    void SetApparentPower(const Term& t) { w_.Let(v_.ApparentPower, "ApparentPower", t, "VA"); }
+    // A stored value as a named term, and a stored value set with its line of
+    // working, both under the name and unit of its row in kStored.
+    Term Get(double ThreePhaseVars::*member) const {
+        return Term::Named(Describe(member).name, v_.*member);
+    }
+    void Set(double ThreePhaseVars::*member, const Term& t) {
+        const auto& row = Describe(member);
+        w_.Let(v_.*member, row.name, t, row.unit);
+    }
     void Say(std::string sentence) { w_.Say(std::move(sentence)); }
 
     // The impedance from the entered voltage and current divides by the

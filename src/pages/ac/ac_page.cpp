@@ -66,11 +66,7 @@ QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) 
 } // namespace
 
 FrmAC::FrmAC(widgets::MessageBoxes& messages, QWidget* parent)
-    : QMainWindow(parent)
-    , messages_(messages) {
-    setObjectName("FrmAC");
-    setWindowTitle("VORA");
-    widgets::ApplyBackground(this, QColor(128, 255, 128));
+    : StoredPage("FrmAC", QColor(128, 255, 128), messages, parent) {
 
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);
@@ -110,12 +106,12 @@ QLabel* FrmAC::buildHint() {
 }
 
 widgets::WorkingPanel* FrmAC::buildWorking() {
-    working_ = new widgets::WorkingPanel(this);
+    widgets::WorkingPanel* panel = makeWorking(this);
     // The circuit as connected, drawn from the model that the results come from.
     sketch_ = new NetworkSketchView(NetworkSketchView::Symbol::ByName);
     sketch_->setAccessibleName("Sketch of the circuit");
-    working_->setSide(BuildPictures(sketch_, phasors_, power_), 3);
-    return working_;
+    panel->setSide(BuildPictures(sketch_, phasors_, power_), 3);
+    return panel;
 }
 
 QWidget* FrmAC::buildElements() {
@@ -302,7 +298,7 @@ QString FrmAC::inputsAndResults() const {
         lines << ReportResult(lblI_->text(), lblIV_, cboI_->currentText());
     if (!lblv_->text().isEmpty())
         lines << ReportResult(lblv_->text(), lblVV_, cboV_->currentText());
-    if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
+    if (!working()->text().isEmpty()) lines << "Working:" << working()->text();
     return lines.join('\n');
 }
 

@@ -11,9 +11,8 @@
 #pragma once
 
 #include "calc/ac/ac_types.h"
-#include "pages/calculation_page.h"
+#include "pages/page.h"
 
-#include <QMainWindow>
 #include <array>
 
 class QGroupBox;
@@ -34,16 +33,10 @@ class NetworkSketchView;
 class VectorDiagramView;
 class UnitFollower;
 
-class FrmAC : public QMainWindow, public CalculationPage {
+class FrmAC : public StoredPage<calc::AcVars> {
     Q_OBJECT
 public:
     explicit FrmAC(widgets::MessageBoxes& messages, QWidget* parent = nullptr);
-
-    // The page's stored values, for the tests and the working area.
-    const calc::AcVars& vars() const { return vars_; }
-    std::vector<std::pair<std::string, double>> storedValues() const override {
-        return ListStored(vars_);
-    }
 
     QString inputsAndResults() const override;
 
@@ -111,10 +104,6 @@ private:
                    double calc::AcVars::*value, const char* unit);
     void followUnits();
     void showElement(calc::AcElement element);
-    void reportFailure(const calc::Failure& failure);
-
-    widgets::MessageBoxes& messages_;
-    calc::AcVars vars_{};
 
     std::array<ElementControls, 3> elements_{};
     widgets::OptionButton* optV_ = nullptr;
@@ -139,7 +128,6 @@ private:
     QLabel* lblv_ = nullptr;
     QLabel* lblIV_ = nullptr;
     QLabel* lblVV_ = nullptr;
-    widgets::WorkingPanel* working_ = nullptr;
     NetworkSketchView* sketch_ = nullptr;
     VectorDiagramView* phasors_ = nullptr;
     VectorDiagramView* power_ = nullptr;

@@ -5,7 +5,6 @@
 #include "calc/ac/ac_events.h"
 #include "pages/diagram/vector_diagram_view.h"
 #include "pages/element/network_sketch_view.h"
-#include "pages/report.h"
 #include "pages/result_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
@@ -88,14 +87,14 @@ void FrmAC::connectHandlers() {
 }
 
 void FrmAC::Form_Load() {
-    const QString micro = QStringLiteral("\u00B5");
-    elements_[kResistor].unit->fill({"Ohm", "KOhm", "MOhm"});
-    elements_[kInductor].unit->fill({"H", "mH", micro + "H"});
-    elements_[kCapacitor].unit->fill({"F", micro + "F", "nF"});
-    cboZT_->fill({"Ohm", "Kohm", "Mohm"});
-    cboI_->fill({"A", "mA", "KA"});
-    cboV_->fill({"V", "mV", "KV"});
-    cboIV_->fill({"A", "mA", "KA", "V", "mV", "KV"});
+    elements_[kResistor].unit->fill(UnitNames(calc::kOhmsCapital));
+    elements_[kInductor].unit->fill(UnitNames(calc::kHenries));
+    elements_[kCapacitor].unit->fill(UnitNames(calc::kFarads));
+    cboZT_->fill(UnitNames(calc::kOhms));
+    cboI_->fill(UnitNames(calc::kAmperes));
+    cboV_->fill(UnitNames(calc::kVolts));
+    // Current units at positions 0 to 2, voltage units at 3 to 5.
+    cboIV_->fill(UnitNames(calc::kAmperes) + UnitNames(calc::kVolts));
 }
 
 void FrmAC::focusElement(int index) {
@@ -179,17 +178,8 @@ calc::AcInputs FrmAC::inputs() const {
     return in;
 }
 
-void FrmAC::reportFailure(const calc::Failure& failure) {
-    ReportFailure(this, messages_, failure);
-}
-
 bool FrmAC::commit(const calc::Outcome<calc::AcShown>& out) {
-    if (!out) {
-        reportFailure(out.failure());
-        return false;
-    }
-    vars_ = out->vars;
-    working_->setText(ToQt(out->working.Text()));
+    if (!Commit(out)) return false;
     // Most clicks keep the circuit: no need to paint its sketch again.
     if (!(sketch_->sketch() == out->sketch)) sketch_->setSketch(out->sketch);
     phasors_->setDiagram(out->diagrams.phasors);
@@ -202,8 +192,8 @@ void FrmAC::cmdZT_Click() {
     // An impedance that is infinite with no element to blame (an L ∥ C group
     // at resonance): the page's own message, and nothing changes.
     if (out && out->infinite)
-        return messages_.show(this, widgets::MessageBoxes::Icon::Information, "Recommendation",
-                              "Impedance Become Infinity");
+        return messages().show(this, widgets::MessageBoxes::Icon::Information, "Recommendation",
+                               "Impedance Become Infinity");
     if (!commit(out)) return;
     shownImpedance_ = out->vars.Impedance;
     ShowResult(lblZT_, out->value, shownImpedance_, "Ω");
@@ -237,7 +227,7 @@ void FrmAC::cmdXC_Click() {
 void FrmAC::showElement(calc::AcElement element) {
     // Exactly empty: blanks count as a source value.
     if (txtIV_->text().isEmpty()) {
-        messages_.show(this, widgets::MessageBoxes::Icon::Information, "Ajaja", EmptySourceText());
+        messages().show(this, widgets::MessageBoxes::Icon::Information, "Ajaja", EmptySourceText());
         return;
     }
     const auto out = calc::ElementResults(element, inputs(), vars_);

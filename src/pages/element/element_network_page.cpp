@@ -3,7 +3,6 @@
 
 #include "calc/element/element_kind.h"
 #include "network_sketch_view.h"
-#include "pages/report.h"
 #include "pages/result_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
@@ -41,12 +40,8 @@ constexpr int kOpenWidth = 980;
 
 ElementNetworkPage::ElementNetworkPage(const ElementPageTexts& texts,
                                        widgets::MessageBoxes& messages, QWidget* parent)
-    : QMainWindow(parent)
-    , texts_(texts)
-    , messages_(messages) {
-    setObjectName(texts.window);
-    setWindowTitle("VORA");
-    widgets::ApplyBackground(this, texts.background);
+    : Page(texts.window, texts.background, messages, parent)
+    , texts_(texts) {
 
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
@@ -235,22 +230,19 @@ QWidget* ElementNetworkPage::buildExplanations() {
 }
 
 QWidget* ElementNetworkPage::buildWorking() {
-    working_ = new widgets::WorkingPanel(this);
+    makeWorking(this);
     const QChar c = texts_.messageLetter;
     sketch_ = new NetworkSketchView(c == 'C'   ? NetworkSketchView::Symbol::Capacitor
                                     : c == 'L' ? NetworkSketchView::Symbol::Inductor
                                                : NetworkSketchView::Symbol::Resistor);
-    working_->setSide(sketch_);
-    return working_;
+    working()->setSide(sketch_);
+    return working();
 }
 
-void ElementNetworkPage::showWorking(const calc::Working& working, const calc::Sketch* sketch,
-                                     int highlight) {
-    if (sketch)
-        sketch_->setSketch(*sketch, highlight > 0
-                                        ? QString(texts_.messageLetter) + QString::number(highlight)
-                                        : QString());
-    working_->setText(QString::fromStdString(working.Text()), highlight > 0);
+void ElementNetworkPage::showSketch(const calc::Sketch& sketch, int highlight) {
+    sketch_->setSketch(sketch, highlight > 0
+                                   ? QString(texts_.messageLetter) + QString::number(highlight)
+                                   : QString());
 }
 
 void ElementNetworkPage::buildResetMenu() {
@@ -336,8 +328,8 @@ calc::ElementClick ElementNetworkPage::elementClick(int k, calc::Choice option) 
 
 void ElementNetworkPage::announceEmptySource() {
     if (txtIV_->text().isEmpty())
-        messages_.show(this, widgets::MessageBoxes::Icon::Information, "Ajaja",
-                       texts_.emptySourceText);
+        messages().show(this, widgets::MessageBoxes::Icon::Information, "Ajaja",
+                        texts_.emptySourceText);
 }
 
 void ElementNetworkPage::showTotal(const std::string& label, double total) {
@@ -377,12 +369,8 @@ QString ElementNetworkPage::inputsAndResults() const {
         if (!resultNames_[i]->text().isEmpty())
             lines << ReportResult(resultNames_[i]->text(), resultValues_[i],
                                   resultUnits_[i]->text());
-    if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
+    if (!working()->text().isEmpty()) lines << "Working:" << working()->text();
     return lines.join('\n');
-}
-
-void ElementNetworkPage::reportFailure(const calc::Failure& failure) {
-    ReportFailure(this, messages_, failure);
 }
 
 } // namespace vora::pages

@@ -8,9 +8,8 @@
 #include "calc/element_network.h"
 #include "calc/outcome.h"
 #include "element_page_texts.h"
-#include "pages/calculation_page.h"
+#include "pages/page.h"
 
-#include <QMainWindow>
 #include <array>
 
 class QGroupBox;
@@ -35,7 +34,7 @@ namespace vora::pages {
 class NetworkSketchView;
 class UnitFollower;
 
-class ElementNetworkPage : public QMainWindow, public CalculationPage {
+class ElementNetworkPage : public Page {
     Q_OBJECT
 public:
     ElementNetworkPage(const ElementPageTexts& texts, widgets::MessageBoxes& messages,
@@ -72,11 +71,9 @@ protected:
     // The stored total as the compute button shows it in the unit at
     // `position`, for when the total's unit list changes.
     virtual calc::Outcome<std::string> totalInUnit(int position) const = 0;
-    void reportFailure(const calc::Failure& failure);
-    // The working area: how the last result was obtained, and the network it
-    // was obtained for, with element `highlight` (0 for none) marked.
-    void showWorking(const calc::Working& working, const calc::Sketch* sketch, int highlight);
-    widgets::MessageBoxes& messages() const { return messages_; }
+    // The network the last result was obtained for, with element
+    // `highlight` (0 for none) marked.
+    void showSketch(const calc::Sketch& sketch, int highlight);
 
 private:
     QGroupBox* buildFrame6(QWidget* parent);
@@ -92,7 +89,6 @@ private:
     const calc::ElementKind& kind() const;
 
     const ElementPageTexts& texts_;
-    widgets::MessageBoxes& messages_;
 
     std::array<QLineEdit*, 4> values_{};
     std::array<widgets::UnitList*, 4> units_{};
@@ -111,7 +107,6 @@ private:
     std::array<QLabel*, 3> resultValues_{};
     std::array<QLabel*, 3> resultUnits_{};
     QMenu* resetMenu_ = nullptr;
-    widgets::WorkingPanel* working_ = nullptr;
     NetworkSketchView* sketch_ = nullptr;
 };
 

@@ -11,45 +11,43 @@
 
 namespace vora::pages {
 
-template <class Vars> class NetworkPage : public ElementNetworkPage {
+template <class Vars> class NetworkPage : public StoredPage<Vars, ElementNetworkPage> {
+    using Stored = StoredPage<Vars, ElementNetworkPage>;
+
 public:
     using TotalFn = calc::Outcome<calc::TotalShown<Vars>> (*)(const calc::NetworkEntries&, Vars);
     using ElementFn = calc::Outcome<calc::ElementShown<Vars>> (*)(const calc::ElementClick&, Vars);
 
     NetworkPage(const ElementPageTexts& texts, widgets::MessageBoxes& messages, TotalFn total,
                 ElementFn element, QWidget* parent = nullptr)
-        : ElementNetworkPage(texts, messages, parent)
+        : Stored(texts, messages, parent)
         , total_(total)
         , element_(element) {}
 
-    // The page's stored values, for the tests and the working area.
-    const Vars& vars() const { return vars_; }
-    std::vector<std::pair<std::string, double>> storedValues() const override {
-        return ListStored(vars_);
-    }
-
 protected:
+    using Stored::Commit;
+    using Stored::vars_;
+
     void computeTotal() {
-        const auto out = total_(networkEntries(), vars_);
-        if (!out) return reportFailure(out.failure());
-        vars_ = out->vars;
-        showTotal(out->label, vars_.*calc::RolesOf(vars_).total);
-        showWorking(out->working, &out->sketch, 0);
+        const auto out = total_(this->networkEntries(), vars_);
+        if (!Commit(out)) return;
+        this->showTotal(out->label, vars_.*calc::RolesOf(vars_).total);
+        this->showSketch(out->sketch, 0);
     }
 
     // Reads the whole page, as the total does, so that the total and the
     // results always describe the network on the screen.
     void showElement(int k, calc::Choice option) {
-        announceEmptySource();
-        const auto out = element_(elementClick(k, option), vars_);
-        if (!out) return reportFailure(out.failure());
-        vars_ = out->vars;
+        this->announceEmptySource();
+        const auto out = element_(this->elementClick(k, option), vars_);
+        // Scrolled to the end, where the element's results are.
+        if (!Commit(out, true)) return;
         const calc::Roles<Vars>& r = calc::RolesOf(vars_);
         const auto i = static_cast<std::size_t>(k - 1);
-        showTotal(out->totalLabel, vars_.*r.total);
-        showElementResults(out->names, out->values,
-                           {vars_.*r.flow[i], vars_.*r.voltage[i], vars_.*r.third[i]});
-        showWorking(out->working, &out->sketch, k);
+        this->showTotal(out->totalLabel, vars_.*r.total);
+        this->showElementResults(out->names, out->values,
+                                 {vars_.*r.flow[i], vars_.*r.voltage[i], vars_.*r.third[i]});
+        this->showSketch(out->sketch, k);
     }
 
     calc::Outcome<std::string> totalInUnit(int position) const override {
@@ -59,7 +57,6 @@ protected:
 private:
     TotalFn total_;
     ElementFn element_;
-    Vars vars_{};
 };
 
 } // namespace vora::pages

@@ -3,7 +3,6 @@
 
 #include "pages/diagram/vector_diagram_view.h"
 #include "pages/diagram/working_pictures.h"
-#include "pages/report.h"
 #include "pages/result_label.h"
 #include "widgets/clickable_label.h"
 #include "widgets/form_controls.h"
@@ -45,12 +44,8 @@ QLabel* MakeHeading(const PageText& text, QWidget* parent) {
 
 ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::MessageBoxes& messages,
                                QWidget* parent)
-    : QMainWindow(parent)
-    , texts_(texts)
-    , messages_(messages) {
-    setObjectName(texts.window);
-    setWindowTitle("VORA");
-    widgets::ApplyBackground(this, texts.background);
+    : StoredPage(texts.window, texts.background, messages, parent)
+    , texts_(texts) {
 
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
@@ -76,10 +71,10 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
     outer->addLayout(columns);
     buildInputs(columns, 1);
     buildOutputs(columns, 0);
-    working_ = new widgets::WorkingPanel(central);
+    widgets::WorkingPanel* panel = makeWorking(central);
     voltages_ = MakeVoltageDiagram();
-    working_->setSide(voltages_);
-    outer->addWidget(working_, 1); // a taller window gives its height to the working
+    panel->setSide(voltages_);
+    outer->addWidget(panel, 1); // a taller window gives its height to the working
     widgets::SetPageBody(this, central, kOpenWidth);
 
     setFocusOrder();
@@ -95,7 +90,7 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
 void ThreePhasePage::clearResults() {
     for (QLabel* result : results_)
         ClearResult(result);
-    working_->setText({});
+    working()->setText({});
     voltages_->setDiagram({});
 }
 
@@ -207,13 +202,12 @@ calc::ThreePhaseEntries ThreePhasePage::entries() const {
 // click succeeded.
 void ThreePhasePage::compute(calc::Caption clicked) {
     const auto out = texts_.convert(clicked, entries(), vars_);
-    if (!out) return ReportFailure(this, messages_, out.failure());
-    if (!out->computed) return;
-    vars_ = out->vars;
+    // No connection chosen: nothing happens, and nothing is reported.
+    if (out && !out->computed) return;
+    if (!Commit(out)) return;
     const char* const units[4] = {"A", "V", "Ω", "VA"};
     const auto i = static_cast<std::size_t>(clicked);
     ShowResult(results_[i], out->label, units[i]);
-    working_->setText(QString::fromStdString(out->working.Text()));
     if (clicked == calc::Caption::Voltage) voltages_->setDiagram(out->diagram);
 }
 
@@ -242,7 +236,7 @@ QString ThreePhasePage::inputsAndResults() const {
     for (std::size_t i = 0; i < results_.size(); ++i)
         lines << ReportResult(texts_.outputs[i].caption.text, results_[i],
                               texts_.outputs[i].unit.text);
-    if (!working_->text().isEmpty()) lines << "Working:" << working_->text();
+    if (!working()->text().isEmpty()) lines << "Working:" << working()->text();
     return lines.join('\n');
 }
 

@@ -6,10 +6,9 @@
 #pragma once
 
 #include "calc/three_phase/three_phase.h"
-#include "pages/calculation_page.h"
+#include "pages/page.h"
 #include "three_phase_page_texts.h"
 
-#include <QMainWindow>
 #include <array>
 
 class QGridLayout;
@@ -27,7 +26,7 @@ namespace vora::pages {
 
 class VectorDiagramView;
 
-class ThreePhasePage : public QMainWindow, public CalculationPage {
+class ThreePhasePage : public StoredPage<calc::ThreePhaseVars> {
     Q_OBJECT
 public:
     ThreePhasePage(const ThreePhasePageTexts& texts, widgets::MessageBoxes& messages,
@@ -43,12 +42,6 @@ public:
     // Ctrl+N: empties the three entries.
     void clearEntries();
 
-    // The page's stored values, for the tests and the working area.
-    const calc::ThreePhaseVars& vars() const { return vars_; }
-    std::vector<std::pair<std::string, double>> storedValues() const override {
-        return ListStored(vars_);
-    }
-
 private:
     QWidget* buildConnection();
     void buildInputs(QGridLayout* grid, int firstRow);
@@ -60,15 +53,12 @@ private:
     void installClearEntries();
 
     const ThreePhasePageTexts& texts_;
-    widgets::MessageBoxes& messages_;
-    calc::ThreePhaseVars vars_{};
 
     widgets::OptionButton* optY_ = nullptr;
     widgets::OptionButton* optD_ = nullptr;
     std::array<QLineEdit*, 3> entries_{}; // txtIT, txtVT, txtZT
     std::array<widgets::ClickableLabel*, 4> captions_{};
     std::array<QLabel*, 4> results_{}; // lblI0, lblV0, lblZ0, lblS0
-    widgets::WorkingPanel* working_ = nullptr;
     VectorDiagramView* voltages_ = nullptr;
 };
 

@@ -3,18 +3,12 @@
 #pragma once
 
 #include "calc/ac/ac_types.h"
+#include "shortest_text.h"
 
 #include <array>
-#include <charconv>
 #include <string>
 
 namespace vora::calc::testing {
-
-// Shortest text that reads back as the same double.
-inline std::string Text(double x) {
-    char buf[40];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, x).ptr);
-}
 
 // The page's inputs: element texts in the units at `units` (positions of
 // cboR, cboXL, cboXC), the connections as "SPN" text, and the source.

@@ -62,8 +62,8 @@ struct Shown {
 
 template <class Vars> std::map<std::string, double> Stored(const Vars& v) {
     std::map<std::string, double> m;
-    for (const auto& [name, member] : Vars::kFields)
-        m[name] = v.*member;
+    for (const auto& [name, value] : ListStored(v))
+        m[name] = value;
     return m;
 }
 

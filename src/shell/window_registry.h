@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: MIT
+// Every window of the program, one row each: what it is called, how it looks,
+// how it is made, which menu bar it carries and whether it is a calculation
+// page. The window set, the menus, the randomized user, the benchmarks and
+// the screenshot tool all read this table, so a new page is its own folder
+// plus one row here (with the include of its header); the other windows'
+// Engineering menus list it under the row's menuCaption.
+//
+// A row's position is its WindowId: the windows the code names have an
+// enumerator, a further page needs none.
+#pragma once
+
+#include "about_window.h"
+#include "help_window.h"
+#include "main_window.h"
+#include "pages/ac/ac_page.h"
+#include "pages/element/capacitor_page.h"
+#include "pages/element/chain_page.h"
+#include "pages/three_phase/three_phase_pages.h"
+
+#include <QColor>
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace vora::widgets {
+class MessageBoxes;
+}
+
+namespace vora::shell {
+
+enum class WindowId {
+    frmmain,
+    frmDC,
+    frmDCC,
+    frmDCL,
+    FrmAC,
+    frmThreeLtop,
+    FrmThreePtoL,
+    frmHelp,
+    frmAB,
+};
+
+class WindowSet;
+struct WindowMenus;
+extern const WindowMenus kMainMenus, kResistorMenus, kCapacitorMenus, kInductorMenus, kAcMenus,
+    kLineToPhaseMenus, kPhaseToLineMenus;
+
+struct WindowEntry {
+    WindowId id;
+    const char* name;  // objectName, also the X11 window role
+    const char* title; // window title
+    QRgb colour;       // page background
+    // Makes the window; `windows` is null only when a calculation page is made
+    // on its own (the benchmarks).
+    QMainWindow* (*create)(WindowSet* windows, widgets::MessageBoxes& messages);
+    // The menu bar of a window of the page set; help and about have none.
+    const WindowMenus* menus = nullptr;
+    bool calculationPage = false;
+    // What a saved working is called (a calculation page only).
+    const char* pageName = "";
+    // Where the other windows' Engineering menus have no row of their own
+    // for this page, they add one with this caption at their end.
+    const char* menuCaption = "";
+};
+
+// A calculation page needs only the message facade.
+template <class Page> QMainWindow* MakePage(WindowSet*, widgets::MessageBoxes& messages) {
+    return new Page(messages);
+}
+
+inline constexpr auto kWindows = std::to_array<WindowEntry>({
+    {.id = WindowId::frmmain,
+     .name = "frmmain",
+     .title = "VORA",
+     .colour = qRgb(0, 255, 0),
+     .create = [](WindowSet*, widgets::MessageBoxes&) -> QMainWindow* { return new MainWindow; },
+     .menus = &kMainMenus},
+    {.id = WindowId::frmDC,
+     .name = "frmDC",
+     .title = "VORA",
+     .colour = qRgb(255, 255, 0),
+     .create = &MakePage<pages::frmDC>,
+     .menus = &kResistorMenus,
+     .calculationPage = true,
+     .pageName = "DC Circuit Analysis"},
+    {.id = WindowId::frmDCC,
+     .name = "frmDCC",
+     .title = "VORA",
+     .colour = qRgb(0, 0, 255),
+     .create = &MakePage<pages::frmDCC>,
+     .menus = &kCapacitorMenus,
+     .calculationPage = true,
+     .pageName = "Capacitor And Dielectrics"},
+    {.id = WindowId::frmDCL,
+     .name = "frmDCL",
+     .title = "VORA",
+     .colour = qRgb(0, 255, 255),
+     .create = &MakePage<pages::frmDCL>,
+     .menus = &kInductorMenus,
+     .calculationPage = true,
+     .pageName = "Electromagnetic Induction"},
+    {.id = WindowId::FrmAC,
+     .name = "FrmAC",
+     .title = "VORA",
+     .colour = qRgb(128, 255, 128),
+     .create = &MakePage<pages::FrmAC>,
+     .menus = &kAcMenus,
+     .calculationPage = true,
+     .pageName = "Single Phase AC Circuit"},
+    {.id = WindowId::frmThreeLtop,
+     .name = "frmThreeLtop",
+     .title = "VORA",
+     .colour = qRgb(0, 255, 255),
+     .create = &MakePage<pages::frmThreeLtop>,
+     .menus = &kLineToPhaseMenus,
+     .calculationPage = true,
+     .pageName = "Line To Phase"},
+    {.id = WindowId::FrmThreePtoL,
+     .name = "FrmThreePtoL",
+     .title = "VORA",
+     .colour = qRgb(255, 192, 128),
+     .create = &MakePage<pages::FrmThreePtoL>,
+     .menus = &kPhaseToLineMenus,
+     .calculationPage = true,
+     .pageName = "Phase To Line"},
+    {.id = WindowId::frmHelp,
+     .name = "frmHelp",
+     .title = "How To Intaracting With \"VORA\" Soft",
+     .colour = qRgb(192, 255, 192),
+     .create = [](WindowSet* w, widgets::MessageBoxes&) -> QMainWindow* {
+         return new HelpWindow(*w);
+     }},
+    {.id = WindowId::frmAB,
+     .name = "frmAB",
+     .title = "About VORA Soft",
+     .colour = qRgb(255, 128, 255),
+     .create = [](WindowSet* w, widgets::MessageBoxes&) -> QMainWindow* {
+         return new AboutWindow(*w);
+     }},
+});
+
+constexpr std::size_t kWindowCount = kWindows.size();
+
+constexpr bool RowsInOrder() {
+    for (std::size_t i = 0; i < kWindows.size(); ++i)
+        if (static_cast<std::size_t>(kWindows[i].id) != i) return false;
+    return true;
+}
+static_assert(RowsInOrder(), "a row's position is its WindowId");
+
+constexpr const WindowEntry& Entry(WindowId id) {
+    return kWindows[static_cast<std::size_t>(id)];
+}
+
+// The windows with a menu bar: what navigation shows and hides.
+constexpr bool InPageSet(WindowId id) {
+    return Entry(id).menus != nullptr;
+}
+
+inline constexpr auto kPageSet = [] {
+    constexpr auto count = static_cast<std::size_t>(std::count_if(
+        kWindows.begin(), kWindows.end(), [](const WindowEntry& e) { return e.menus != nullptr; }));
+    std::array<WindowId, count> set{};
+    std::size_t k = 0;
+    for (const WindowEntry& e : kWindows)
+        if (e.menus) set[k++] = e.id;
+    return set;
+}();
+
+// The row of the window with this objectName, or nullptr.
+constexpr const WindowEntry* FindWindow(std::string_view name) {
+    for (const WindowEntry& e : kWindows)
+        if (name == e.name) return &e;
+    return nullptr;
+}
+
+} // namespace vora::shell
