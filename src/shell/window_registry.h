@@ -23,6 +23,7 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace vora::widgets {
 class MessageBoxes;
@@ -159,13 +160,12 @@ constexpr bool InPageSet(WindowId id) {
     return Entry(id).menus != nullptr;
 }
 
-inline constexpr auto kPageSet = [] {
-    constexpr auto count = static_cast<std::size_t>(std::count_if(
-        kWindows.begin(), kWindows.end(), [](const WindowEntry& e) { return e.menus != nullptr; }));
-    std::array<WindowId, count> set{};
-    std::size_t k = 0;
+// Built at start-up rather than at compile time: the sanitizer builds do not
+// take the menu tables' addresses as constants.
+inline const std::vector<WindowId> kPageSet = [] {
+    std::vector<WindowId> set;
     for (const WindowEntry& e : kWindows)
-        if (e.menus) set[k++] = e.id;
+        if (e.menus) set.push_back(e.id);
     return set;
 }();
 

@@ -16,13 +16,21 @@ using namespace std::chrono_literals;
 
 constexpr const char* kDialog = "dlgSaveWorking";
 
-void WaitForDialog(Driver& d, bool open) {
-    if (WaitFor([&] { return d.Shown().count(kDialog) == (open ? 1u : 0u); }, 10000ms)) return;
+// Waits until the dialog is open and has the keyboard (keys typed before
+// that would go to the page), or until it is gone.
+void WaitForDialog(Driver& d, const XServer& server, bool open) {
+    const auto ready = [&] {
+        if (!open) return d.Shown().count(kDialog) == 0;
+        for (const XWindow& w : d.Windows())
+            if (w.role == kDialog) return w.id == server.Focus();
+        return false;
+    };
+    if (WaitFor(ready, 10000ms)) return;
     std::string seen;
     for (const std::string& w : d.Shown())
         seen += " " + w;
-    throw StepFailure(std::string("the save dialog did not ") + (open ? "open" : "close") +
-                      "; on screen:" + seen);
+    throw StepFailure(std::string("the save dialog did not ") +
+                      (open ? "open with the keyboard" : "close") + "; on screen:" + seen);
 }
 
 TEST_F(RealInput, CtrlSSavesTheWorkingWhereTheDialogSays) {
@@ -31,23 +39,29 @@ TEST_F(RealInput, CtrlSSavesTheWorkingWhereTheDialogSays) {
         driver().AnswerPreface(false);
         driver().Goto(WindowId::FrmAC);
         driver().Key("ctrl+s");
-        WaitForDialog(driver(), true);
+        WaitForDialog(driver(), *server_, true);
         // The file name is selected: typing replaces it.
         for (const char* key : {"h", "a", "n", "d", "o", "u", "t"})
             driver().Key(key);
         driver().Key("Return");
-        WaitForDialog(driver(), false);
+        WaitForDialog(driver(), *server_, false);
         const QString file = QDir(home_.path()).filePath("handout.pdf");
         if (!WaitFor([&] { return QFile(file).size() > 1000; }, 5000ms))
             throw StepFailure("no PDF written to " + file.toStdString());
         QFile pdf(file);
         EXPECT_TRUE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
 
-        // The page has the keyboard back at once, window manager or not.
+        // The page gets the keyboard back, window manager or not.
+        const bool pageHasKeyboard = WaitFor([&] {
+            for (const XWindow& w : driver().Windows())
+                if (w.role == "FrmAC") return w.id == server_->Focus();
+            return false;
+        }, 5000ms);
+        if (!pageHasKeyboard) throw StepFailure("the page does not get the keyboard back");
         driver().Key("ctrl+s");
-        WaitForDialog(driver(), true);
+        WaitForDialog(driver(), *server_, true);
         driver().Key("Escape");
-        WaitForDialog(driver(), false);
+        WaitForDialog(driver(), *server_, false);
         driver().CheckAlive("the save dialog closed with Escape");
     });
 }

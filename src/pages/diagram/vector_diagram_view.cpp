@@ -37,9 +37,17 @@ QPointF Unit(QPointF v) {
 }
 
 // A box of `size` beside `anchor`, on the side that direction `u` points to.
-QRectF BoxBeside(QPointF anchor, QPointF u, QSizeF size) {
-    const QPointF centre =
-        anchor + u * (std::abs(u.x()) * size.width() / 2 + std::abs(u.y()) * size.height() / 2);
+// `close`: its centre moved along `u` just far enough that the box clears the
+// anchor (a label at an arrow's tip stays by the tip); otherwise as far as the
+// box reaches along `u`, which keeps it off a line through the anchor.
+QRectF BoxBeside(QPointF anchor, QPointF u, QSizeF size, bool close = false) {
+    qreal along = std::abs(u.x()) * size.width() / 2 + std::abs(u.y()) * size.height() / 2;
+    if (close) {
+        const qreal alongX = std::abs(u.x()) > 1e-6 ? size.width() / 2 / std::abs(u.x()) : 1e9;
+        const qreal alongY = std::abs(u.y()) > 1e-6 ? size.height() / 2 / std::abs(u.y()) : 1e9;
+        along = std::min({along, alongX, alongY});
+    }
+    const QPointF centre = anchor + u * along;
     return {centre - QPointF(size.width() / 2, size.height() / 2), size};
 }
 
@@ -193,7 +201,7 @@ VectorDiagramView::Geometry VectorDiagramView::layOut(const QRectF& area, const 
                 shape.labelBox = QRectF(QPointF(x, y), size);
                 shortest = std::min(shortest, length);
             } else if (a.from == Complex(0)) {
-                shape.labelBox = BoxBeside(tip + dir * kGap, dir, size);
+                shape.labelBox = BoxBeside(tip + dir * kGap, dir, size, true);
                 shortest = std::min(shortest, length);
             } else {
                 // A link of a chain: beside its middle, away from the picture's centre.
