@@ -7,6 +7,7 @@
 // antialiasing here, so that its pixels carry its colour exactly. An
 // option's circle must stand out from the page, and its check mark from the
 // circle, by at least 3:1 (WCAG's contrast for the parts of a control).
+#include "shell/window_registry.h"
 #include "shell/window_set.h"
 #include "support/dark_palette.h"
 #include "support/recording_messages.h"
@@ -26,17 +27,20 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 
 namespace vora::shell {
 namespace {
 
-constexpr WindowId kAll[] = {
-    WindowId::frmmain,      WindowId::frmDC,   WindowId::frmDCC,
-    WindowId::frmDCL,       WindowId::FrmAC,   WindowId::frmThreeLtop,
-    WindowId::FrmThreePtoL, WindowId::frmHelp, WindowId::frmAB,
-};
+// Every window of the program, as the registry lists them.
+constexpr auto kAll = [] {
+    std::array<WindowId, kWindowCount> ids{};
+    for (std::size_t i = 0; i < kWindowCount; ++i)
+        ids[i] = kWindows[i].id;
+    return ids;
+}();
 
 // WCAG 2 relative luminance and contrast ratio.
 double Luminance(QRgb c) {

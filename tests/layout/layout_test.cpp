@@ -8,6 +8,7 @@
 // inside the window (or inside the scrolling body); the window must open
 // within the screen with room for a frame; a page that grows must give the
 // height to its Working panel and the width to the working and its sketch.
+#include "shell/window_registry.h"
 #include "shell/window_set.h"
 #include "support/recording_messages.h"
 #include "widgets/page_body.h"
@@ -23,6 +24,7 @@
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QTest>
+#include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
@@ -32,11 +34,13 @@
 namespace vora::shell {
 namespace {
 
-constexpr WindowId kAll[] = {
-    WindowId::frmmain,      WindowId::frmDC,   WindowId::frmDCC,
-    WindowId::frmDCL,       WindowId::FrmAC,   WindowId::frmThreeLtop,
-    WindowId::FrmThreePtoL, WindowId::frmHelp, WindowId::frmAB,
-};
+// Every window of the program, as the registry lists them.
+constexpr auto kAll = [] {
+    std::array<WindowId, kWindowCount> ids{};
+    for (std::size_t i = 0; i < kWindowCount; ++i)
+        ids[i] = kWindows[i].id;
+    return ids;
+}();
 
 // A window frame's share of the screen: borders and a title bar.
 const QSize kFrame(8, 24);
