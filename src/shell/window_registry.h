@@ -155,6 +155,14 @@ constexpr const WindowEntry& Entry(WindowId id) {
     return kWindows[static_cast<std::size_t>(id)];
 }
 
+// Every window's id, in the registry's order.
+inline constexpr auto kWindowIds = [] {
+    std::array<WindowId, kWindowCount> ids{};
+    for (std::size_t i = 0; i < kWindowCount; ++i)
+        ids[i] = kWindows[i].id;
+    return ids;
+}();
+
 // The windows with a menu bar: what navigation shows and hides.
 constexpr bool InPageSet(WindowId id) {
     return Entry(id).menus != nullptr;

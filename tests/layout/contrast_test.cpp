@@ -27,20 +27,11 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
-#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 
 namespace vora::shell {
 namespace {
-
-// Every window of the program, as the registry lists them.
-constexpr auto kAll = [] {
-    std::array<WindowId, kWindowCount> ids{};
-    for (std::size_t i = 0; i < kWindowCount; ++i)
-        ids[i] = kWindows[i].id;
-    return ids;
-}();
 
 // WCAG 2 relative luminance and contrast ratio.
 double Luminance(QRgb c) {
@@ -182,7 +173,7 @@ protected:
 };
 
 TEST_P(Contrast, EveryTextStandsOutFromWhatItIsPaintedOn) {
-    for (WindowId id : kAll) {
+    for (WindowId id : kWindowIds) {
         const QImage image = Shown(id);
         QMainWindow* w = windows_->window(id);
         const std::vector<Region> texts = Texts(w);

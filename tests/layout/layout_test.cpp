@@ -24,7 +24,6 @@
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QTest>
-#include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
@@ -33,14 +32,6 @@
 
 namespace vora::shell {
 namespace {
-
-// Every window of the program, as the registry lists them.
-constexpr auto kAll = [] {
-    std::array<WindowId, kWindowCount> ids{};
-    for (std::size_t i = 0; i < kWindowCount; ++i)
-        ids[i] = kWindows[i].id;
-    return ids;
-}();
 
 // A window frame's share of the screen: borders and a title bar.
 const QSize kFrame(8, 24);
@@ -157,7 +148,7 @@ protected:
 };
 
 TEST_F(Layout, EveryWindowOpensWithinTheScreenWithEveryControlWhole) {
-    for (WindowId id : kAll) {
+    for (WindowId id : kWindowIds) {
         QMainWindow* w = Open(id);
         const QRect screen = w->screen()->availableGeometry();
         std::printf("%s opens at %dx%d (minimum %dx%d) on %dx%d\n", qPrintable(w->objectName()),
@@ -187,7 +178,7 @@ TEST_F(Layout, EveryWindowOpensWithinTheScreenWithEveryControlWhole) {
 }
 
 TEST_F(Layout, AGrowingPageGivesTheSpaceToItsWorking) {
-    for (WindowId id : kAll) {
+    for (WindowId id : kWindowIds) {
         QMainWindow* w = Open(id);
         QWidget* working = w->findChild<QWidget*>("FrameWorking");
         if (!working || VisibleBar(w)) {
