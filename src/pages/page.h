@@ -9,11 +9,17 @@
 #include "calculation_page.h"
 
 #include <QMainWindow>
+#include <optional>
+
+class QAbstractButton;
 
 class QColor;
+class QLineEdit;
+class QPushButton;
 
 namespace vora::widgets {
 class MessageBoxes;
+class UnitList;
 class WorkingPanel;
 } // namespace vora::widgets
 
@@ -33,6 +39,36 @@ protected:
     // One warning box (unless already announced) and the focus on the field.
     void reportFailure(const calc::Failure& failure);
 
+    // The click step of an option: the focus to `field`, unless the option
+    // was chosen with Space or an arrow key, which keep it on the option.
+    static void focusAfterChoice(QWidget* field);
+
+    // Results follow their inputs: every change of a watched input (typed,
+    // pasted, chosen or emptied) calls refresh(), which computes the results
+    // on screen again, silently, or marks them out of date.
+    void watch(QLineEdit* entry);
+    void watch(widgets::UnitList* list);
+    void watch(QAbstractButton* option);
+    // Enter in `entry` clicks `button`, the page's main computation.
+    static void enterClicks(QLineEdit* entry, QPushButton* button);
+    virtual void refresh() {}
+    // Inputs that a handler changes one after another recompute once, when
+    // the outermost batch ends.
+    class Batch {
+    public:
+        explicit Batch(Page& page);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        Page& page_;
+    };
+    // The failure of a unit list holding no unit it knows, if it does.
+    static std::optional<calc::Failure> UnknownUnit(const widgets::UnitList* list);
+    // Marks the working out of date with the failure's text.
+    void markWorkingOutOfDate(const calc::Failure& failure);
+
     // The end of every computing event. The event computed on a copy of the
     // stored values; a failed outcome is reported and changes nothing, a
     // successful one replaces `vars` and shows its working (scrolled to the
@@ -48,10 +84,21 @@ protected:
         return true;
     }
 
+    // A refresh's success: as Commit's, without a failure to report.
+    template <class Vars, class Shown>
+    void Adopt(Vars& vars, const Shown& shown, bool showEnd = false) {
+        vars = shown.vars;
+        showWorking(shown.working, showEnd);
+    }
+
 private:
     void showWorking(const calc::Working& working, bool showEnd);
+    void inputChanged();
 
     widgets::MessageBoxes& messages_;
+    int batches_ = 0;
+    bool changed_ = false;
+    bool refreshing_ = false;
     widgets::WorkingPanel* working_ = nullptr;
 };
 
@@ -70,6 +117,9 @@ public:
 protected:
     template <class Shown> bool Commit(const calc::Outcome<Shown>& out, bool showEnd = false) {
         return Base::Commit(vars_, out, showEnd);
+    }
+    template <class Shown> void Adopt(const Shown& shown, bool showEnd = false) {
+        Base::Adopt(vars_, shown, showEnd);
     }
 
     Vars vars_{};

@@ -5,18 +5,24 @@
 #include "calc/number.h"
 #include "widgets/unit_list.h"
 
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <utility>
 
 namespace vora::pages {
 
 namespace {
 
 constexpr const char* kReadable = "readable";
+constexpr const char* kOutOfDate = "outOfDate";
+constexpr const char* kDescription = "currentDescription";
+constexpr const char* kToolTip = "currentToolTip";
 
 } // namespace
 
 void ShowResult(QLabel* label, const std::string& text, double value, std::string_view unit) {
+    ClearOutOfDate(label);
     label->setText(QString::fromStdString(text));
     const QString readable = QString::fromStdString(calc::FormatEngineering(value, unit));
     label->setProperty(kReadable, readable);
@@ -32,10 +38,55 @@ void ShowResult(QLabel* label, const std::string& text, std::string_view unit) {
 }
 
 void ClearResult(QLabel* label) {
+    ClearOutOfDate(label);
     if (!label->text().isEmpty()) label->clear();
     label->setProperty(kReadable, QString());
     label->setToolTip({});
     label->setAccessibleDescription({});
+}
+
+void MarkOutOfDate(QWidget* result, const QString& why) {
+    if (auto* label = qobject_cast<QLabel*>(result); label && label->text().isEmpty()) return;
+    const QString description = "Out of date: " + why;
+    if (!IsOutOfDate(result)) {
+        result->setProperty(kOutOfDate, true);
+        if (qobject_cast<QLabel*>(result)) {
+            QPalette dim = result->palette();
+            const QColor grey = dim.color(QPalette::PlaceholderText);
+            dim.setColor(QPalette::Text, grey);
+            dim.setColor(QPalette::WindowText, grey);
+            result->setPalette(dim);
+        } else {
+            // Pictures describe themselves: kept for when they are current again.
+            result->setProperty(kDescription, result->accessibleDescription());
+            result->setProperty(kToolTip, result->toolTip());
+            // Pictures and the working paint their own colours: fade them whole.
+            auto* fade = new QGraphicsOpacityEffect(result);
+            fade->setOpacity(0.35);
+            result->setGraphicsEffect(fade);
+        }
+    }
+    result->setToolTip(description);
+    result->setAccessibleDescription(description);
+}
+
+void ClearOutOfDate(QWidget* result) {
+    if (!IsOutOfDate(result)) return;
+    result->setProperty(kOutOfDate, false);
+    if (qobject_cast<QLabel*>(result)) {
+        result->setPalette(QPalette());
+        const QString readable = result->property(kReadable).toString();
+        result->setToolTip(readable);
+        result->setAccessibleDescription(readable);
+    } else {
+        result->setGraphicsEffect(nullptr);
+        result->setToolTip(result->property(kToolTip).toString());
+        result->setAccessibleDescription(result->property(kDescription).toString());
+    }
+}
+
+bool IsOutOfDate(const QWidget* result) {
+    return result->property(kOutOfDate).toBool();
 }
 
 QString Readable(const QLabel* label) {
@@ -43,6 +94,7 @@ QString Readable(const QLabel* label) {
 }
 
 QString ReportResult(const QString& name, const QLabel* label, const QString& unit) {
+    if (IsOutOfDate(label)) return name + " = (out of date)";
     QString line = name + " = " + (label->text().isEmpty() ? "(empty)" : label->text());
     if (label->text().isEmpty()) return line;
     if (!unit.trimmed().isEmpty()) line += " " + unit.trimmed();
@@ -68,7 +120,15 @@ void UnitFollower::shown() {
 
 void UnitFollower::listChanged() {
     const int position = list_->position();
-    if (label_->text().isEmpty() || position == position_) return shown();
+    if (label_->text().isEmpty()) return shown();
+    // A unit being typed, or one the list does not know: the label cannot
+    // be shown in it yet.
+    if (position < 0) {
+        unitOutOfDate_ = true;
+        return MarkOutOfDate(label_, list_->unknownUnitText());
+    }
+    if (std::exchange(unitOutOfDate_, false)) ClearOutOfDate(label_);
+    if (position == position_) return shown();
     const auto text = inUnit_(position);
     if (!text) {
         const QSignalBlocker quiet(list_);

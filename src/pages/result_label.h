@@ -15,6 +15,7 @@
 #include <string_view>
 
 class QLabel;
+class QWidget;
 
 namespace vora::widgets {
 class UnitList;
@@ -28,6 +29,14 @@ void ShowResult(QLabel* label, const std::string& text, double value, std::strin
 // Writes `text` and the engineering form of the number it shows.
 void ShowResult(QLabel* label, const std::string& text, std::string_view unit);
 void ClearResult(QLabel* label);
+
+// A result (a label, the working, a picture) that no longer belongs to the
+// values on screen, because they cannot be computed now: drawn dimmed, its
+// tool-tip and accessible description "Out of date: " and why, and left out
+// of the copied text and the handout. Writing it anew clears the mark.
+void MarkOutOfDate(QWidget* result, const QString& why);
+void ClearOutOfDate(QWidget* result);
+bool IsOutOfDate(const QWidget* result);
 // The engineering form of what the label shows; empty when it has none.
 QString Readable(const QLabel* label);
 
@@ -58,6 +67,7 @@ private:
     Report report_;
     int position_ = 0;
     QString unitText_;
+    bool unitOutOfDate_ = false; // the label is dimmed for the list's text
 };
 
 } // namespace vora::pages

@@ -3,6 +3,7 @@
 
 #include "diagram/vector_diagram_view.h"
 #include "element/network_sketch_view.h"
+#include "result_label.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -76,9 +77,9 @@ qreal Aspect(const QWidget* picture) {
 std::vector<QWidget*> HandoutPictures(QWidget& window) {
     std::vector<QWidget*> pictures;
     for (auto* sketch : window.findChildren<NetworkSketchView*>())
-        if (!sketch->sketch().empty()) pictures.push_back(sketch);
+        if (!sketch->sketch().empty() && !IsOutOfDate(sketch)) pictures.push_back(sketch);
     for (auto* diagram : window.findChildren<VectorDiagramView*>())
-        if (!diagram->diagram().empty()) pictures.push_back(diagram);
+        if (!diagram->diagram().empty() && !IsOutOfDate(diagram)) pictures.push_back(diagram);
     return pictures;
 }
 

@@ -6,6 +6,46 @@
 
 namespace vora::widgets {
 
+namespace {
+
+int keyboardChoices = 0;
+
+bool ChoosingKey(const QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Marks the span of one key's handling, in which Qt may click this option
+// or (for an arrow) its neighbour.
+struct KeyboardChoice {
+    explicit KeyboardChoice(bool active)
+        : active_(active) {
+        if (active_) ++keyboardChoices;
+    }
+    ~KeyboardChoice() {
+        if (active_) --keyboardChoices;
+    }
+    KeyboardChoice(const KeyboardChoice&) = delete;
+    KeyboardChoice& operator=(const KeyboardChoice&) = delete;
+
+private:
+    bool active_;
+};
+
+} // namespace
+
+bool OptionButton::choosingByKeyboard() {
+    return keyboardChoices > 0;
+}
+
 OptionButton::OptionButton(const QString& text, QWidget* parent)
     : QRadioButton(text, parent) {
     // Fusion outlines the circle a shade darker than the background, too
@@ -52,7 +92,13 @@ void OptionButton::keyPressEvent(QKeyEvent* event) {
         emit doubleClicked();
         return;
     }
+    const KeyboardChoice choice(ChoosingKey(event));
     QRadioButton::keyPressEvent(event);
+}
+
+void OptionButton::keyReleaseEvent(QKeyEvent* event) {
+    const KeyboardChoice choice(ChoosingKey(event));
+    QRadioButton::keyReleaseEvent(event);
 }
 
 } // namespace vora::widgets

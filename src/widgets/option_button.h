@@ -21,6 +21,12 @@ public:
     // Clears the option even though it belongs to an exclusive group.
     void clear();
 
+    // True while Space or an arrow key is choosing an option: the choice
+    // keeps the keyboard focus where it is, so that the next key the user
+    // types lands on the option, not in a field the click step would move
+    // the focus to. A mouse click (or Enter) moves the focus as usual.
+    static bool choosingByKeyboard();
+
 signals:
     void doubleClicked();
 
@@ -29,6 +35,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     bool doubleClickPending_ = false;

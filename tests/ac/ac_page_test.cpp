@@ -5,6 +5,8 @@
 #include "calc/ac/ac_vars.h"
 #include "calc/number.h"
 #include "pages/ac/ac_page.h"
+#include "pages/element/network_sketch_view.h"
+#include "pages/result_label.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"
 #include "widgets/option_button.h"
@@ -191,23 +193,42 @@ TEST_F(AcPage, TotalImpedanceReadsUnitsAndShowsTheChosenUnit) {
     Click(page_, "cmdZT");
     EXPECT_EQ(page_.vars().Impedance, zs);
     EXPECT_NEAR(Text(page_, "lblZT").toDouble(), zs / 1000, 1e-12);
-    // The label follows the impedance it shows, not one stored since.
+    // An edit computes the impedance on screen again, at once.
     Element("txtR1", "300", "optR1s", 0);
+    const double z300 = page_.vars().Impedance;
+    EXPECT_NE(z300, zs);
+    EXPECT_NEAR(Text(page_, "lblZT").toDouble(), z300 / 1000, 1e-12);
     Click(page_, "cmdPF");
-    EXPECT_NE(page_.vars().Impedance, zs);
     List("cboZT")->setCurrentIndex(2);
-    EXPECT_NEAR(Text(page_, "lblZT").toDouble(), zs / 1e6, 1e-15);
+    EXPECT_NEAR(Text(page_, "lblZT").toDouble(), z300 / 1e6, 1e-15);
 
-    // A typed unit leaves the number unscaled and reads its leading digits.
+    // A typed unit means what it says, case and all; an unknown one is refused.
     List("cboZT")->setCurrentIndex(0);
     Click(page_, "optXLs");
     Click(page_, "OPtXcs");
     page_.MNUXc_Click();
     page_.mnuXL_Click();
-    Element("txtR1", "3abc", "optR1s", 1);
-    List("cboR")->setEditText("kilo-ohm");
-    Click(page_, "cmdZT");
-    EXPECT_EQ(Text(page_, "lblZT"), "3");
+    Element("txtR1", "2", "optR1s", 0);
+    const std::pair<const char*, const char*> typed[] = {
+        {"kΩ", "2000"}, {"k", "2000"}, {"KOhm", "2000"}, {"ohm", "2"}, {"MΩ", "2000000"}};
+    for (const auto& [unit, shown] : typed) {
+        List("cboR")->setEditText(unit);
+        EXPECT_EQ(Text(page_, "lblZT"), shown) << unit; // followed the edit
+        Click(page_, "cmdZT");
+        EXPECT_EQ(Text(page_, "lblZT"), shown) << unit;
+    }
+    EXPECT_TRUE(messages_.shown.empty());
+    for (const char* unknown : {"kilo-ohm", "m", "mH"}) {
+        List("cboR")->setEditText(unknown);
+        EXPECT_TRUE(IsOutOfDate(Child<QLabel>(page_, "lblZT"))) << unknown;
+        const auto before = page_.vars();
+        Click(page_, "cmdZT");
+        ASSERT_EQ(messages_.shown.size(), 1u) << unknown;
+        EXPECT_EQ(messages_.shown[0].title, "Invalid Unit");
+        EXPECT_TRUE(messages_.shown[0].text.contains("\"Resistor Unit\"")) << unknown;
+        EXPECT_EQ(page_.vars(), before);
+        messages_.clear();
+    }
     EXPECT_EQ(List("cboR")->count(), 3);
 }
 
@@ -216,11 +237,13 @@ TEST_F(AcPage, TotalImpedanceReadsUnitsAndShowsTheChosenUnit) {
 TEST_F(AcPage, InfiniteImpedanceIsAnnouncedAndChangesNothing) {
     Standard("s", "s", "s");
     Click(page_, "cmdZT");
-    const QString total = Text(page_, "lblZT");
-    const auto stored = page_.vars();
     Element("txtR1", "100", "optR1s");
     Element("txtXL", kResonantL, "optXLp");
     Element("txtXC", "1", "OptXcp", 1);
+    // The edit already found the impedance infinite: the total is dimmed.
+    EXPECT_TRUE(IsOutOfDate(Child<QLabel>(page_, "lblZT")));
+    const QString total = Text(page_, "lblZT");
+    const auto stored = page_.vars();
     Click(page_, "cmdZT");
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].icon, Icon::Information);
@@ -331,9 +354,11 @@ TEST_F(AcPage, SketchShowsTheCircuitAsConnected) {
     Click(page_, "OPtXcs");
     Click(page_, "cmdZT");
     EXPECT_EQ(sketch->accessibleDescription(), "(R + C) ∥ L");
-    page_.MNUXc_Click();
-    Click(page_, "cmdZT"); // R series, L parallel alone: no circuit, nothing changes
-    EXPECT_EQ(sketch->accessibleDescription(), "(R + C) ∥ L");
+    page_.MNUXc_Click(); // R series, L parallel alone: no circuit, the sketch is dimmed
+    EXPECT_TRUE(IsOutOfDate(sketch));
+    Click(page_, "cmdZT"); // and the click changes nothing
+    EXPECT_TRUE(IsOutOfDate(sketch));
+    EXPECT_EQ(Child<NetworkSketchView>(page_, "picNetwork")->sketch().parts.size(), 2u);
 }
 
 // Random inputs and clicks: after every computing click, a new page given the

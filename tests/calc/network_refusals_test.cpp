@@ -79,7 +79,7 @@ TEST(NetworkRefusals, ResultWhereThePhysicsHasOneElseOneClearMessage) {
         {'R', "SS--", {"1", "1E-320", "", ""}, 0, V, "", "Invalid Entry", "too small", "txtR2", {}},
         {'L', "SS--", {"1E308", "1E308", "", ""}, 0, V, "", "Cannot Compute", "too large", "", {}},
         {'R', "S---", {"1E300", "", "", ""}, 1, I, "1E300", "Cannot Compute", "too large", "", {}},
-        {'R', "PP--", {"10", "-10", "", ""}, 0, V, "", "Cannot Compute", "cancel out", "", {}},
+        {'R', "PP--", {"10", "-10", "", ""}, 0, V, "", "Invalid Entry", "is negative", "txtR2", {}},
         // The source: an empty strict field was announced by the page already.
         {'R', "SS--", {"1", "2", "", ""}, 2, V, "", "Invalid Entry", "", "txtIV", {}},
         {'R',

@@ -68,11 +68,27 @@ TEST_F(InductorPage, TypedUnitsMeanHenry) {
         page_.cmdRT_Click();
         EXPECT_EQ(Text(page_, "lblRT"), shown[pos]);
     }
-    Child<widgets::UnitList>(page_, "cboR1")->setEditText("henry");
-    total->setEditText("whatever");
-    page_.cmdRT_Click();
-    EXPECT_EQ(Text(page_, "lblRT"), "10");
-    EXPECT_EQ(page_.vars().LT, 10);
+    // Typed units mean what they say, case and all; anything else is refused.
+    auto* first = Child<widgets::UnitList>(page_, "cboR1");
+    total->setCurrentIndex(0);
+    const std::pair<const char*, double> typed[] = {
+        {"H", 10}, {"mH", 0.01}, {"m", 0.01}, {"µH", 1e-5}, {"uH", 1e-5}};
+    for (const auto& [unit, henry] : typed) {
+        first->setEditText(unit);
+        page_.cmdRT_Click();
+        EXPECT_DOUBLE_EQ(page_.vars().LT, henry) << unit;
+    }
+    EXPECT_TRUE(messages_.shown.empty());
+    for (const char* unknown : {"henry", "M", "MH", "kH"}) {
+        const auto before = page_.vars();
+        first->setEditText(unknown);
+        page_.cmdRT_Click();
+        ASSERT_EQ(messages_.shown.size(), 1u) << unknown;
+        EXPECT_EQ(messages_.shown[0].title, "Invalid Unit");
+        EXPECT_TRUE(messages_.shown[0].text.contains("\"L1 Unit\"")) << unknown;
+        EXPECT_EQ(page_.vars(), before);
+        messages_.clear();
+    }
 }
 
 TEST_F(InductorPage, DoubleClickShowsCurrentVoltageAndEnergy) {

@@ -94,6 +94,7 @@ Impedance Circuit::TotalOf(const Sketch& part) const {
 }
 
 Circuit ReadCircuit(const AcInputs& in, AcVars& vars, Working& w) {
+    static const std::array<std::string, 3> kNouns{"resistor", "inductor", "capacitor"};
     Circuit c;
     c.sketch = Connect(in.choices);
     std::vector<std::string> names;
@@ -110,6 +111,12 @@ Circuit ReadCircuit(const AcInputs& in, AcVars& vars, Working& w) {
         if (!c.present[k]) continue;
         const UnitField& entry = in.elements[k];
         c.value[k] = ScaledRead(entry.field, entry.position, 0, Factors(*units[k]));
+        if (c.value[k] < 0)
+            Fail({"Invalid Entry",
+                  "The number in \"" + entry.field.label + "\" is negative, and a " + kNouns[k] +
+                      " has no negative value (only a source has a direction). Enter 0 or a "
+                      "positive number.",
+                  entry.field.name});
         vars.*stored[k] = c.value[k];
         if (!values.empty()) values += ", ";
         values += kNames[k] + " = " + FormatNumber(c.value[k]) + " " + units[k]->front().name;

@@ -24,6 +24,12 @@ void RequireNetwork(const ElementKind& kind, const NetworkEntries& in) {
 
 namespace {
 
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
 // Below this a number's reciprocal, which parallel resistors and series
 // capacitors need, would overflow.
 constexpr double kSmallest = 1e-300;
@@ -59,8 +65,10 @@ private:
     // Converts every text first, then scales, in element order.
     void Read(bool showReading) {
         std::array<double, 4> number{};
-        for (int k = 1; k <= t_.length; ++k)
+        for (int k = 1; k <= t_.length; ++k) {
             number[I(k)] = ReadStrict(in_.values[I(k)]);
+            if (number[I(k)] < 0) RefuseNegative(in_.values[I(k)]);
+        }
         for (int k = 1; k <= t_.length; ++k) {
             const Field& field = in_.values[I(k)];
             const int pos = in_.units[I(k)];
@@ -132,6 +140,14 @@ private:
 
     static std::size_t I(int k) { return static_cast<std::size_t>(k - 1); }
 
+    [[noreturn]] void RefuseNegative(const Field& field) const {
+        Fail({"Invalid Entry",
+              "The number in \"" + field.label + "\" is negative, and a " + Lower(kind_.element) +
+                  " has no negative value (only a source has a direction). Enter 0 or a "
+                  "positive number.",
+              field.name});
+    }
+
     const ElementKind& kind_;
     const NetworkEntries& in_;
     NetworkTotal& t_;
@@ -141,11 +157,29 @@ private:
 
 } // namespace
 
+namespace {
+
+// Values typed for elements after the network's end count for nothing: say so.
+void NameLeftOut(const ElementKind& kind, const NetworkEntries& in, NetworkTotal& t) {
+    std::string leftOut;
+    for (int k = t.length + 1; k <= 4; ++k) {
+        const std::string& text = in.values[static_cast<std::size_t>(k - 1)].text;
+        if (text.find_first_not_of(" \t") == std::string::npos) continue;
+        leftOut += (leftOut.empty() ? "" : ", ") + kind.Element(k) + " = " + text;
+    }
+    if (leftOut.empty()) return;
+    t.working.Say("Left out: " + leftOut + ", because " + kind.Element(t.length + 1) +
+                  " has no connection chosen; choose Series or Parallel for it to include them.");
+}
+
+} // namespace
+
 NetworkTotal ComputeNetworkTotal(const ElementKind& kind, const NetworkEntries& in,
                                  bool showReading) {
     RequireNetwork(kind, in);
     NetworkTotal t;
     TotalRun(kind, in, t).Run(showReading);
+    NameLeftOut(kind, in, t);
     const TotalUnits units{kind.total, kind.quantity, kind.units, kind.showFactor};
     t.label = ShowTotal(t.total, in.totalUnit, units, t.working);
     return t;

@@ -91,6 +91,7 @@ FrmAC::FrmAC(widgets::MessageBoxes& messages, QWidget* parent)
     connectHandlers();
     Form_Load();
     followUnits();
+    watchInputs();
 }
 
 QLabel* FrmAC::buildHint() {
@@ -290,7 +291,8 @@ QString FrmAC::inputsAndResults() const {
                                                 : "none chosen";
     lines << ReportLine("Source (" + source + ")", txtIV_->text(), cboIV_->currentText());
     lines << ReportResult("Total Impedance", lblZT_, cboZT_->currentText());
-    lines << ReportLine("Power Factor", lblPF_->text(), lblLG_->text());
+    lines << (IsOutOfDate(lblPF_) ? "Power Factor = (out of date)"
+                                  : ReportLine("Power Factor", lblPF_->text(), lblLG_->text()));
     lines << ReportResult("Active Power", lblP_, "W");
     lines << ReportResult("Reactive Power", lblXL_, "VAR");
     lines << ReportResult("Apparent Power", lblXC_, "VA");
@@ -298,7 +300,8 @@ QString FrmAC::inputsAndResults() const {
         lines << ReportResult(lblI_->text(), lblIV_, cboI_->currentText());
     if (!lblv_->text().isEmpty())
         lines << ReportResult(lblv_->text(), lblVV_, cboV_->currentText());
-    if (!working()->text().isEmpty()) lines << "Working:" << working()->text();
+    if (!working()->text().isEmpty() && !IsOutOfDate(working()))
+        lines << "Working:" << working()->text();
     return lines.join('\n');
 }
 

@@ -14,6 +14,7 @@
 #include "pages/page.h"
 
 #include <array>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -94,16 +95,34 @@ private:
     void buildResetMenu();
     void connectHandlers();
 
+    // The page's computing events: the five buttons and an element's
+    // results. Each remembers that its results are on screen, so that an
+    // edit computes them again (refresh).
+    enum class Event { Impedance, PowerFactor, Active, Reactive, Apparent, Element };
+    struct Shown {
+        Event event;
+        calc::AcElement element = calc::AcElement::Resistor; // of Event::Element
+        bool operator==(const Shown&) const = default;
+    };
+
     calc::Choices<3> choices() const;
     calc::AcInputs inputs() const;
     void resetElement(int index);
     void focusElement(int index);
-    // Commits a successful event: its stored values, working and sketch.
-    bool commit(const calc::Outcome<calc::AcShown>& out);
-    void showPower(const calc::Outcome<calc::AcShown>& out, QLabel* label,
-                   double calc::AcVars::*value, const char* unit);
+    // The event computed on a copy of the stored values; a unit list that
+    // the event reads and that holds no unit it knows is a failure.
+    calc::Outcome<calc::AcShown> run(const Shown& shown) const;
+    // Clicks: run, report a failure, or commit and show.
+    void click(const Shown& shown);
+    // Writes the event's labels and pictures from a successful outcome.
+    void showOutcome(const Shown& shown, const calc::AcShown& out);
+    std::vector<QLabel*> labelsOf(Event event) const;
+    void refresh() override;
+    void watchInputs();
     void followUnits();
     void showElement(calc::AcElement element);
+
+    std::vector<Shown> shown_; // events whose results are on screen, the last clicked last
 
     std::array<ElementControls, 3> elements_{};
     widgets::OptionButton* optV_ = nullptr;

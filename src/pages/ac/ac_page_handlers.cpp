@@ -98,7 +98,7 @@ void FrmAC::Form_Load() {
 }
 
 void FrmAC::focusElement(int index) {
-    elements_[static_cast<std::size_t>(index)].value->setFocus(Qt::OtherFocusReason);
+    focusAfterChoice(elements_[static_cast<std::size_t>(index)].value);
 }
 
 void FrmAC::optR1s_Click() {
@@ -121,16 +121,17 @@ void FrmAC::OptXcp_Click() {
 }
 
 void FrmAC::optI_Click() {
-    txtIV_->setFocus(Qt::OtherFocusReason);
+    focusAfterChoice(txtIV_);
     cboIV_->setCurrentIndex(0); // "A"
 }
 
 void FrmAC::optV_Click() {
-    txtIV_->setFocus(Qt::OtherFocusReason);
+    focusAfterChoice(txtIV_);
     cboIV_->setCurrentIndex(3); // "V"
 }
 
 void FrmAC::resetElement(int index) {
+    const Batch once(*this);
     ElementControls& c = elements_[static_cast<std::size_t>(index)];
     c.series->clear();
     c.parallel->clear();
@@ -148,6 +149,7 @@ void FrmAC::SubmnuR1_Click() {
 }
 
 void FrmAC::mnuAll_Click() {
+    const Batch once(*this);
     MNUXc_Click();
     mnuXL_Click();
     SubmnuR1_Click();
@@ -178,48 +180,172 @@ calc::AcInputs FrmAC::inputs() const {
     return in;
 }
 
-bool FrmAC::commit(const calc::Outcome<calc::AcShown>& out) {
-    if (!Commit(out)) return false;
-    // Most clicks keep the circuit: no need to paint its sketch again.
-    if (!(sketch_->sketch() == out->sketch)) sketch_->setSketch(out->sketch);
-    phasors_->setDiagram(out->diagrams.phasors);
-    power_->setDiagram(out->diagrams.power);
-    return true;
+calc::Outcome<calc::AcShown> FrmAC::run(const Shown& shown) const {
+    // The unit lists the event reads: the elements', then its own.
+    std::vector<const widgets::UnitList*> lists;
+    for (const ElementControls& c : elements_)
+        lists.push_back(c.unit);
+    switch (shown.event) {
+    case Event::Impedance:
+        lists.push_back(cboZT_);
+        break;
+    case Event::PowerFactor:
+        break;
+    case Event::Element:
+        lists.insert(lists.end(), {cboIV_, cboI_, cboV_});
+        break;
+    default:
+        lists.push_back(cboIV_);
+    }
+    for (const widgets::UnitList* list : lists)
+        if (auto unknown = UnknownUnit(list)) return *unknown;
+
+    const calc::AcInputs in = inputs();
+    switch (shown.event) {
+    case Event::Impedance:
+        return calc::TotalImpedance(in, vars_);
+    case Event::PowerFactor:
+        return calc::PowerFactor(in, vars_);
+    case Event::Active:
+        return calc::ActivePower(in, vars_);
+    case Event::Reactive:
+        return calc::ReactivePower(in, vars_);
+    case Event::Apparent:
+        return calc::ApparentPower(in, vars_);
+    case Event::Element:
+        return calc::ElementResults(shown.element, in, vars_);
+    }
+    return calc::Failure{};
 }
 
-void FrmAC::cmdZT_Click() {
-    const auto out = calc::TotalImpedance(inputs(), vars_);
+void FrmAC::click(const Shown& shown) {
+    const auto out = run(shown);
     // An impedance that is infinite with no element to blame (an L ∥ C group
     // at resonance): the page's own message, and nothing changes.
     if (out && out->infinite)
         return messages().show(this, widgets::MessageBoxes::Icon::Information, "Recommendation",
                                "Impedance Become Infinity");
-    if (!commit(out)) return;
-    shownImpedance_ = out->vars.Impedance;
-    ShowResult(lblZT_, out->value, shownImpedance_, "Ω");
-    impedanceUnit_->shown();
+    if (!Commit(out)) return;
+    showOutcome(shown, *out);
+    std::erase(shown_, shown);
+    shown_.push_back(shown);
+}
+
+void FrmAC::showOutcome(const Shown& shown, const calc::AcShown& out) {
+    ClearOutOfDate(sketch_);
+    ClearOutOfDate(phasors_);
+    ClearOutOfDate(power_);
+    // Most events keep the circuit: no need to paint its sketch again.
+    if (!(sketch_->sketch() == out.sketch)) sketch_->setSketch(out.sketch);
+    phasors_->setDiagram(out.diagrams.phasors);
+    power_->setDiagram(out.diagrams.power);
+    using V = calc::AcVars;
+    switch (shown.event) {
+    case Event::Impedance:
+        shownImpedance_ = out.vars.Impedance;
+        ShowResult(lblZT_, out.value, shownImpedance_, "Ω");
+        impedanceUnit_->shown();
+        return;
+    case Event::PowerFactor:
+        ClearOutOfDate(lblPF_);
+        ClearOutOfDate(lblLG_);
+        lblPF_->setText(ToQt(out.value));
+        lblLG_->setText(ToQt(out.second));
+        return;
+    case Event::Active:
+        return ShowResult(lblP_, out.value, out.vars.ActivePower, "W");
+    case Event::Reactive:
+        return ShowResult(lblXL_, out.value, out.vars.ReactivePower, "VAR");
+    case Event::Apparent:
+        return ShowResult(lblXC_, out.value, out.vars.ApparentPower, "VA");
+    case Event::Element:
+        break;
+    }
+    const std::pair<double V::*, double V::*> stored[3] = {
+        {&V::ResistorCurrent, &V::ResistorVoltage},
+        {&V::InductorCurrent, &V::InductorVoltage},
+        {&V::CapacitorCurrent, &V::CapacitorVoltage},
+    };
+    const auto& [current, voltage] = stored[static_cast<std::size_t>(shown.element)];
+    shownCurrent_ = out.vars.*current;
+    shownVoltage_ = out.vars.*voltage;
+    ClearOutOfDate(lblI_);
+    ClearOutOfDate(lblv_);
+    lblI_->setText(ToQt(out.names[0]));
+    lblv_->setText(ToQt(out.names[1]));
+    ShowResult(lblIV_, out.value, shownCurrent_, "A");
+    ShowResult(lblVV_, out.second, shownVoltage_, "V");
+    currentUnit_->shown();
+    voltageUnit_->shown();
+}
+
+std::vector<QLabel*> FrmAC::labelsOf(Event event) const {
+    switch (event) {
+    case Event::Impedance:
+        return {lblZT_};
+    case Event::PowerFactor:
+        return {lblPF_, lblLG_};
+    case Event::Active:
+        return {lblP_};
+    case Event::Reactive:
+        return {lblXL_};
+    case Event::Apparent:
+        return {lblXC_};
+    case Event::Element:
+        break;
+    }
+    return {lblI_, lblIV_, lblv_, lblVV_};
+}
+
+// Every result on screen again, in the order they were clicked, so that the
+// working and the pictures are those of the last one that can be computed.
+void FrmAC::refresh() {
+    if (shown_.empty()) return;
+    std::optional<calc::Failure> last;
+    const Shown* lastShown = nullptr;
+    for (const Shown& shown : shown_) {
+        calc::Outcome<calc::AcShown> out = run(shown);
+        if (out && out->infinite)
+            out = calc::Failure{"", "The impedance is infinite: the inductor and the capacitor "
+                                    "in parallel are at resonance."};
+        if (out && shown.event == Event::Element && txtIV_->text().isEmpty())
+            out = calc::Failure{"", "The source value is empty. Enter it to see the element's "
+                                    "current and voltage again."};
+        if (!out) {
+            const QString why = ToQt(out.failure().text);
+            for (QLabel* label : labelsOf(shown.event))
+                MarkOutOfDate(label, why);
+            last = out.failure();
+            continue;
+        }
+        Adopt(*out);
+        showOutcome(shown, *out);
+        last.reset();
+        lastShown = &shown;
+    }
+    if (lastShown) return;
+    // Nothing could be computed: the working and the pictures go with the results.
+    markWorkingOutOfDate(*last);
+    for (QWidget* picture : std::initializer_list<QWidget*>{sketch_, phasors_, power_})
+        MarkOutOfDate(picture, ToQt(last->text));
+}
+
+void FrmAC::cmdZT_Click() {
+    click({Event::Impedance});
 }
 
 void FrmAC::cmdPF_Click() {
-    const auto out = calc::PowerFactor(inputs(), vars_);
-    if (!commit(out)) return;
-    lblPF_->setText(ToQt(out->value));
-    lblLG_->setText(ToQt(out->second));
-}
-
-void FrmAC::showPower(const calc::Outcome<calc::AcShown>& out, QLabel* label,
-                      double calc::AcVars::*value, const char* unit) {
-    if (commit(out)) ShowResult(label, out->value, out->vars.*value, unit);
+    click({Event::PowerFactor});
 }
 
 void FrmAC::cmdRP_Click() {
-    showPower(calc::ActivePower(inputs(), vars_), lblP_, &calc::AcVars::ActivePower, "W");
+    click({Event::Active});
 }
 void FrmAC::cmdXL_Click() {
-    showPower(calc::ReactivePower(inputs(), vars_), lblXL_, &calc::AcVars::ReactivePower, "VAR");
+    click({Event::Reactive});
 }
 void FrmAC::cmdXC_Click() {
-    showPower(calc::ApparentPower(inputs(), vars_), lblXC_, &calc::AcVars::ApparentPower, "VA");
+    click({Event::Apparent});
 }
 
 // The double-click's first click has already selected the option, so the
@@ -230,23 +356,22 @@ void FrmAC::showElement(calc::AcElement element) {
         messages().show(this, widgets::MessageBoxes::Icon::Information, "Ajaja", EmptySourceText());
         return;
     }
-    const auto out = calc::ElementResults(element, inputs(), vars_);
-    if (!commit(out)) return;
-    using V = calc::AcVars;
-    const std::pair<double V::*, double V::*> stored[3] = {
-        {&V::ResistorCurrent, &V::ResistorVoltage},
-        {&V::InductorCurrent, &V::InductorVoltage},
-        {&V::CapacitorCurrent, &V::CapacitorVoltage},
-    };
-    const auto& [current, voltage] = stored[static_cast<std::size_t>(element)];
-    shownCurrent_ = vars_.*current;
-    shownVoltage_ = vars_.*voltage;
-    lblI_->setText(ToQt(out->names[0]));
-    lblv_->setText(ToQt(out->names[1]));
-    ShowResult(lblIV_, out->value, shownCurrent_, "A");
-    ShowResult(lblVV_, out->second, shownVoltage_, "V");
-    currentUnit_->shown();
-    voltageUnit_->shown();
+    click({Event::Element, element});
+}
+
+void FrmAC::watchInputs() {
+    for (const ElementControls& c : elements_) {
+        watch(c.value);
+        watch(c.unit);
+        watch(c.series);
+        watch(c.parallel);
+        enterClicks(c.value, cmdZT_);
+    }
+    watch(optV_);
+    watch(optI_);
+    watch(txtIV_);
+    watch(cboIV_);
+    enterClicks(txtIV_, cmdZT_);
 }
 
 // Choosing another unit shows the same impedance, current or voltage in it.

@@ -85,6 +85,7 @@ QGroupBox* ElementNetworkPage::buildFrame6(QWidget* parent) {
 
 QLabel* ElementNetworkPage::buildHint() {
     QLabel* hint = MakeLabel("lblHint", texts_.hint, this);
+    hint_ = hint;
     hint->setWordWrap(true);
     QFont font = hint->font();
     font.setItalic(true);
@@ -240,6 +241,7 @@ QWidget* ElementNetworkPage::buildWorking() {
 }
 
 void ElementNetworkPage::showSketch(const calc::Sketch& sketch, int highlight) {
+    ClearOutOfDate(sketch_);
     sketch_->setSketch(sketch, highlight > 0
                                    ? QString(texts_.messageLetter) + QString::number(highlight)
                                    : QString());
@@ -267,22 +269,23 @@ void ElementNetworkPage::Form_Load() {
 }
 
 void ElementNetworkPage::connectionClicked(int k) {
-    values_[static_cast<std::size_t>(k - 1)]->setFocus(Qt::OtherFocusReason);
+    focusAfterChoice(values_[static_cast<std::size_t>(k - 1)]);
 }
 
 void ElementNetworkPage::optI_Click() {
-    txtIV_->setFocus(Qt::OtherFocusReason);
+    focusAfterChoice(txtIV_);
     lblVI_->hide();
     lblIV_->show();
 }
 
 void ElementNetworkPage::optV_Click() {
-    txtIV_->setFocus(Qt::OtherFocusReason);
+    focusAfterChoice(txtIV_);
     lblVI_->show();
     lblIV_->hide();
 }
 
 void ElementNetworkPage::resetElement(int k) {
+    const Batch once(*this);
     const auto i = static_cast<std::size_t>(k - 1);
     series_[i]->clear();
     parallel_[i]->clear();
@@ -290,8 +293,76 @@ void ElementNetworkPage::resetElement(int k) {
 }
 
 void ElementNetworkPage::mnuAll_Click() {
+    const Batch once(*this);
     for (int k = 1; k <= 4; ++k)
         resetElement(k);
+}
+
+void ElementNetworkPage::watchInputs() {
+    for (std::size_t i = 0; i < 4; ++i) {
+        watch(values_[i]);
+        watch(units_[i]);
+        watch(series_[i]);
+        watch(parallel_[i]);
+        enterClicks(values_[i], compute_);
+    }
+    watch(optI_);
+    watch(optV_);
+    watch(txtIV_);
+    enterClicks(txtIV_, compute_);
+}
+
+calc::Choice ElementNetworkPage::choiceOf(int k) const {
+    const auto i = static_cast<std::size_t>(k - 1);
+    return series_[i]->isChecked()     ? calc::Choice::Series
+           : parallel_[i]->isChecked() ? calc::Choice::Parallel
+                                       : calc::Choice::None;
+}
+
+bool ElementNetworkPage::sourceEmpty() const {
+    return txtIV_->text().isEmpty();
+}
+
+std::optional<calc::Failure> ElementNetworkPage::unknownUnit() const {
+    for (const widgets::UnitList* list : units_)
+        if (auto failure = UnknownUnit(list)) return failure;
+    return UnknownUnit(totalUnit_);
+}
+
+void ElementNetworkPage::markTotalOutOfDate(const calc::Failure& why) {
+    MarkOutOfDate(total_, QString::fromStdString(why.text));
+    markWorkingOutOfDate(why);
+    MarkOutOfDate(sketch_, QString::fromStdString(why.text));
+}
+
+void ElementNetworkPage::markElementOutOfDate(const calc::Failure& why) {
+    for (std::size_t i = 0; i < 3; ++i) {
+        MarkOutOfDate(resultNames_[i], QString::fromStdString(why.text));
+        MarkOutOfDate(resultValues_[i], QString::fromStdString(why.text));
+    }
+}
+
+bool ElementNetworkPage::elementResultsShown() const {
+    return !resultNames_[0]->text().isEmpty();
+}
+
+void ElementNetworkPage::updateHint() {
+    int length = 0;
+    while (length < 4 && choiceOf(length + 1) != calc::Choice::None)
+        ++length;
+    QStringList leftOut;
+    for (int k = length + 1; k <= 4; ++k)
+        if (!values_[static_cast<std::size_t>(k - 1)]->text().trimmed().isEmpty())
+            leftOut << QString(texts_.messageLetter) + QString::number(k);
+    QString hint = texts_.hint;
+    if (!leftOut.isEmpty()) {
+        const QString gap = QString(texts_.messageLetter) + QString::number(length + 1);
+        hint = leftOut.join(", ") + (leftOut.size() == 1 ? " is" : " are") +
+               " left out of the network: choose Series or Parallel for " + gap +
+               (leftOut.size() == 1 && leftOut.front() == gap ? " to connect it."
+                                                              : " to connect it and what follows.");
+    }
+    if (hint_->text() != hint) hint_->setText(hint);
 }
 
 widgets::OptionButton* ElementNetworkPage::option(int k, calc::Choice choice) const {
@@ -342,6 +413,7 @@ void ElementNetworkPage::showElementResults(const std::array<std::string, 3>& na
                                             const std::array<double, 3>& results) {
     const std::string units[3] = {kind().flowUnit, "V", kind().thirdUnit};
     for (std::size_t i = 0; i < 3; ++i) {
+        ClearOutOfDate(resultNames_[i]);
         resultNames_[i]->setText(QString::fromStdString(names[i]));
         ShowResult(resultValues_[i], values[i], results[i], units[i]);
     }
@@ -369,7 +441,8 @@ QString ElementNetworkPage::inputsAndResults() const {
         if (!resultNames_[i]->text().isEmpty())
             lines << ReportResult(resultNames_[i]->text(), resultValues_[i],
                                   resultUnits_[i]->text());
-    if (!working()->text().isEmpty()) lines << "Working:" << working()->text();
+    if (!working()->text().isEmpty() && !IsOutOfDate(working()))
+        lines << "Working:" << working()->text();
     return lines.join('\n');
 }
 

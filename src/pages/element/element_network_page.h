@@ -11,6 +11,8 @@
 #include "pages/page.h"
 
 #include <array>
+#include <optional>
+#include <string>
 
 class QGroupBox;
 class QLabel;
@@ -56,6 +58,24 @@ public:
     QString inputsAndResults() const override;
 
 protected:
+    // Connects every input to the page's refresh and Enter in a field to
+    // the total; the subclass calls it once its handlers are wired.
+    void watchInputs();
+    // The choice element k has now.
+    calc::Choice choiceOf(int k) const;
+    bool sourceEmpty() const;
+    // The first unit list that holds no unit it knows, as a failure.
+    std::optional<calc::Failure> unknownUnit() const;
+    void markTotalOutOfDate(const calc::Failure& why);
+    void markElementOutOfDate(const calc::Failure& why);
+    bool elementResultsShown() const;
+    // "R2", "C2", "L2"
+    std::string elementName(int k) const {
+        return QString(texts_.messageLetter).toStdString() + std::to_string(k);
+    }
+    // The hint line: how to see an element's results, or which element to
+    // connect so that a value typed after it counts.
+    void updateHint();
     widgets::OptionButton* option(int k, calc::Choice choice) const;
     QPushButton* computeButton() const { return compute_; }
 
@@ -79,6 +99,7 @@ private:
     QGroupBox* buildFrame6(QWidget* parent);
     QWidget* buildElements();
     QLabel* buildHint();
+    QLabel* hint_ = nullptr;
     QGroupBox* buildSource();
     QGroupBox* buildResults();
     QWidget* buildThirdPair();

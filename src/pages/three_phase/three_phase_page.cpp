@@ -80,18 +80,12 @@ ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::Messag
     setFocusOrder();
     installClearEntries();
 
-    // The results describe one connection; choosing the other clears them.
-    for (auto* option : {optY_, optD_})
-        connect(option, &QAbstractButton::toggled, this, [this](bool checked) {
-            if (checked) clearResults();
-        });
-}
-
-void ThreePhasePage::clearResults() {
-    for (QLabel* result : results_)
-        ClearResult(result);
-    working()->setText({});
-    voltages_->setDiagram({});
+    // The results describe one connection and the entries on screen: a
+    // change computes them again.
+    watch(optY_);
+    watch(optD_);
+    for (QLineEdit* entry : entries_)
+        watch(entry);
 }
 
 // Ctrl+N, as on the other pages (without a Reset menu here): the entries
@@ -106,6 +100,7 @@ void ThreePhasePage::installClearEntries() {
 }
 
 void ThreePhasePage::clearEntries() {
+    const Batch once(*this);
     for (QLineEdit* entry : entries_)
         entry->clear();
 }
@@ -205,10 +200,42 @@ void ThreePhasePage::compute(calc::Caption clicked) {
     // No connection chosen: nothing happens, and nothing is reported.
     if (out && !out->computed) return;
     if (!Commit(out)) return;
+    showOutcome(clicked, *out);
+    std::erase(shown_, clicked);
+    shown_.push_back(clicked);
+}
+
+void ThreePhasePage::showOutcome(calc::Caption caption, const calc::ThreePhaseShown& out) {
     const char* const units[4] = {"A", "V", "Ω", "VA"};
-    const auto i = static_cast<std::size_t>(clicked);
-    ShowResult(results_[i], out->label, units[i]);
-    if (clicked == calc::Caption::Voltage) voltages_->setDiagram(out->diagram);
+    const auto i = static_cast<std::size_t>(caption);
+    ShowResult(results_[i], out.label, units[i]);
+    if (caption != calc::Caption::Voltage) return;
+    ClearOutOfDate(voltages_);
+    voltages_->setDiagram(out.diagram);
+}
+
+// Every caption clicked so far again, in the order clicked, silently; what
+// cannot be computed from the entries as they are is marked out of date.
+void ThreePhasePage::refresh() {
+    bool any = false;
+    calc::Failure last;
+    for (const calc::Caption caption : shown_) {
+        auto out = texts_.convert(caption, entries(), vars_);
+        if (out && !out->computed)
+            out = calc::Failure{"", "Choose star or delta to compute it again."};
+        const auto i = static_cast<std::size_t>(caption);
+        if (!out) {
+            last = out.failure();
+            MarkOutOfDate(results_[i], QString::fromStdString(last.text));
+            if (caption == calc::Caption::Voltage)
+                MarkOutOfDate(voltages_, QString::fromStdString(last.text));
+            continue;
+        }
+        Adopt(*out);
+        showOutcome(caption, *out);
+        any = true;
+    }
+    if (!any && !shown_.empty()) markWorkingOutOfDate(last);
 }
 
 void ThreePhasePage::lblI2_Click() {
@@ -236,7 +263,8 @@ QString ThreePhasePage::inputsAndResults() const {
     for (std::size_t i = 0; i < results_.size(); ++i)
         lines << ReportResult(texts_.outputs[i].caption.text, results_[i],
                               texts_.outputs[i].unit.text);
-    if (!working()->text().isEmpty()) lines << "Working:" << working()->text();
+    if (!working()->text().isEmpty() && !IsOutOfDate(working()))
+        lines << "Working:" << working()->text();
     return lines.join('\n');
 }
 

@@ -10,6 +10,7 @@
 #include "three_phase_page_texts.h"
 
 #include <array>
+#include <vector>
 
 class QGridLayout;
 class QLabel;
@@ -49,7 +50,9 @@ private:
     void setFocusOrder();
     calc::ThreePhaseEntries entries() const;
     void compute(calc::Caption clicked);
-    void clearResults();
+    // Writes a successful caption click's result (and the diagram of the voltages).
+    void showOutcome(calc::Caption caption, const calc::ThreePhaseShown& out);
+    void refresh() override;
     void installClearEntries();
 
     const ThreePhasePageTexts& texts_;
@@ -60,6 +63,7 @@ private:
     std::array<widgets::ClickableLabel*, 4> captions_{};
     std::array<QLabel*, 4> results_{}; // lblI0, lblV0, lblZ0, lblS0
     VectorDiagramView* voltages_ = nullptr;
+    std::vector<calc::Caption> shown_; // captions whose results are on screen, last clicked last
 };
 
 } // namespace vora::pages
