@@ -52,7 +52,9 @@ struct Shown {
     bool ok = false;
     Failure failure;
     std::string label; // the total label
-    std::array<std::string, 3> names, values;
+    std::array<std::string, 3> names, values, units;
+    std::array<double, 3> numbers{};
+    NetworkResults network; // after a double-click
     std::map<std::string, double> stored;
     std::string working;
     Sketch sketch;
@@ -81,6 +83,9 @@ template <class Out> Shown From(const Out& out) {
         s.label = out->totalLabel;
         s.names = out->names;
         s.values = out->values;
+        s.units = out->units;
+        s.numbers = out->numbers;
+        s.network = out->network;
     } else {
         s.label = out->label;
     }
