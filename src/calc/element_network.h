@@ -41,12 +41,13 @@ struct ElementClick {
 };
 
 // One result as the page shows it: its name ("Ir2", "dIl2/dt"), its
-// FormatNumber text and its value in `unit`. The text is empty where the
-// quantity has no single number (an inductor's energy while a voltage source
-// makes its current rise).
+// FormatNumber text and its value in `unit`. Where the quantity has no
+// single number (an inductor's energy while a voltage source makes its
+// current rise) the text is empty and `note` says why.
 struct ResultCell {
     std::string name, text, unit;
     double value = 0;
+    std::string note;
 };
 
 // One element of the network with its three results for the source.
@@ -58,7 +59,7 @@ struct ElementRow {
 
 // The whole network's results and every element's, for one source.
 struct NetworkResults {
-    std::vector<ResultCell> whole;   // beside the total
+    std::array<ResultCell, 3> whole;  // beside the total: flow, voltage, power (energy)
     std::array<std::string, 3> heads; // the table's result columns: "Current (A)"
     std::vector<ElementRow> rows;     // elements 1 to the network's length
     int marked = 0;                   // element last double-clicked, 0 for none
@@ -68,8 +69,7 @@ template <class Vars> struct ElementShown {
     Vars vars;
     std::array<std::string, 3> names;  // for example "Ir2", "Vr2", "Pr2"
     std::array<std::string, 3> values; // FormatNumber texts, empty for no number
-    std::array<std::string, 3> units;  // of the values: "A", "V", "W"; "A/s" for a rate
-    std::array<double, 3> numbers{};   // the values themselves
+    std::array<ResultCell, 3> cells;   // the same with their units and values
     NetworkResults network;            // every element, this one marked
     std::string totalLabel;            // the total, computed again with the results
     Working working;

@@ -83,8 +83,10 @@ template <class Out> Shown From(const Out& out) {
         s.label = out->totalLabel;
         s.names = out->names;
         s.values = out->values;
-        s.units = out->units;
-        s.numbers = out->numbers;
+        for (std::size_t i = 0; i < 3; ++i) {
+            s.units[i] = out->cells[i].unit;
+            s.numbers[i] = out->cells[i].value;
+        }
         s.network = out->network;
     } else {
         s.label = out->label;

@@ -111,8 +111,7 @@ Outcome<ElementShown<Vars>> Results(const ElementKind& kind, const ElementClick&
         ElementShown<Vars> shown{vars,
                                  {},
                                  {},
-                                 {},
-                                 {},
+                                 cells,
                                  std::move(network),
                                  std::move(t.label),
                                  std::move(t.working),
@@ -120,8 +119,6 @@ Outcome<ElementShown<Vars>> Results(const ElementKind& kind, const ElementClick&
         for (std::size_t i = 0; i < 3; ++i) {
             shown.names[i] = cells[i].name;
             shown.values[i] = cells[i].text;
-            shown.units[i] = cells[i].unit;
-            shown.numbers[i] = cells[i].value;
         }
         return shown;
     });

@@ -17,7 +17,7 @@ bool Rising(const ElementKind& kind, Source source) {
 ResultCell Cell(std::string name, double value, std::string unit) {
     if (!std::isfinite(value))
         FailCompute(TooLargeOrUndefined("result " + name, "Check the values and the source."));
-    return {std::move(name), FormatNumber(value), std::move(unit), value};
+    return {std::move(name), FormatNumber(value), std::move(unit), value, {}};
 }
 
 std::string Trimmed(const std::string& text) {
@@ -25,6 +25,8 @@ std::string Trimmed(const std::string& text) {
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
+
+const char* const kGrows = "grows with time";
 
 } // namespace
 
@@ -34,7 +36,7 @@ std::array<ResultCell, 3> ElementCells(const ElementKind& kind, const NetworkFlo
     const std::string n = kind.resultLetter + std::to_string(k);
     if (Rising(kind, source))
         return {Cell("dI" + n + "/dt", f.rate[i], "A/s"), Cell("V" + n, f.voltage[i], "V"),
-                ResultCell{kind.third + n, "", kind.thirdUnit, 0}};
+                ResultCell{kind.third + n, "", kind.thirdUnit, 0, kGrows}};
     return {Cell(kind.flow + n, f.flow[i], kind.flowUnit), Cell("V" + n, f.voltage[i], "V"),
             Cell(kind.third + n, f.third[i], kind.thirdUnit)};
 }
@@ -56,10 +58,11 @@ NetworkResults Summarize(const ElementKind& kind, const NetworkTotal& t, const N
         break;
     default:
         if (Rising(kind, source)) {
-            r.whole = {Cell("Vsrc", v, "V"), Cell("dIsrc/dt", f.sourceRate, "A/s")};
+            r.whole = {Cell("dIsrc/dt", f.sourceRate, "A/s"), Cell("Vsrc", v, "V"),
+                       ResultCell{"WT", "", "J", 0, kGrows}};
             r.heads = {"dI/dt (A/s)", "Voltage (V)", "Energy (J)"};
         } else {
-            r.whole = {Cell("Isrc", f.sourceFlow, "A"),
+            r.whole = {Cell("Isrc", f.sourceFlow, "A"), Cell("Vsrc", v, "V"),
                        Cell("WT", t.total * f.sourceFlow * f.sourceFlow / 2, "J")};
             r.heads = {"Current (A)", "Voltage (V)", "Energy (J)"};
         }
