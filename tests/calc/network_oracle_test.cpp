@@ -45,7 +45,7 @@ struct Circuit {
     std::array<double, 4> x{}; // SI values as the engine scales them
     bool voltage;
     double source;
-    std::vector<Shown> clicks; // one double-click per element of the network
+    std::vector<Shown> clicks;          // one double-click per element of the network
     Outcome<NetworkResults> afterTotal; // the total click with the source given
     // The netlist's side.
     std::array<std::string, 4> element, from, to;

@@ -175,7 +175,8 @@ private:
             carried = Note(CarriedName(of), carried, true);
         }
         if (Steady())
-            w_.Say("V" + k + " = L" + k + "·dI" + k + "/dt = 0 V: a steady current induces no "
+            w_.Say("V" + k + " = L" + k + "·dI" + k +
+                   "/dt = 0 V: a steady current induces no "
                    "voltage.");
         if (Rising()) {
             w_.Say("W" + k + " grows with time: W = ½·L·i², with i = (V/L)·t; choose Current " +

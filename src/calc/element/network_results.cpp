@@ -72,8 +72,8 @@ NetworkResults Summarize(const ElementKind& kind, const NetworkTotal& t, const N
         const int pos = in.units[i];
         const std::string unit =
             pos >= 0 && pos <= 2 ? kind.units[static_cast<std::size_t>(pos)] : kind.unit;
-        r.rows.push_back(
-            {kind.Element(k), Trimmed(in.values[i].text) + " " + unit, ElementCells(kind, f, source, k)});
+        r.rows.push_back({kind.Element(k), Trimmed(in.values[i].text) + " " + unit,
+                          ElementCells(kind, f, source, k)});
     }
     r.marked = marked <= t.length ? marked : 0;
     return r;

@@ -2,6 +2,7 @@
 #include "element_network_page.h"
 
 #include "calc/element/element_kind.h"
+#include "network_results_view.h"
 #include "network_sketch_view.h"
 #include "pages/result_label.h"
 #include "widgets/form_controls.h"
@@ -75,11 +76,13 @@ QGroupBox* ElementNetworkPage::buildFrame6(QWidget* parent) {
     grid->addWidget(buildSource(), 2, 0, Qt::AlignTop);
     grid->addWidget(buildResults(), 2, 1);
     grid->addWidget(buildThirdPair(), 3, 0, 1, 2);
-    grid->addWidget(buildExplanations(), 4, 0, 1, 2);
-    grid->addWidget(buildWorking(), 5, 0, 1, 2);
+    table_ = new ElementTable(frame6);
+    grid->addWidget(table_, 4, 0, 1, 2);
+    grid->addWidget(buildExplanations(), 5, 0, 1, 2);
+    grid->addWidget(buildWorking(), 6, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(5, 1); // a taller window gives its height to the working
+    grid->setRowStretch(6, 1); // a taller window gives its height to the working
     return frame6;
 }
 
@@ -195,7 +198,9 @@ QGroupBox* ElementNetworkPage::buildResults() {
         pairs->addWidget(resultUnits_[row], row, 2);
     }
     pairs->setColumnStretch(1, 1);
-    layout->addWidget(frame4, 1, 0, 1, 3);
+    network_ = new WholeNetworkBox(frame3);
+    layout->addWidget(network_, 1, 0, 1, 3);
+    layout->addWidget(frame4, 2, 0, 1, 3);
     layout->setColumnStretch(1, 1);
     return frame3;
 }
@@ -337,14 +342,35 @@ void ElementNetworkPage::showTotal(const std::string& label, double total) {
     totalFollower_->shown();
 }
 
-void ElementNetworkPage::showElementResults(const std::array<std::string, 3>& names,
-                                            const std::array<std::string, 3>& values,
-                                            const std::array<double, 3>& results) {
-    const std::string units[3] = {kind().flowUnit, "V", kind().thirdUnit};
+void ElementNetworkPage::showElementResults(const std::array<calc::ResultCell, 3>& cells) {
+    // The first pair's unit follows its quantity: "A/s" for a rate of rise.
+    resultUnits_[0]->setText(
+        cells[0].unit == kind().flowUnit ? texts_.label1 : QString::fromStdString(cells[0].unit));
     for (std::size_t i = 0; i < 3; ++i) {
-        resultNames_[i]->setText(QString::fromStdString(names[i]));
-        ShowResult(resultValues_[i], values[i], results[i], units[i]);
+        const calc::ResultCell& cell = cells[i];
+        resultNames_[i]->setText(QString::fromStdString(cell.name));
+        if (cell.text.empty()) {
+            ClearResult(resultValues_[i]);
+            resultValues_[i]->setToolTip(QString::fromStdString(cell.note));
+        } else {
+            ShowResult(resultValues_[i], cell.text, cell.value, cell.unit);
+        }
     }
+}
+
+void ElementNetworkPage::showNetworkResults(const calc::NetworkResults& results) {
+    network_->showResults(results.whole);
+    table_->showResults(results);
+}
+
+void ElementNetworkPage::clearNetworkResults() {
+    network_->clearResults();
+    table_->clearResults();
+}
+
+std::vector<QWidget*> ElementNetworkPage::networkResultWidgets() const {
+    const auto& values = network_->values();
+    return {values[0], values[1], values[2], table_};
 }
 
 QString ElementNetworkPage::inputsAndResults() const {
@@ -365,10 +391,18 @@ QString ElementNetworkPage::inputsAndResults() const {
                         : optI_->isChecked() ? texts_.lblIV
                                              : "");
     lines << ReportResult(texts_.compute.text, total_, totalUnit_->currentText());
-    for (std::size_t i = 0; i < 3; ++i)
-        if (!resultNames_[i]->text().isEmpty())
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (resultNames_[i]->text().isEmpty()) continue;
+        // A result without a number says why in its tool-tip.
+        if (resultValues_[i]->text().isEmpty() && !resultValues_[i]->toolTip().isEmpty())
+            lines << resultNames_[i]->text() + ": " + resultValues_[i]->toolTip();
+        else
             lines << ReportResult(resultNames_[i]->text(), resultValues_[i],
                                   resultUnits_[i]->text());
+    }
+    const QStringList whole = network_->report();
+    if (!whole.isEmpty()) lines << "Whole network:" << whole;
+    lines << table_->report();
     if (!working()->text().isEmpty()) lines << "Working:" << working()->text();
     return lines.join('\n');
 }

@@ -33,6 +33,15 @@ protected:
         if (!Commit(out)) return;
         this->showTotal(out->label, vars_.*calc::RolesOf(vars_).total);
         this->showSketch(out->sketch, 0);
+        // Silently: the source field is the double-click's to complain about.
+        showNetwork(calc::NetworkResultsOf(this->kind(), this->elementClick(marked_, {})));
+    }
+
+    void showNetwork(const calc::Outcome<calc::NetworkResults>& out) {
+        if (out)
+            this->showNetworkResults(*out);
+        else
+            this->clearNetworkResults();
     }
 
     // Reads the whole page, as the total does, so that the total and the
@@ -42,12 +51,11 @@ protected:
         const auto out = element_(this->elementClick(k, option), vars_);
         // Scrolled to the end, where the element's results are.
         if (!Commit(out, true)) return;
-        const calc::Roles<Vars>& r = calc::RolesOf(vars_);
-        const auto i = static_cast<std::size_t>(k - 1);
-        this->showTotal(out->totalLabel, vars_.*r.total);
-        this->showElementResults(out->names, out->values,
-                                 {vars_.*r.flow[i], vars_.*r.voltage[i], vars_.*r.third[i]});
+        this->showTotal(out->totalLabel, vars_.*calc::RolesOf(vars_).total);
+        this->showElementResults(out->cells);
         this->showSketch(out->sketch, k);
+        marked_ = k;
+        this->showNetworkResults(out->network);
     }
 
     calc::Outcome<std::string> totalInUnit(int position) const override {
@@ -57,6 +65,7 @@ protected:
 private:
     TotalFn total_;
     ElementFn element_;
+    int marked_ = 0; // the element last double-clicked
 };
 
 } // namespace vora::pages
