@@ -71,6 +71,9 @@ QGroupBox* ElementNetworkPage::buildFrame6(QWidget* parent) {
     auto* frame6 = new QGroupBox(texts_.frame6, parent);
     frame6->setObjectName("Frame6");
     auto* grid = new QGridLayout(frame6);
+    grid->setVerticalSpacing(4); // room for the table of every element on a laptop
+    // The whole network's results sit beside the element's own.
+    network_ = new WholeNetworkResults(frame6);
     grid->addWidget(buildElements(), 0, 0, 1, 2);
     grid->addWidget(buildHint(), 1, 0, 1, 2);
     grid->addWidget(buildSource(), 2, 0, Qt::AlignTop);
@@ -196,11 +199,14 @@ QGroupBox* ElementNetworkPage::buildResults() {
         pairs->addWidget(resultValues_[row], row, 1);
         resultUnits_[row] = MakeLabel(units[row][0], units[row][1], frame4);
         pairs->addWidget(resultUnits_[row], row, 2);
+        const auto& net = network_->triple(row);
+        pairs->addWidget(net.name, row, 3);
+        pairs->addWidget(net.value, row, 4);
+        pairs->addWidget(net.unit, row, 5);
     }
     pairs->setColumnStretch(1, 1);
-    network_ = new WholeNetworkBox(frame3);
-    layout->addWidget(network_, 1, 0, 1, 3);
-    layout->addWidget(frame4, 2, 0, 1, 3);
+    pairs->setColumnStretch(4, 1);
+    layout->addWidget(frame4, 1, 0, 1, 3);
     layout->setColumnStretch(1, 1);
     return frame3;
 }
@@ -219,6 +225,10 @@ QWidget* ElementNetworkPage::buildThirdPair() {
     layout->addWidget(resultValues_[2], 1);
     resultUnits_[2] = MakeLabel(texts_.thirdUnit.name, texts_.thirdUnit.text, row);
     layout->addWidget(resultUnits_[2]);
+    const auto& net = network_->triple(2);
+    layout->addWidget(net.name);
+    layout->addWidget(net.value, 1);
+    layout->addWidget(net.unit);
     return row;
 }
 
@@ -369,8 +379,8 @@ void ElementNetworkPage::clearNetworkResults() {
 }
 
 std::vector<QWidget*> ElementNetworkPage::networkResultWidgets() const {
-    const auto& values = network_->values();
-    return {values[0], values[1], values[2], table_};
+    return {network_->triple(0).value, network_->triple(1).value, network_->triple(2).value,
+            table_};
 }
 
 QString ElementNetworkPage::inputsAndResults() const {

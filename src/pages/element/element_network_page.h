@@ -35,7 +35,7 @@ namespace vora::pages {
 class ElementTable;
 class NetworkSketchView;
 class UnitFollower;
-class WholeNetworkBox;
+class WholeNetworkResults;
 
 class ElementNetworkPage : public Page {
     Q_OBJECT
@@ -115,7 +115,7 @@ private:
     std::array<QLabel*, 3> resultUnits_{};
     QMenu* resetMenu_ = nullptr;
     NetworkSketchView* sketch_ = nullptr;
-    WholeNetworkBox* network_ = nullptr;
+    WholeNetworkResults* network_ = nullptr; // owned by the page
     ElementTable* table_ = nullptr;
 };
 

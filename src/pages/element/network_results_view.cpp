@@ -6,7 +6,6 @@
 #include "widgets/form_controls.h"
 
 #include <QAbstractButton>
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 
@@ -33,57 +32,55 @@ constexpr int kRows = 4;
 
 } // namespace
 
-WholeNetworkBox::WholeNetworkBox(QWidget* parent)
-    : QGroupBox("Whole network", parent) {
-    setObjectName("FrameNet");
-    auto* grid = new QGridLayout(this);
+WholeNetworkResults::WholeNetworkResults(QWidget* parent)
+    : QObject(parent) {
     const char* const roles[3] = {"I", "V", "P"};
     const char* const accessible[3] = {"Network current result", "Network voltage result",
                                        "Network power or energy result"};
-    for (int row = 0; row < 3; ++row) {
-        const auto i = static_cast<std::size_t>(row);
+    for (std::size_t i = 0; i < 3; ++i) {
         const QString base = QString("lblNet") + roles[i];
-        names_[i] = MakeLabel(base + "Name", {}, this);
-        names_[i]->setMinimumWidth(40);
-        values_[i] = MakeResult(base, accessible[i], this);
-        units_[i] = MakeLabel(base + "Unit", {}, this);
-        grid->addWidget(names_[i], row, 0);
-        grid->addWidget(values_[i], row, 1);
-        grid->addWidget(units_[i], row, 2);
+        Triple& t = triples_[i];
+        t.name = MakeLabel(base + "Name", {}, parent);
+        t.name->setToolTip("Whole network");
+        t.name->setMinimumWidth(t.name->fontMetrics().horizontalAdvance("dIsrc/dt") + 4);
+        t.name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        t.value = MakeResult(base, accessible[i], parent);
+        t.unit = MakeLabel(base + "Unit", {}, parent);
+        t.unit->setMinimumWidth(t.unit->fontMetrics().horizontalAdvance("A/s") + 2);
     }
-    grid->setColumnStretch(1, 1);
 }
 
-void WholeNetworkBox::showResults(const std::array<calc::ResultCell, 3>& cells) {
+void WholeNetworkResults::showResults(const std::array<calc::ResultCell, 3>& cells) {
     for (std::size_t i = 0; i < 3; ++i) {
         const calc::ResultCell& cell = cells[i];
-        names_[i]->setText(Q(cell.name));
-        units_[i]->setText(Q(cell.unit));
+        const Triple& t = triples_[i];
+        t.name->setText(Q(cell.name));
+        t.unit->setText(Q(cell.unit));
         if (cell.text.empty()) {
-            ClearResult(values_[i]);
-            values_[i]->setToolTip(Q(cell.note));
+            ClearResult(t.value);
+            t.value->setToolTip(Q(cell.note));
         } else {
-            ShowResult(values_[i], cell.text, cell.value, cell.unit);
+            ShowResult(t.value, cell.text, cell.value, cell.unit);
         }
     }
 }
 
-void WholeNetworkBox::clearResults() {
-    for (std::size_t i = 0; i < 3; ++i) {
-        names_[i]->clear();
-        units_[i]->clear();
-        ClearResult(values_[i]);
+void WholeNetworkResults::clearResults() {
+    for (const Triple& t : triples_) {
+        t.name->clear();
+        t.unit->clear();
+        ClearResult(t.value);
     }
 }
 
-QStringList WholeNetworkBox::report() const {
+QStringList WholeNetworkResults::report() const {
     QStringList lines;
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (names_[i]->text().isEmpty()) continue;
-        if (values_[i]->text().isEmpty())
-            lines << names_[i]->text() + ": " + values_[i]->toolTip();
+    for (const Triple& t : triples_) {
+        if (t.name->text().isEmpty()) continue;
+        if (t.value->text().isEmpty())
+            lines << t.name->text() + ": " + t.value->toolTip();
         else
-            lines << ReportResult(names_[i]->text(), values_[i], units_[i]->text());
+            lines << ReportResult(t.name->text(), t.value, t.unit->text());
     }
     return lines;
 }
@@ -102,6 +99,10 @@ ElementTable::ElementTable(QWidget* parent)
     setHorizontalHeaderLabels({"Element", "Value", "", "", ""});
     // The corner button sits where the hidden row header would be.
     if (auto* corner = findChild<QAbstractButton*>()) corner->setAccessibleName("Table corner");
+    // Dense rows, so that four of them fit on a laptop's screen.
+    verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 2);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+    horizontalHeader()->setFixedHeight(fontMetrics().height() + 6);
     setRowCount(kRows);
     fitHeight();
     setRowCount(0);
@@ -109,7 +110,7 @@ ElementTable::ElementTable(QWidget* parent)
 
 // Tall enough for four rows without a scroll bar, whatever is shown.
 void ElementTable::fitHeight() {
-    int height = horizontalHeader()->sizeHint().height() + 2 * frameWidth();
+    int height = horizontalHeader()->height() + 2 * frameWidth();
     for (int row = 0; row < kRows; ++row)
         height += verticalHeader()->sectionSizeHint(row);
     setFixedHeight(height);

@@ -6,30 +6,36 @@
 
 #include "calc/element_network.h"
 
-#include <QGroupBox>
 #include <QStringList>
 #include <QTableWidget>
+#include <QWidget>
 #include <array>
 
 class QLabel;
 
 namespace vora::pages {
 
-// Three results in the roles of an element's: flow (current, charge or
-// rate of rise), voltage, power or energy. Read-only result labels
-// lblNetI, lblNetV and lblNetP, with name and unit labels beside them.
-class WholeNetworkBox : public QGroupBox {
+// The whole network's three results in the roles of an element's: flow
+// (current, charge or rate of rise), voltage, power or energy. Read-only
+// result labels lblNetI, lblNetV and lblNetP, each with a name label
+// (lblNetIName ...) and a unit label (lblNetIUnit ...), which the page
+// places beside the element's own results.
+class WholeNetworkResults : public QObject {
 public:
-    explicit WholeNetworkBox(QWidget* parent = nullptr);
+    struct Triple {
+        QLabel *name, *value, *unit;
+    };
+    // The labels are made with `parent`, which also owns this.
+    explicit WholeNetworkResults(QWidget* parent);
 
+    const Triple& triple(int i) const { return triples_[static_cast<std::size_t>(i)]; }
     void showResults(const std::array<calc::ResultCell, 3>& cells);
     void clearResults();
     // "Isrc = 0.5 A (500.0 mA)" per result shown.
     QStringList report() const;
-    const std::array<QLabel*, 3>& values() const { return values_; }
 
 private:
-    std::array<QLabel*, 3> names_{}, values_{}, units_{};
+    std::array<Triple, 3> triples_{};
 };
 
 // Every element of the network, one row each: name, value with unit and its
