@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "calc/number.h"
 
-#include <clocale>
-#include <cmath>
-#include <cstdlib>
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -31,8 +32,8 @@ TEST(ParseStrict, AcceptsExactlyTheDocumentedGrammar) {
         {"2.5E-3", ParseStatus::Ok, 0.0025},
         {".5e1", ParseStatus::Ok, 5},
         {"007", ParseStatus::Ok, 7},
-        {"1E-320", ParseStatus::Ok, 1E-320}, // subnormal, kept
-        {"1E-400", ParseStatus::Ok, 0},      // below every double
+        {"1E-320", ParseStatus::Ok, 1E-320},  // subnormal, kept
+        {"1E-400", ParseStatus::Ok, 0},       // below every double
         {"1e308", ParseStatus::Ok, 1e308},
         {"1e999", ParseStatus::TooLarge, 0},
         {"-1e999", ParseStatus::TooLarge, 0},
@@ -145,15 +146,15 @@ TEST(FormatNumber, RoundsTo15DigitsAndSwitchesToExponentOutsideMinus4To14) {
         {20.0 / 3, "6.66666666666667"},
         {1.0 / 3, "0.333333333333333"},
         {400 / std::sqrt(3.0), "230.94010767585"},
-        {0.0001, "0.0001"}, // exponent -4: fixed
+        {0.0001, "0.0001"},           // exponent -4: fixed
         {0.00012345, "0.00012345"},
-        {0.000005, "5E-06"}, // exponent -5
+        {0.000005, "5E-06"},          // exponent -5
         {0.00001234, "1.234E-05"},
         {99999999999999.0, "99999999999999"},
         {123456789012345.0, "123456789012345"}, // exponent 14: fixed
-        {1e15, "1E+15"},                        // exponent 15
+        {1e15, "1E+15"},                 // exponent 15
         {1234567890123456.0, "1.23456789012346E+15"},
-        {999999999999999.9, "1E+15"}, // rounding moves the exponent
+        {999999999999999.9, "1E+15"},   // rounding moves the exponent
         {0.00009999999999999999, "0.0001"},
         {-0.000005, "-5E-06"},
         {1.5e300, "1.5E+300"},
