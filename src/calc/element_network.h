@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace vora::calc {
 
@@ -39,10 +40,37 @@ struct ElementClick {
     Field sourceField; // txtIV
 };
 
+// One result as the page shows it: its name ("Ir2", "dIl2/dt"), its
+// FormatNumber text and its value in `unit`. Where the quantity has no
+// single number (an inductor's energy while a voltage source makes its
+// current rise) the text is empty and `note` says why.
+struct ResultCell {
+    std::string name, text, unit;
+    double value = 0;
+    std::string note;
+};
+
+// One element of the network with its three results for the source.
+struct ElementRow {
+    std::string element; // "R2"
+    std::string value;   // as entered, with its unit: "4.7 Kohm"
+    std::array<ResultCell, 3> cells;
+};
+
+// The whole network's results and every element's, for one source.
+struct NetworkResults {
+    std::array<ResultCell, 3> whole;  // beside the total: flow, voltage, power (energy)
+    std::array<std::string, 3> heads; // the table's result columns: "Current (A)"
+    std::vector<ElementRow> rows;     // elements 1 to the network's length
+    int marked = 0;                   // element last double-clicked, 0 for none
+};
+
 template <class Vars> struct ElementShown {
     Vars vars;
     std::array<std::string, 3> names;  // for example "Ir2", "Vr2", "Pr2"
-    std::array<std::string, 3> values; // FormatNumber texts
+    std::array<std::string, 3> values; // FormatNumber texts, empty for no number
+    std::array<ResultCell, 3> cells;   // the same with their units and values
+    NetworkResults network;            // every element, this one marked
     std::string totalLabel;            // the total, computed again with the results
     Working working;
     Sketch sketch;

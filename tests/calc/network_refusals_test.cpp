@@ -126,7 +126,9 @@ TEST(NetworkRefusals, ResultWhereThePhysicsHasOneElseOneClearMessage) {
          nullptr,
          nullptr,
          nullptr,
-         {{"I1", 2}, {"V1", 0}, {"W1", 0}, {"V2", 20}}},
+         // A 0 H inductor takes no voltage; its current rises at 2 A/s
+         // from 0, so it holds no energy yet.
+         {{"dI1", 2}, {"I1", 0}, {"V1", 0}, {"W1", 0}, {"V2", 20}}},
         {'R',
          "SPP-",
          {"5", "0", "0", ""},

@@ -12,6 +12,8 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPalette>
+#include <QPushButton>
+#include <QTableWidget>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -21,6 +23,7 @@ namespace {
 
 using testing::Child;
 using testing::Click;
+using testing::DoubleClick;
 using testing::Text;
 using testing::Type;
 
@@ -246,6 +249,44 @@ const std::vector<PageCase>& Pages() {
           "mnuR4=&Inductor Four"}},
     };
     return pages;
+}
+
+// The whole network and every element appear with the total once the source
+// field holds a number, follow each double-click, and go into the copy.
+TEST_P(ElementPage, TotalWithASourceShowsTheWholeNetworkAndEveryElement) {
+    for (int k = 1; k <= 2; ++k) {
+        Type(*page_, n("txt%1%2", k), k == 1 ? "10" : "40");
+        Click(*page_, n("opt%1%2p", k));
+    }
+    Click(*page_, "optV");
+    Type(*page_, "txtIV", "8");
+    auto* table = Child<QTableWidget>(*page_, "tblElements");
+    auto* compute = page_->findChild<QPushButton*>(c().letter == 'C' ? "cmdCT" : "cmdRT");
+    compute->click();
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(Text(*page_, "lblNetV"), "8");
+    EXPECT_FALSE(Text(*page_, "lblNetI").isEmpty());
+    EXPECT_FALSE(Child<QLabel>(*page_, "lblNetV")->toolTip().isEmpty()); // engineering form
+    EXPECT_FALSE(table->item(1, 0)->font().bold());
+
+    // Both elements sit across the source: the one double-clicked is marked.
+    DoubleClick(Child<widgets::OptionButton>(*page_, n("opt%1%2p", 2)));
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_TRUE(table->item(1, 0)->font().bold());
+    EXPECT_FALSE(table->item(0, 0)->font().bold());
+    EXPECT_EQ(table->item(1, 3)->text(), "8");
+    const QString copied = dynamic_cast<CalculationPage*>(page_.get())->inputsAndResults();
+    EXPECT_TRUE(copied.contains("Whole network:\n"));
+    EXPECT_TRUE(copied.contains("\n" + table->item(1, 0)->text() + " = 40 "))
+        << copied.toStdString();
+    EXPECT_TRUE(copied.contains("(last double-clicked)"));
+
+    // Without a number in the source field the total clears them, silently.
+    Type(*page_, "txtIV", "");
+    compute->click();
+    EXPECT_EQ(table->rowCount(), 0);
+    EXPECT_EQ(Text(*page_, "lblNetV"), "");
+    EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST(ElementPageTexts, ExplanationsBeginWithTheirOpenings) {

@@ -91,7 +91,9 @@ TEST_F(InductorPage, TypedUnitsMeanHenry) {
     }
 }
 
-TEST_F(InductorPage, DoubleClickShowsCurrentVoltageAndEnergy) {
+// A steady current induces no voltage; a voltage makes the current rise,
+// and then the labels say so: a rate in A/s and no energy.
+TEST_F(InductorPage, DoubleClickShowsWhatTheSourceMakes) {
     Network("SS--", {"10", "20"});
     page_.cmdRT_Click();
     Click(page_, "optI");
@@ -99,10 +101,31 @@ TEST_F(InductorPage, DoubleClickShowsCurrentVoltageAndEnergy) {
     page_.optR2s_DblClick();
     EXPECT_EQ(Text(page_, "lblI"), "Il2");
     EXPECT_EQ(Text(page_, "lblIT"), "2");
+    EXPECT_EQ(Text(page_, "Label1"), "A");
     EXPECT_EQ(Text(page_, "lblv"), "Vl2");
-    EXPECT_EQ(Text(page_, "lblVT"), "40");
+    EXPECT_EQ(Text(page_, "lblVT"), "0");
     EXPECT_EQ(Text(page_, "lblL"), "Wl2");
     EXPECT_EQ(Text(page_, "lblLT"), "40");
+    EXPECT_EQ(Text(page_, "lblNetI"), "2");
+    EXPECT_EQ(Text(page_, "lblNetP"), "60"); // ½ · 30 H · (2 A)²
+
+    Click(page_, "optV");
+    Type(page_, "txtIV", "30");
+    page_.optR2s_DblClick();
+    EXPECT_EQ(Text(page_, "lblI"), "dIl2/dt");
+    EXPECT_EQ(Text(page_, "lblIT"), "1");
+    EXPECT_EQ(Text(page_, "Label1"), "A/s");
+    EXPECT_EQ(Text(page_, "lblVT"), "20");
+    EXPECT_EQ(Text(page_, "lblLT"), "");
+    EXPECT_EQ(Text(page_, "lblNetIName"), "dIsrc/dt");
+    EXPECT_EQ(Text(page_, "lblNetIUnit"), "A/s");
+    EXPECT_EQ(Text(page_, "lblNetV"), "30");
+    EXPECT_EQ(Text(page_, "lblNetP"), "");
+    EXPECT_TRUE(page_.inputsAndResults().contains("Wl2: grows with time"));
+    // A current again: the unit is back.
+    Click(page_, "optI");
+    page_.optR1s_DblClick();
+    EXPECT_EQ(Text(page_, "Label1"), "A");
 
     Type(page_, "txtIV", "");
     page_.optR1s_DblClick();

@@ -91,7 +91,7 @@ TEST(Working, DoubleClickFollowsThePathFromTheSourceToTheElement) {
     EXPECT_EQ(Working(page), before);
 }
 
-TEST(Working, InductorStatesItsAnalogyAndCapacitorsTheirOwnLaws) {
+TEST(Working, InductorStatesItsPhysicsAndCapacitorsTheirOwnLaws) {
     testing::RecordingMessages messages;
     frmDCL inductors(messages);
     Network(inductors, 'R', "PPPS", {"10", "20", "30", "40"});
@@ -103,9 +103,19 @@ TEST(Working, InductorStatesItsAnalogyAndCapacitorsTheirOwnLaws) {
     Click(inductors, "optI");
     Type(inductors, "txtIV", "2");
     inductors.optR4s_DblClick();
-    EXPECT_TRUE(Working(inductors).contains(
-        "physically L·I is the flux linkage in weber (V·s), and the induced voltage is L·dI/dt."));
+    EXPECT_TRUE(Working(inductors).contains("λsrc = LT · Isrc = "))
+        << Working(inductors).toStdString();
+    EXPECT_TRUE(Working(inductors).contains("V4 = L4·dI4/dt = 0 V: a steady current induces no "
+                                            "voltage."));
     EXPECT_EQ(LastLine(inductors), "W4 = L4 · I4² / 2 = 40 · 2² / 2 = 80 J");
+    // A voltage makes the currents rise; the energy has no one value.
+    Click(inductors, "optV");
+    inductors.optR4s_DblClick();
+    EXPECT_TRUE(Working(inductors).contains("dIsrc/dt = Vsrc / LT = "))
+        << Working(inductors).toStdString();
+    EXPECT_TRUE(Working(inductors).contains(" A/s"));
+    EXPECT_FALSE(Working(inductors).contains(" Wb"));
+    EXPECT_TRUE(LastLine(inductors).startsWith("W4 grows with time: W = ½·L·i², with i = (V/L)·t"));
 
     frmDCC capacitors(messages);
     Network(capacitors, 'C', "SS--", {"2", "3"});

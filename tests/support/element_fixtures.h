@@ -52,7 +52,9 @@ struct Shown {
     bool ok = false;
     Failure failure;
     std::string label; // the total label
-    std::array<std::string, 3> names, values;
+    std::array<std::string, 3> names, values, units;
+    std::array<double, 3> numbers{};
+    NetworkResults network; // after a double-click
     std::map<std::string, double> stored;
     std::string working;
     Sketch sketch;
@@ -81,6 +83,11 @@ template <class Out> Shown From(const Out& out) {
         s.label = out->totalLabel;
         s.names = out->names;
         s.values = out->values;
+        for (std::size_t i = 0; i < 3; ++i) {
+            s.units[i] = out->cells[i].unit;
+            s.numbers[i] = out->cells[i].value;
+        }
+        s.network = out->network;
     } else {
         s.label = out->label;
     }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -21,15 +22,20 @@ std::string Number(double value) {
 
 namespace {
 
-// The text of a shell command's standard output and error.
-std::string Capture(const std::string& command, int& status) {
+// The text of a shell command's standard output, then its standard error.
+// Read apart: ngspice writes both, and a message on standard error landing
+// in the middle of a printed value would cut the value short.
+std::string Capture(const std::string& command, const std::string& errors, int& status) {
     std::string out;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    FILE* pipe = popen((command + " 2>" + errors).c_str(), "r");
     if (!pipe) throw std::runtime_error("cannot start: " + command);
     std::array<char, 4096> buffer{};
     while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
         out.append(buffer.data(), n);
     status = pclose(pipe);
+    std::ifstream err(errors);
+    out += std::string(std::istreambuf_iterator<char>(err), {});
+    std::remove(errors.c_str());
     return out;
 }
 
@@ -104,7 +110,8 @@ std::vector<double> Run(const Netlist& netlist, const std::string& analysis,
     }
     int status = 0;
     // The C locale, so that numbers come with a full stop under every locale.
-    const std::string out = Capture(std::string("LC_ALL=C ngspice -b ") + path, status);
+    const std::string out =
+        Capture(std::string("LC_ALL=C ngspice -b ") + path, std::string(path) + ".err", status);
     std::remove(path);
 
     std::map<std::string, double> printed;

@@ -5,9 +5,19 @@
 #include "calc/total_display.h"
 #include "network_flows.h"
 #include "network_model.h"
+#include "network_results.h"
 #include "network_total.h"
 
 namespace vora::calc {
+
+Outcome<NetworkResults> NetworkResultsOf(const ElementKind& kind, const ElementClick& click) {
+    return Attempt([&] {
+        NetworkTotal t = ComputeNetworkTotal(kind, click.entries, false);
+        const double source = ReadStrict(click.sourceField);
+        const NetworkFlows f = SolveNetwork(kind, t, click.entries, click.source, source, 0);
+        return Summarize(kind, t, click.entries, f, click.source, click.element);
+    });
+}
 
 bool ReadsSourceStrictly(const ElementClick& click) {
     // Options 1 Series, 3 Parallel and 4 have always taken the source's
@@ -29,10 +39,6 @@ bool ReadsSourceStrictly(const ElementClick& click) {
 }
 
 namespace {
-
-std::size_t I(int k) {
-    return static_cast<std::size_t>(k - 1);
-}
 
 double ReadSource(const ElementClick& click) {
     const Field& f = click.sourceField;
@@ -70,10 +76,12 @@ template <class Vars> void Store(const NetworkFlows& f, Vars& v) {
         v.*r.flow[i] = f.flow[i];
         v.*r.voltage[i] = f.voltage[i];
         v.*r.third[i] = f.third[i];
+        if (r.rate[i]) v.*r.rate[i] = f.rate[i];
     }
     v.*r.sourceVoltage = f.sourceVoltage;
     v.*r.sourceFlow = f.sourceFlow;
     if (r.branchFlow) v.*r.branchFlow = f.branchFlow;
+    if (r.sourceRate) v.*r.sourceRate = f.sourceRate;
 }
 
 template <class Vars>
@@ -98,14 +106,21 @@ Outcome<ElementShown<Vars>> Results(const ElementKind& kind, const ElementClick&
         if (!AllFinite(vars))
             FailCompute(TooLargeOrUndefined("results of " + kind.Element(k),
                                             "Check the values and the source."));
-        const std::string n = kind.resultLetter + std::to_string(k);
-        return ElementShown<Vars>{vars,
-                                  {kind.flow + n, "V" + n, kind.third + n},
-                                  {FormatNumber(f.flow[I(k)]), FormatNumber(f.voltage[I(k)]),
-                                   FormatNumber(f.third[I(k)])},
-                                  std::move(t.label),
-                                  std::move(t.working),
-                                  std::move(t.drawn)};
+        const auto cells = ElementCells(kind, f, click.source, k);
+        NetworkResults network = Summarize(kind, t, click.entries, f, click.source, k);
+        ElementShown<Vars> shown{vars,
+                                 {},
+                                 {},
+                                 cells,
+                                 std::move(network),
+                                 std::move(t.label),
+                                 std::move(t.working),
+                                 std::move(t.drawn)};
+        for (std::size_t i = 0; i < 3; ++i) {
+            shown.names[i] = cells[i].name;
+            shown.values[i] = cells[i].text;
+        }
+        return shown;
     });
 }
 

@@ -7,6 +7,7 @@
 
 #include "calc/element_network.h"
 #include "calc/outcome.h"
+#include "element_kind.h"
 #include "element_vars.h"
 
 #include <string>
@@ -28,6 +29,12 @@ Outcome<ElementShown<InductorVars>> InductorResults(const ElementClick& click, I
 Outcome<std::string> TotalInUnit(const ResistorVars& vars, int position);
 Outcome<std::string> TotalInUnit(const CapacitorVars& vars, int position);
 Outcome<std::string> TotalInUnit(const InductorVars& vars, int position);
+
+// The whole network's results and every element's for the page's entries
+// and source, as the total click shows them once the source field holds a
+// number; click.element is the row to mark (0 for none). Fails when the
+// network or the source cannot be computed.
+Outcome<NetworkResults> NetworkResultsOf(const ElementKind& kind, const ElementClick& click);
 
 // Whether a double-click reads the source field with ParseStrict (else
 // ParseLeading), as each option always has.

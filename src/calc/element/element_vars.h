@@ -15,6 +15,14 @@
 //     every element's current (charge), voltage and power (stored energy);
 //     on the resistor page BranchCurrent is the current through the
 //     SeriesPart group.
+//
+// The inductor page describes the moment its source acts on inductors that
+// carry no current yet, or the steady state of a current source: with a
+// current source Isrc and I1..I4 are the steady currents, Vsrc and V1..V4
+// are 0 (a steady current induces no voltage) and W1..W4 the stored energy
+// ½·L·I²; with a voltage source Vsrc and V1..V4 are the voltages, dIsrc and
+// dI1..dI4 the rates at which the currents rise (A/s), and the currents and
+// energies are still 0.
 #pragma once
 
 #include "calc/stored_values.h"
@@ -70,8 +78,10 @@ struct InductorVars {
     double ParallelPart = 0, SeriesPart = 0;
     double Vsrc = 0, Isrc = 0;
     double I1 = 0, I2 = 0, I3 = 0, I4 = 0;
-    double V1 = 0, V2 = 0, V3 = 0, V4 = 0; // L·I, the page's analogy of a voltage
-    double W1 = 0, W2 = 0, W3 = 0, W4 = 0; // stored energy, joule
+    double V1 = 0, V2 = 0, V3 = 0, V4 = 0;
+    double W1 = 0, W2 = 0, W3 = 0, W4 = 0;     // stored energy, joule
+    double dIsrc = 0;                          // rate of rise, A/s
+    double dI1 = 0, dI2 = 0, dI3 = 0, dI4 = 0; // A/s
 
     bool operator==(const InductorVars&) const = default;
 
@@ -97,6 +107,11 @@ struct InductorVars {
         {"W2", &InductorVars::W2},
         {"W3", &InductorVars::W3},
         {"W4", &InductorVars::W4},
+        {"dIsrc", &InductorVars::dIsrc},
+        {"dI1", &InductorVars::dI1},
+        {"dI2", &InductorVars::dI2},
+        {"dI3", &InductorVars::dI3},
+        {"dI4", &InductorVars::dI4},
     });
 };
 static_assert(DescribesEveryMember<InductorVars>());
@@ -144,6 +159,9 @@ template <class Vars> struct Roles {
     std::array<Member, 4> element, flow, voltage, third;
     Member total, parallelPart, seriesPart, sourceVoltage, sourceFlow;
     Member branchFlow = nullptr; // the resistor page's BranchCurrent
+    // The inductor page's rates of rise: of the source's current, of each element's.
+    Member sourceRate = nullptr;
+    std::array<Member, 4> rate{};
 };
 
 inline const Roles<ResistorVars>& RolesOf(const ResistorVars&) {
@@ -171,7 +189,10 @@ inline const Roles<InductorVars>& RolesOf(const InductorVars&) {
                                 &V::ParallelPart,
                                 &V::SeriesPart,
                                 &V::Vsrc,
-                                &V::Isrc};
+                                &V::Isrc,
+                                nullptr,
+                                &V::dIsrc,
+                                {&V::dI1, &V::dI2, &V::dI3, &V::dI4}};
     return roles;
 }
 

@@ -49,6 +49,12 @@ public:
         const bool c = kind_.capacitive;
         f.sourceVoltage = c ? solution_.current : solution_.voltage;
         f.sourceFlow = c ? solution_.voltage : solution_.current;
+        if (Rising()) {
+            f.sourceRate = f.sourceFlow;
+            f.sourceFlow = 0;
+        } else if (Steady()) {
+            f.sourceVoltage = 0;
+        }
         for (int k = 1; k <= t_.length; ++k) {
             const auto& flow = solution_.flows.at(kind_.Element(k));
             const double x = t_.values[I(k)];
@@ -57,13 +63,28 @@ public:
             f.third[I(k)] = ThirdOf(Term::Named("", x), Term::Named("", flow.current),
                                     Term::Named("", flow.voltage))
                                 .value();
+            // The solver's "current" of an inductor network is what L·I
+            // shares: with a voltage applied the rate of rise, the current
+            // itself still 0; a steady current induces no voltage.
+            if (Rising()) {
+                f.rate[I(k)] = flow.current;
+                f.flow[I(k)] = 0;
+                f.third[I(k)] = 0;
+            } else if (Steady()) {
+                f.voltage[I(k)] = 0;
+            }
         }
         if (const Sketch* s = SeriesGroup()) f.branchFlow = Carried(*s);
-        Path(value, element);
+        if (element > 0) Path(value, element);
         return f;
     }
 
 private:
+    // An inductor network with a voltage source, whose currents rise from 0,
+    // or with a steady current.
+    bool Rising() const { return kind_.letter == 'L' && acrossGiven_; }
+    bool Steady() const { return kind_.letter == 'L' && !acrossGiven_; }
+
     // Power V·I, or stored energy X·(carried)²/2: ½·L·I² and ½·C·V².
     Term ThirdOf(const Term& x, const Term& carried, const Term& across) const {
         if (kind_.letter == 'R') return across * carried;
@@ -99,8 +120,8 @@ private:
 
     void Path(double value, int element) {
         const bool c = kind_.capacitive;
-        const std::string carriedRoot = c ? kind_.sourceVoltage : kind_.sourceFlow;
-        const std::string acrossRoot = c ? kind_.sourceFlow : kind_.sourceVoltage;
+        const std::string carriedRoot = c ? kind_.sourceVoltage : CarriedName("src");
+        const std::string acrossRoot = c ? kind_.sourceFlow : AcrossName("src");
         const Term total = Term::Named(kind_.total, t_.total);
         Term carried(0), across(0);
         if (acrossGiven_) {
@@ -110,17 +131,20 @@ private:
             carried = Note(carriedRoot, Term(value), true);
             across = Note(acrossRoot, total * carried, false);
         }
-        if (kind_.letter == 'L')
-            w_.Say("L·I is this page's analogy of a voltage; physically L·I is the flux linkage "
-                   "in weber (V·s), and the induced voltage is L·dI/dt.");
+        if (Rising())
+            w_.Say("The currents start at 0 and rise at dI/dt = V / L, so the voltages share "
+                   "like L·dI/dt.");
+        if (Steady())
+            w_.Say("A steady current shares like the flux linkage λ = L·I (Wb), the same across "
+                   "parallel inductors.");
 
         const std::string name = kind_.Element(element);
         const auto tree = network::PathTo(t_.tree, name);
         const auto drawn = network::PathTo(t_.drawn, name);
         const std::string k = std::to_string(element);
         if (tree.size() == 1) {
-            carried = Note(CarriedLetter() + k, carried, true);
-            across = Note(AcrossLetter() + k, across, false);
+            carried = Note(CarriedName(k), carried, true);
+            across = Note(AcrossName(k), across, false);
         }
         for (std::size_t i = 1; i < tree.size(); ++i) {
             const Sketch& parent = *tree[i - 1];
@@ -132,13 +156,13 @@ private:
                                   }).value;
             const Term x = Term::Named(op, xValue);
             if (parent.kind == Sketch::Kind::Series) {
-                if (last) carried = Note(CarriedLetter() + of, carried, true);
-                across = Note(AcrossLetter() + of, c ? x * carried : carried * x, false);
+                if (last) carried = Note(CarriedName(of), carried, true);
+                across = Note(AcrossName(of), c ? x * carried : carried * x, false);
                 continue;
             }
-            if (last) across = Note(AcrossLetter() + of, across, false);
+            if (last) across = Note(AcrossName(of), across, false);
             if (xValue != 0) {
-                carried = Note(CarriedLetter() + of, across / x, true);
+                carried = Note(CarriedName(of), across / x, true);
                 continue;
             }
             // A zero part of a reciprocal group takes what the group carries.
@@ -148,7 +172,16 @@ private:
                            ", which holds no charge."
                      : op + " is 0 " + kind_.unit + ", a short: it carries the whole current of " +
                            group + ", whose voltage is 0.");
-            carried = Note(CarriedLetter() + of, carried, true);
+            carried = Note(CarriedName(of), carried, true);
+        }
+        if (Steady())
+            w_.Say("V" + k + " = L" + k + "·dI" + k +
+                   "/dt = 0 V: a steady current induces no "
+                   "voltage.");
+        if (Rising()) {
+            w_.Say("W" + k + " grows with time: W = ½·L·i², with i = (V/L)·t; choose Current " +
+                   "for the energy of a steady current.");
+            return;
         }
         const Term x = Term::Named(name, t_.values[I(element)]);
         w_.Note(kind_.third + k, ThirdOf(x, carried, across), kind_.thirdUnit);
@@ -157,12 +190,22 @@ private:
     // Records name = term and returns the value under its name.
     Term Note(const std::string& name, const Term& term, bool carried) {
         const bool c = kind_.capacitive;
-        const std::string unit = carried == c ? "V" : kind_.flowUnit;
+        std::string unit = carried == c ? "V" : kind_.flowUnit;
+        if (carried && Rising()) unit = "A/s";
+        if (!carried && Steady()) unit = "Wb";
         w_.Note(name, term, unit);
         return Term::Named(name, term.value());
     }
-    std::string CarriedLetter() const { return kind_.capacitive ? "V" : kind_.flow; }
-    std::string AcrossLetter() const { return kind_.capacitive ? kind_.flow : "V"; }
+    // Names in the working of what series parts share and what parallel
+    // parts share, for element (or group) `of`.
+    std::string CarriedName(const std::string& of) const {
+        if (Rising()) return "dI" + of + "/dt";
+        return (kind_.capacitive ? "V" : kind_.flow) + of;
+    }
+    std::string AcrossName(const std::string& of) const {
+        if (Steady()) return "λ" + of;
+        return (kind_.capacitive ? kind_.flow : "V") + of;
+    }
 
     // --- results that would be infinite or undefined --------------------
 

@@ -2,6 +2,7 @@
 #include "element_network_page.h"
 
 #include "calc/element/element_kind.h"
+#include "network_results_view.h"
 #include "network_sketch_view.h"
 #include "pages/result_label.h"
 #include "widgets/form_controls.h"
@@ -70,16 +71,21 @@ QGroupBox* ElementNetworkPage::buildFrame6(QWidget* parent) {
     auto* frame6 = new QGroupBox(texts_.frame6, parent);
     frame6->setObjectName("Frame6");
     auto* grid = new QGridLayout(frame6);
+    grid->setVerticalSpacing(4); // room for the table of every element on a laptop
+    // The whole network's results sit beside the element's own.
+    network_ = new WholeNetworkResults(frame6);
     grid->addWidget(buildElements(), 0, 0, 1, 2);
     grid->addWidget(buildHint(), 1, 0, 1, 2);
     grid->addWidget(buildSource(), 2, 0, Qt::AlignTop);
     grid->addWidget(buildResults(), 2, 1);
     grid->addWidget(buildThirdPair(), 3, 0, 1, 2);
-    grid->addWidget(buildExplanations(), 4, 0, 1, 2);
-    grid->addWidget(buildWorking(), 5, 0, 1, 2);
+    table_ = new ElementTable(frame6);
+    grid->addWidget(table_, 4, 0, 1, 2);
+    grid->addWidget(buildExplanations(), 5, 0, 1, 2);
+    grid->addWidget(buildWorking(), 6, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(5, 1); // a taller window gives its height to the working
+    grid->setRowStretch(6, 1); // a taller window gives its height to the working
     return frame6;
 }
 
@@ -194,8 +200,13 @@ QGroupBox* ElementNetworkPage::buildResults() {
         pairs->addWidget(resultValues_[row], row, 1);
         resultUnits_[row] = MakeLabel(units[row][0], units[row][1], frame4);
         pairs->addWidget(resultUnits_[row], row, 2);
+        const auto& net = network_->triple(row);
+        pairs->addWidget(net.name, row, 3);
+        pairs->addWidget(net.value, row, 4);
+        pairs->addWidget(net.unit, row, 5);
     }
     pairs->setColumnStretch(1, 1);
+    pairs->setColumnStretch(4, 1);
     layout->addWidget(frame4, 1, 0, 1, 3);
     layout->setColumnStretch(1, 1);
     return frame3;
@@ -215,6 +226,10 @@ QWidget* ElementNetworkPage::buildThirdPair() {
     layout->addWidget(resultValues_[2], 1);
     resultUnits_[2] = MakeLabel(texts_.thirdUnit.name, texts_.thirdUnit.text, row);
     layout->addWidget(resultUnits_[2]);
+    const auto& net = network_->triple(2);
+    layout->addWidget(net.name);
+    layout->addWidget(net.value, 1);
+    layout->addWidget(net.unit);
     return row;
 }
 
@@ -333,6 +348,8 @@ void ElementNetworkPage::markTotalOutOfDate(const calc::Failure& why) {
     MarkOutOfDate(total_, QString::fromStdString(why.text));
     markWorkingOutOfDate(why);
     MarkOutOfDate(sketch_, QString::fromStdString(why.text));
+    for (QWidget* result : networkResultWidgets())
+        MarkOutOfDate(result, QString::fromStdString(why.text));
 }
 
 void ElementNetworkPage::markElementOutOfDate(const calc::Failure& why) {
@@ -408,15 +425,40 @@ void ElementNetworkPage::showTotal(const std::string& label, double total) {
     totalFollower_->shown();
 }
 
-void ElementNetworkPage::showElementResults(const std::array<std::string, 3>& names,
-                                            const std::array<std::string, 3>& values,
-                                            const std::array<double, 3>& results) {
-    const std::string units[3] = {kind().flowUnit, "V", kind().thirdUnit};
+void ElementNetworkPage::showElementResults(const std::array<calc::ResultCell, 3>& cells) {
+    // The first pair's unit follows its quantity: "A/s" for a rate of rise.
+    resultUnits_[0]->setText(
+        cells[0].unit == kind().flowUnit ? texts_.label1 : QString::fromStdString(cells[0].unit));
     for (std::size_t i = 0; i < 3; ++i) {
+        const calc::ResultCell& cell = cells[i];
         ClearOutOfDate(resultNames_[i]);
-        resultNames_[i]->setText(QString::fromStdString(names[i]));
-        ShowResult(resultValues_[i], values[i], results[i], units[i]);
+        resultNames_[i]->setText(QString::fromStdString(cell.name));
+        if (cell.text.empty()) {
+            ClearResult(resultValues_[i]);
+            resultValues_[i]->setToolTip(QString::fromStdString(cell.note));
+        } else {
+            ShowResult(resultValues_[i], cell.text, cell.value, cell.unit);
+        }
     }
+}
+
+void ElementNetworkPage::showNetworkResults(const calc::NetworkResults& results) {
+    for (QWidget* result : networkResultWidgets())
+        ClearOutOfDate(result);
+    network_->showResults(results.whole);
+    table_->showResults(results);
+}
+
+void ElementNetworkPage::clearNetworkResults() {
+    for (QWidget* result : networkResultWidgets())
+        ClearOutOfDate(result);
+    network_->clearResults();
+    table_->clearResults();
+}
+
+std::vector<QWidget*> ElementNetworkPage::networkResultWidgets() const {
+    return {network_->triple(0).value, network_->triple(1).value, network_->triple(2).value,
+            table_};
 }
 
 QString ElementNetworkPage::inputsAndResults() const {
@@ -437,10 +479,25 @@ QString ElementNetworkPage::inputsAndResults() const {
                         : optI_->isChecked() ? texts_.lblIV
                                              : "");
     lines << ReportResult(texts_.compute.text, total_, totalUnit_->currentText());
-    for (std::size_t i = 0; i < 3; ++i)
-        if (!resultNames_[i]->text().isEmpty())
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (resultNames_[i]->text().isEmpty()) continue;
+        // A result without a number says why in its tool-tip.
+        if (resultValues_[i]->text().isEmpty() && !resultValues_[i]->toolTip().isEmpty())
+            lines << resultNames_[i]->text() + ": " + resultValues_[i]->toolTip();
+        else
             lines << ReportResult(resultNames_[i]->text(), resultValues_[i],
                                   resultUnits_[i]->text());
+    }
+    if (IsOutOfDate(network_->triple(0).value)) {
+        lines << "Whole network: (out of date)";
+    } else {
+        const QStringList whole = network_->report();
+        if (!whole.isEmpty()) lines << "Whole network:" << whole;
+    }
+    if (IsOutOfDate(table_))
+        lines << "Every element: (out of date)";
+    else
+        lines << table_->report();
     if (!working()->text().isEmpty() && !IsOutOfDate(working()))
         lines << "Working:" << working()->text();
     return lines.join('\n');

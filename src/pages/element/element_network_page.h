@@ -13,6 +13,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -33,8 +34,10 @@ struct ElementKind;
 
 namespace vora::pages {
 
+class ElementTable;
 class NetworkSketchView;
 class UnitFollower;
+class WholeNetworkResults;
 
 class ElementNetworkPage : public Page {
     Q_OBJECT
@@ -85,9 +88,14 @@ protected:
     void announceEmptySource();
     // `total` and the results are the values in their base units.
     void showTotal(const std::string& label, double total);
-    void showElementResults(const std::array<std::string, 3>& names,
-                            const std::array<std::string, 3>& values,
-                            const std::array<double, 3>& results);
+    void showElementResults(const std::array<calc::ResultCell, 3>& cells);
+    // The whole network's results and the table of every element; cleared
+    // when the network and the source cannot be computed.
+    void showNetworkResults(const calc::NetworkResults& results);
+    void clearNetworkResults();
+    // The results these two show, for whoever needs to list them.
+    std::vector<QWidget*> networkResultWidgets() const;
+    const calc::ElementKind& kind() const;
     // The stored total as the compute button shows it in the unit at
     // `position`, for when the total's unit list changes.
     virtual calc::Outcome<std::string> totalInUnit(int position) const = 0;
@@ -107,7 +115,6 @@ private:
     QWidget* buildWorking();
     void buildResetMenu();
     void connectionClicked(int k);
-    const calc::ElementKind& kind() const;
 
     const ElementPageTexts& texts_;
 
@@ -129,6 +136,8 @@ private:
     std::array<QLabel*, 3> resultUnits_{};
     QMenu* resetMenu_ = nullptr;
     NetworkSketchView* sketch_ = nullptr;
+    WholeNetworkResults* network_ = nullptr; // owned by the page
+    ElementTable* table_ = nullptr;
 };
 
 } // namespace vora::pages

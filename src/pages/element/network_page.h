@@ -42,6 +42,13 @@ protected:
         showTotalOf(*out);
     }
 
+    void showNetwork(const calc::Outcome<calc::NetworkResults>& out) {
+        if (out)
+            this->showNetworkResults(*out);
+        else
+            this->clearNetworkResults();
+    }
+
     // Reads the whole page, as the total does, so that the total and the
     // results always describe the network on the screen.
     void showElement(int k, calc::Choice option) {
@@ -88,17 +95,17 @@ private:
         totalShown_ = true;
         this->showTotal(out.label, vars_.*calc::RolesOf(vars_).total);
         this->showSketch(out.sketch, 0);
+        // Silently: the source field is the double-click's to complain about.
+        showNetwork(calc::NetworkResultsOf(this->kind(), this->elementClick(shownElement_, {})));
     }
 
     void showElementOf(const calc::ElementShown<Vars>& out, int k) {
         totalShown_ = true;
         shownElement_ = k;
-        const calc::Roles<Vars>& r = calc::RolesOf(vars_);
-        const auto i = static_cast<std::size_t>(k - 1);
-        this->showTotal(out.totalLabel, vars_.*r.total);
-        this->showElementResults(out.names, out.values,
-                                 {vars_.*r.flow[i], vars_.*r.voltage[i], vars_.*r.third[i]});
+        this->showTotal(out.totalLabel, vars_.*calc::RolesOf(vars_).total);
+        this->showElementResults(out.cells);
         this->showSketch(out.sketch, k);
+        this->showNetworkResults(out.network);
     }
 
     // The shown element's results from the values on screen, as its
@@ -131,7 +138,7 @@ private:
     TotalFn total_;
     ElementFn element_;
     bool totalShown_ = false; // a total is on screen
-    int shownElement_ = 0;    // the element whose results are on screen, or 0
+    int shownElement_ = 0;    // the element last double-clicked, whose results are on screen
 };
 
 } // namespace vora::pages
