@@ -167,8 +167,10 @@ void WrappedText::paintEvent(QPaintEvent* event) {
     QStyleOption option;
     option.initFrom(this);
     painter.setPen(QPen(option.palette.brush(foregroundRole()), painter.pen().widthF()));
-    // Left, centred vertically: QLabel's default alignment.
-    const QPointF at(r.x(), r.y() + (r.height() - layout.height) / 2);
+    // Left and centred vertically (QLabel's default alignment), on whole
+    // pixels from the top as a label places its text document, never above it.
+    const qreal top = std::max(std::floor((r.height() - layout.height) / 2), 0.0);
+    const QPointF at(r.x(), r.y() + top);
     // Nothing outside the margins, not even a glyph's overhang.
     painter.setClipRect(r, Qt::IntersectClip);
     for (int i = 0; i < layout.text.lineCount(); ++i)
