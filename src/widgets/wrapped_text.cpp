@@ -79,7 +79,7 @@ void WrappedText::forget() {
     minimum_ = QSize();
 }
 
-const WrappedText::Layout& WrappedText::laidOut(int width) const {
+void WrappedText::checkMeasured() const {
     // QLabel's setters of these do not tell a subclass.
     if (text() != measuredText_ || margin() != measuredMargin_) {
         measuredText_ = text();
@@ -87,6 +87,10 @@ const WrappedText::Layout& WrappedText::laidOut(int width) const {
         layout_.reset();
         minimum_ = QSize();
     }
+}
+
+const WrappedText::Layout& WrappedText::laidOut(int width) const {
+    checkMeasured();
     if (!layout_ || layout_->width != width) {
         layout_ = std::make_unique<Layout>();
         layout_->width = width;
@@ -106,7 +110,7 @@ int WrappedText::heightForWidth(int width) const {
 
 QSize WrappedText::minimumSizeHint() const {
     if (selectable()) return QLabel::minimumSizeHint();
-    laidOut(layout_ ? layout_->width : 0); // checks the text and margin
+    checkMeasured();
     if (!minimum_.isValid()) {
         // One layout with a line per paragraph gives the height of the text
         // unwrapped and the widest run that cannot be broken (QLabel lays

@@ -40,6 +40,8 @@ private:
     QSize extra() const;
     // The text laid out `width` wide, with its height (kept until the next width).
     const Layout& laidOut(int width) const;
+    // Forgets what was measured if the text or the margin changed.
+    void checkMeasured() const;
     void forget();
 
     mutable std::unique_ptr<Layout> layout_;
