@@ -86,3 +86,13 @@ bench: test-deps
 	  echo "xvfb-run not found: measuring on the offscreen platform"; \
 	  QT_QPA_PLATFORM=offscreen ./build/release/bench/vora_bench; \
 	fi
+
+# Start-up counted in instructions (callgrind), which, unlike the wall clock
+# of `make bench`, does not drift with the load of the machine: the program
+# against a bare main window with a menu bar and a label, and the same window
+# showing the Preface box; offscreen, until the main window and the box are up.
+.PHONY: bench-startup
+bench-startup: test-deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target vora_startup_probes
+	bench/startup_instructions.sh build/release/bench

@@ -13,7 +13,7 @@ case "${1:-}" in
 --package) packages="$packages $package_tools" ;;
 --test) packages="$packages $package_tools clang libgtest-dev libgmock-dev libbenchmark-dev \
 libclang-rt-14-dev locales xvfb xauth xdotool libxdo-dev libx11-dev x11-utils imagemagick \
-desktop-file-utils appstream lintian man-db ngspice poppler-utils" ;;
+desktop-file-utils appstream lintian man-db ngspice poppler-utils valgrind" ;;
 esac
 
 missing=""

@@ -49,7 +49,7 @@ HelpWindow::HelpWindow(WindowSet& windows, QWidget* parent)
     // for a laptop's screen.
     auto* row = new QHBoxLayout;
     row->addWidget(
-        Picture("Image1", ":/pictures/landscape.svg", 472, 276, "A calm landscape", central), 0,
+        Picture("Image1", ":/pictures/landscape.pic", 472, 276, "A calm landscape", central), 0,
         Qt::AlignTop);
     auto* howTo = Line("Label5", FixedText(":/texts/help_keyboard.txt"), 10, central);
     howTo->setAlignment(Qt::AlignLeft | Qt::AlignTop);

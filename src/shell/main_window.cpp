@@ -4,9 +4,9 @@
 #include "pictures.h"
 #include "widgets/page_body.h"
 #include "widgets/page_colours.h"
+#include "widgets/wrapped_text.h"
 
 #include <QGridLayout>
-#include <QLabel>
 
 namespace vora::shell {
 
@@ -18,18 +18,16 @@ MainWindow::MainWindow(QWidget* parent)
 
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);
-    grid->addWidget(Picture("I1", ":/pictures/resonance.svg", 318, 185,
+    grid->addWidget(Picture("I1", ":/pictures/resonance.pic", 318, 185,
                             "Graph of the current I against the angular frequency", central),
                     0, 0, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(Picture("I3", ":/pictures/instruments.svg", 313, 141,
+    grid->addWidget(Picture("I3", ":/pictures/instruments.pic", 313, 141,
                             "Oscilloscope, signal generator and multimeter", central),
                     0, 1, Qt::AlignRight | Qt::AlignTop);
 
-    auto* welcome = new QLabel(FixedText(":/texts/welcome.txt"), central);
+    auto* welcome = new widgets::WrappedText(FixedText(":/texts/welcome.txt"), central);
     welcome->setObjectName("I4");
-    welcome->setWordWrap(true);
     welcome->setMargin(12);
-    welcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
     widgets::ApplyBackground(welcome, QColor(255, 255, 128));
     grid->addWidget(welcome, 1, 0, 1, 2);
     grid->setRowStretch(1, 1);
