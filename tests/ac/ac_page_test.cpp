@@ -90,10 +90,10 @@ TEST_F(AcPage, OpensWithFirstUnitsAndNothingChosen) {
         QStringList items;
     };
     const ListCase lists[] = {
-        {"cboR", {"Ohm", "KOhm", "MOhm"}},
-        {"cboXL", {"H", "mH", QStringLiteral("\u00B5H")}},
-        {"cboXC", {"F", QStringLiteral("\u00B5F"), "nF"}},
-        {"cboZT", {"Ohm", "Kohm", "Mohm"}},
+        {"cboR", {"Ohm", "KOhm", "MOhm", "mOhm"}},
+        {"cboXL", {"H", "mH", QStringLiteral("\u00B5H"), "nH"}},
+        {"cboXC", {"F", QStringLiteral("\u00B5F"), "nF", "pF", "mF"}},
+        {"cboZT", {"Ohm", "Kohm", "Mohm", "mOhm"}},
         {"cboIV", {"A", "mA", "KA", "V", "mV", "KV"}},
         {"cboI", {"A", "mA", "KA"}},
         {"cboV", {"V", "mV", "KV"}},
@@ -208,7 +208,7 @@ TEST_F(AcPage, TotalImpedanceReadsUnitsAndShowsTheChosenUnit) {
     List("cboR")->setEditText("kilo-ohm");
     Click(page_, "cmdZT");
     EXPECT_EQ(Text(page_, "lblZT"), "3");
-    EXPECT_EQ(List("cboR")->count(), 3);
+    EXPECT_EQ(List("cboR")->count(), 4);
 }
 
 // R in series with an L ∥ C group at resonance: the group blocks every

@@ -8,6 +8,8 @@
 // share follows from that law (see network_model.h).
 #pragma once
 
+#include "calc/units.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -38,6 +40,9 @@ struct ElementKind {
     char resultLetter;               // result label names: "Ir2", "Qc2", "Il2"
     // What a zero element is: "a short" (R, L) or "an open gap" (C).
     std::string zeroIs;
+    // The source list beside the current (or charge) unit; the voltage has
+    // kSourceVolts. Position 0 is the base unit.
+    Units sourceFlowUnits;
 
     static const ElementKind& Resistor();
     static const ElementKind& Capacitor();

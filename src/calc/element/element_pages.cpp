@@ -3,9 +3,13 @@
 
 #include "calc/number.h"
 #include "calc/total_display.h"
+#include "calc/units.h"
+#include "element_kind.h"
 #include "network_flows.h"
 #include "network_model.h"
 #include "network_total.h"
+
+#include <cmath>
 
 namespace vora::calc {
 
@@ -34,12 +38,26 @@ std::size_t I(int k) {
     return static_cast<std::size_t>(k - 1);
 }
 
-double ReadSource(const ElementClick& click) {
+double ReadNumber(const ElementClick& click) {
     const Field& f = click.sourceField;
     if (!ReadsSourceStrictly(click)) return ReadLeading(f);
     // An empty field was already announced by the page's "Ajaja" box.
     if (f.text.empty()) Fail({"Invalid Entry", "", f.name, /*alreadyReported=*/true});
     return ReadStrict(f);
+}
+
+// The source in its base unit, scaled by the unit chosen beside it.
+double ReadSource(const ElementKind& kind, const ElementClick& click) {
+    const double number = ReadNumber(click);
+    const Units units = click.source == Source::Voltage ? kSourceVolts : kind.sourceFlowUnits;
+    if (!InList(click.sourceUnit, units.size())) return number;
+    const double value = number * units[static_cast<std::size_t>(click.sourceUnit)].Factor();
+    if (!std::isfinite(value))
+        Fail({"Invalid Entry",
+              "The number in \"" + click.sourceField.label +
+                  "\" is too large in this unit. Enter a smaller number or choose a smaller unit.",
+              click.sourceField.name});
+    return value;
 }
 
 // A double-click on an element after the first element without a choice.
@@ -90,7 +108,7 @@ Outcome<ElementShown<Vars>> Results(const ElementKind& kind, const ElementClick&
     return Attempt([&] {
         RequireInNetwork(kind, click);
         NetworkTotal t = ComputeNetworkTotal(kind, click.entries, false);
-        const double source = ReadSource(click);
+        const double source = ReadSource(kind, click);
         const int k = click.element;
         const NetworkFlows f = SolveNetwork(kind, t, click.entries, click.source, source, k);
         Store(t, vars);

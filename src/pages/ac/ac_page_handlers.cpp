@@ -172,6 +172,8 @@ calc::AcInputs FrmAC::inputs() const {
                 : optI_->isChecked() ? calc::Source::Current
                                      : calc::Source::None;
     in.value = {FieldOf(txtIV_, "Current and Voltage Value"), cboIV_->position()};
+    in.peak = optPeak_->isChecked();
+    in.frequency = {FieldOf(txtF_, "Supply Frequency"), cboF_->position()};
     in.impedanceUnit = cboZT_->position();
     in.currentUnit = cboI_->position();
     in.voltageUnit = cboV_->position();
@@ -184,6 +186,7 @@ bool FrmAC::commit(const calc::Outcome<calc::AcShown>& out) {
     if (!(sketch_->sketch() == out->sketch)) sketch_->setSketch(out->sketch);
     phasors_->setDiagram(out->diagrams.phasors);
     power_->setDiagram(out->diagrams.power);
+    showMore(*out);
     return true;
 }
 
@@ -209,7 +212,7 @@ void FrmAC::cmdPF_Click() {
 
 void FrmAC::showPower(const calc::Outcome<calc::AcShown>& out, QLabel* label,
                       double calc::AcVars::*value, const char* unit) {
-    if (commit(out)) ShowResult(label, out->value, out->vars.*value, unit);
+    if (commit(out)) ShowPowerResult(label, out->value, out->vars.*value, unit);
 }
 
 void FrmAC::cmdRP_Click() {
@@ -243,8 +246,8 @@ void FrmAC::showElement(calc::AcElement element) {
     shownVoltage_ = vars_.*voltage;
     lblI_->setText(ToQt(out->names[0]));
     lblv_->setText(ToQt(out->names[1]));
-    ShowResult(lblIV_, out->value, shownCurrent_, "A");
-    ShowResult(lblVV_, out->second, shownVoltage_, "V");
+    ShowRms(lblIV_, out->value, shownCurrent_, "A");
+    ShowRms(lblVV_, out->second, shownVoltage_, "V");
     currentUnit_->shown();
     voltageUnit_->shown();
 }
