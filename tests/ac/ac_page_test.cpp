@@ -5,6 +5,7 @@
 #include "calc/ac/ac_vars.h"
 #include "calc/number.h"
 #include "pages/ac/ac_page.h"
+#include "pages/element/network_sketch_view.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"
 #include "widgets/option_button.h"
@@ -451,6 +452,49 @@ TEST_F(AcPage, PowerButtonsReportUnusableValuesAndChangeNothing) {
     EXPECT_EQ(Text(fresh, "lblPF"), "");
     EXPECT_EQ(Working(fresh), "");
     EXPECT_EQ(fresh.vars(), calc::AcVars{});
+}
+
+} // namespace
+} // namespace vora::pages
+
+namespace vora::pages {
+namespace {
+
+// The page opens at 314 rad/s with an rms source; a frequency that is not a
+// positive number is refused once, naming the field, and changes nothing.
+// The picture is the circuit the choices describe, with its source.
+TEST_F(AcPage, SupplyFrequencyRmsOrPeakAndThePicture) {
+    EXPECT_EQ(Text(page_, "txtF"), "314");
+    EXPECT_EQ(List("cboF")->currentText(), "rad/s");
+    EXPECT_TRUE(Child<widgets::OptionButton>(page_, "optRms")->isChecked());
+    auto* picture = Child<NetworkSketchView>(page_, "Image1");
+    EXPECT_TRUE(picture->sketch().empty());
+
+    Standard("s", "s", "s");
+    EXPECT_EQ(calc::Describe(picture->sketch()), "R + L + C");
+    Click(page_, "OptXcp");
+    EXPECT_EQ(calc::Describe(picture->sketch()), "(R + L) ∥ C");
+    Click(page_, "cmdZT");
+    const QString z = Text(page_, "lblZT");
+    EXPECT_EQ(Text(page_, "lblReactL"), "314");
+    EXPECT_FALSE(Text(page_, "lblF0").isEmpty());
+    EXPECT_FALSE(Text(page_, "lblQF").isEmpty());
+
+    for (const char* bad : {"0", "-50", "", "fifty"}) {
+        messages_.clear();
+        Type(page_, "txtF", bad);
+        Click(page_, "cmdZT");
+        ExpectOneWarning("Invalid Entry", "txtF");
+        EXPECT_TRUE(messages_.shown[0].text.contains("\"Supply Frequency\"")) << bad;
+        EXPECT_EQ(Text(page_, "lblZT"), z);
+    }
+    // 60 Hz: XL = 2π · 60 · 1 H.
+    messages_.clear();
+    Type(page_, "txtF", "60");
+    List("cboF")->setCurrentIndex(0);
+    Click(page_, "cmdZT");
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_NEAR(Text(page_, "lblReactL").toDouble(), 120 * 3.14159265358979, 1e-9);
 }
 
 } // namespace
