@@ -156,7 +156,7 @@ QWidget* FrmAC::buildPicture(QWidget* parent, int width) {
     image1_ = new NetworkSketchView(NetworkSketchView::Symbol::ByName, parent);
     image1_->setObjectName("Image1");
     image1_->setAccessibleName("Circuit diagram");
-    image1_->setEmptyText("Choose Series or Parallel for the elements to draw the circuit");
+    image1_->setEmptyText("Choose connections that describe a circuit to draw it here");
     image1_->setFixedSize(width, width / 3);
     for (const ElementControls& c : elements_)
         for (widgets::OptionButton* option : {c.series, c.parallel})
@@ -172,7 +172,8 @@ QWidget* FrmAC::buildPicture(QWidget* parent, int width) {
 void FrmAC::updatePicture() {
     const auto sketch = calc::Attempt([&] { return calc::ac::Connect(choices()); });
     image1_->setSketch(sketch ? *sketch : calc::Sketch{});
-    image1_->setSource(optI_->isChecked() ? "I" : "V");
+    // Without a choice the source value is taken as a current, as the events read it.
+    image1_->setSource(optV_->isChecked() ? "V" : "I");
 }
 
 void FrmAC::showMore(const calc::AcShown& shown) {
