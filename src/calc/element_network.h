@@ -38,6 +38,9 @@ struct ElementClick {
     NetworkEntries entries; // with the clicked option already selected
     Source source = Source::None;
     Field sourceField; // txtIV
+    // Position of the source's unit list: the voltage list for a voltage,
+    // otherwise the current (charge) list; -1 for a typed unit, read as the base unit.
+    int sourceUnit = 0;
 };
 
 // One result as the page shows it: its name ("Ir2", "dIl2/dt"), its

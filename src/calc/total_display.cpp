@@ -3,6 +3,7 @@
 
 #include "fields.h"
 #include "number.h"
+#include "units.h"
 
 #include <cmath>
 
@@ -10,7 +11,7 @@ namespace vora::calc {
 
 std::string ShowTotal(double total, int position, const TotalUnits& units, Working& working) {
     std::string label = FormatNumber(total);
-    if (position < 0 || position > 2) return label;
+    if (!InList(position, units.factors.size())) return label;
     const auto pos = static_cast<std::size_t>(position);
     const Parsed back = ParseStrict(label);
     const Term shown = Term::Named(units.total, back.value) * units.factors[pos];

@@ -6,18 +6,19 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace vora::calc {
 
 struct TotalUnits {
-    std::string total;                // the stored name, "RT"
-    std::string quantity;             // "total resistance", for messages
-    std::array<std::string, 3> names; // the unit list's items
-    std::array<double, 3> factors;    // base unit value × factor = shown value
+    std::string total;              // the stored name, "RT"
+    std::string quantity;           // "total resistance", for messages
+    std::vector<std::string> names; // the unit list's items
+    std::vector<double> factors;    // base unit value × factor = shown value
 };
 
 // The total label: the total in its base unit as FormatNumber text; then, by
-// the position of the total's unit list (0 to 2), that text read back and
+// the position of the total's unit list, that text read back and
 // scaled, so the shown value carries the digits the user could read. Any
 // other position shows the base unit. Raises a failure when the text cannot
 // be read back (the largest doubles round beyond the range) or the scaled

@@ -2,11 +2,16 @@
 // Every unit list of the program, in the order the lists show them, with the
 // factor of each unit. Pages fill their lists from these tables and the
 // computations scale by them, so a list and its factors cannot disagree.
+//
+// Units added later go after the first three, so that a position chosen
+// before they existed still means the same unit.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace vora::calc {
 
@@ -24,40 +29,105 @@ struct Unit {
 
 private:
     static constexpr double PowerOfTen(int power) {
-        constexpr std::array<double, 19> k{0.000000001, 0.00000001, 0.0000001, 0.000001,  0.00001,
-                                           0.0001,      0.001,      0.01,      0.1,       1,
-                                           10,          100,        1000,      10000,     100000,
-                                           1000000,     10000000,   100000000, 1000000000};
-        return k[static_cast<std::size_t>(power + 9)];
+        constexpr std::array<double, 25> k{0.000000000001,
+                                           0.00000000001,
+                                           0.0000000001,
+                                           0.000000001,
+                                           0.00000001,
+                                           0.0000001,
+                                           0.000001,
+                                           0.00001,
+                                           0.0001,
+                                           0.001,
+                                           0.01,
+                                           0.1,
+                                           1,
+                                           10,
+                                           100,
+                                           1000,
+                                           10000,
+                                           100000,
+                                           1000000,
+                                           10000000,
+                                           100000000,
+                                           1000000000,
+                                           10000000000,
+                                           100000000000,
+                                           1000000000000};
+        return k[static_cast<std::size_t>(power + 12)];
     }
 };
 
-using Units = std::array<Unit, 3>;
+// A unit list's items; a position in the list indexes it.
+using Units = std::span<const Unit>;
 
-inline constexpr Units kOhms{
-    {{.name = "Ohm", .power = 0}, {.name = "Kohm", .power = 3}, {.name = "Mohm", .power = 6}}};
+namespace unit_tables {
+inline constexpr Unit kOhms[] = {{.name = "Ohm", .power = 0},
+                                 {.name = "Kohm", .power = 3},
+                                 {.name = "Mohm", .power = 6},
+                                 {.name = "mOhm", .power = -3}};
+inline constexpr Unit kOhmsCapital[] = {{.name = "Ohm", .power = 0},
+                                        {.name = "KOhm", .power = 3},
+                                        {.name = "MOhm", .power = 6},
+                                        {.name = "mOhm", .power = -3}};
+inline constexpr Unit kFarads[] = {{.name = "F", .power = 0},
+                                   {.name = "\u00B5F", .power = -6},
+                                   {.name = "nF", .power = -9},
+                                   {.name = "pF", .power = -12},
+                                   {.name = "mF", .power = -3}};
+inline constexpr Unit kHenries[] = {{.name = "H", .power = 0},
+                                    {.name = "mH", .power = -3},
+                                    {.name = "\u00B5H", .power = -6},
+                                    {.name = "nH", .power = -9}};
+inline constexpr Unit kAmperes[] = {
+    {.name = "A", .power = 0}, {.name = "mA", .power = -3}, {.name = "KA", .power = 3}};
+inline constexpr Unit kVolts[] = {
+    {.name = "V", .power = 0}, {.name = "mV", .power = -3}, {.name = "KV", .power = 3}};
+inline constexpr Unit kSourceAmperes[] = {
+    {.name = "A", .power = 0}, {.name = "mA", .power = -3}, {.name = "\u00B5A", .power = -6}};
+inline constexpr Unit kSourceVolts[] = {
+    {.name = "V", .power = 0}, {.name = "mV", .power = -3}, {.name = "kV", .power = 3}};
+inline constexpr Unit kCoulombs[] = {
+    {.name = "C", .power = 0}, {.name = "\u00B5C", .power = -6}, {.name = "nC", .power = -9}};
+} // namespace unit_tables
+
+inline constexpr Units kOhms{unit_tables::kOhms};
 // The same units as the first resistor's list and the AC resistor's list spell them.
-inline constexpr Units kOhmsCapital{
-    {{.name = "Ohm", .power = 0}, {.name = "KOhm", .power = 3}, {.name = "MOhm", .power = 6}}};
-inline constexpr Units kFarads{
-    {{.name = "F", .power = 0}, {.name = "\u00B5F", .power = -6}, {.name = "nF", .power = -9}}};
-inline constexpr Units kHenries{
-    {{.name = "H", .power = 0}, {.name = "mH", .power = -3}, {.name = "\u00B5H", .power = -6}}};
-inline constexpr Units kAmperes{
-    {{.name = "A", .power = 0}, {.name = "mA", .power = -3}, {.name = "KA", .power = 3}}};
-inline constexpr Units kVolts{
-    {{.name = "V", .power = 0}, {.name = "mV", .power = -3}, {.name = "KV", .power = 3}}};
+inline constexpr Units kOhmsCapital{unit_tables::kOhmsCapital};
+inline constexpr Units kFarads{unit_tables::kFarads};
+inline constexpr Units kHenries{unit_tables::kHenries};
+// The AC page's source and element result lists.
+inline constexpr Units kAmperes{unit_tables::kAmperes};
+inline constexpr Units kVolts{unit_tables::kVolts};
+// The element pages' source lists.
+inline constexpr Units kSourceAmperes{unit_tables::kSourceAmperes};
+inline constexpr Units kSourceVolts{unit_tables::kSourceVolts};
+inline constexpr Units kCoulombs{unit_tables::kCoulombs};
 
-constexpr std::array<double, 3> Factors(const Units& units) {
-    return {units[0].Factor(), units[1].Factor(), units[2].Factor()};
+inline std::vector<double> Factors(Units units) {
+    std::vector<double> factors;
+    for (const Unit& u : units)
+        factors.push_back(u.Factor());
+    return factors;
 }
 
-constexpr std::array<double, 3> ShownFactors(const Units& units) {
-    return {units[0].Shown(), units[1].Shown(), units[2].Shown()};
+inline std::vector<double> ShownFactors(Units units) {
+    std::vector<double> factors;
+    for (const Unit& u : units)
+        factors.push_back(u.Shown());
+    return factors;
 }
 
-inline std::array<std::string, 3> Names(const Units& units) {
-    return {units[0].name, units[1].name, units[2].name};
+inline std::vector<std::string> Names(Units units) {
+    std::vector<std::string> names;
+    for (const Unit& u : units)
+        names.emplace_back(u.name);
+    return names;
+}
+
+// Whether `position` names an item of the list (a typed unit is -1).
+inline bool InList(int position, std::size_t size) {
+    return position >= 0 && static_cast<std::size_t>(position) < size;
 }
 
 } // namespace vora::calc

@@ -64,6 +64,8 @@ protected:
     private:
         Page& page_;
     };
+    // Why results are out of date, where no event failed with a message.
+    static calc::Failure Because(std::string why) { return {{}, std::move(why), {}}; }
     // The failure of a unit list holding no unit it knows, if it does.
     static std::optional<calc::Failure> UnknownUnit(const widgets::UnitList* list);
     // Marks the working out of date with the failure's text.

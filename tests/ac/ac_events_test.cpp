@@ -3,13 +3,14 @@
 // circuit, the ideal cases ngspice cannot take (opens, shorts, exact
 // resonance), the refusals, units and what the events store. The physics of
 // ordinary circuits is checked against ngspice in ac_oracle_test.cpp.
-#include "support/ac_fixtures.h"
 #include "calc/ac/ac_circuit.h"
 #include "calc/ac/ac_events.h"
 #include "calc/number.h"
+#include "support/ac_fixtures.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <regex>
 
 namespace vora::calc {
 namespace {
@@ -278,6 +279,80 @@ TEST(AcEvents, WorkingShowsTheCircuitAndItsComplexSteps) {
     const auto q = ReactivePower(Standard("SPP", V, "230"), {});
     EXPECT_NE(q->working.Text().find("Q = |V| · |I| · sin φ = "), std::string::npos)
         << q->working.Text();
+}
+
+AcInputs AtFrequency(AcInputs in, std::string text, int unit) {
+    in.frequency.field.text = std::move(text);
+    in.frequency.position = unit;
+    return in;
+}
+
+// A supply frequency that is not a positive number: one message naming the
+// field, whichever event reads it.
+TEST(AcEvents, SupplyFrequencyMustBeAPositiveNumber) {
+    for (const char* text : {"", "0", "-50", "fifty", "50 Hz", "1E999"}) {
+        SCOPED_TRACE(text);
+        for (const auto& out :
+             {TotalImpedance(AtFrequency(Standard("SSS"), text, 0), {}),
+              ApparentPower(AtFrequency(Standard("SSS", V, "10"), text, 2), {}),
+              ElementResults(AcElement::Resistor, AtFrequency(Standard("SNN", V, "10"), text, 1),
+                             {})}) {
+            ASSERT_FALSE(out);
+            EXPECT_EQ(out.failure().title, "Invalid Entry");
+            EXPECT_EQ(out.failure().field, "txtF");
+            EXPECT_NE(out.failure().text.find("\"Supply Frequency\""), std::string::npos);
+        }
+    }
+}
+
+// 50 Hz, 0.05 kHz and 100π rad/s are one frequency; the working says how ω
+// was found. A peak source is its rms value times √2, and every figure
+// shown stays rms.
+TEST(AcEvents, FrequencyUnitsAndPeakValues) {
+    const double z50 = Value(TotalImpedance(AtFrequency(Standard("SSS"), "50", 0), {}));
+    EXPECT_NEAR(Value(TotalImpedance(AtFrequency(Standard("SSS"), "0.05", 1), {})), z50,
+                1e-12 * z50);
+    EXPECT_NEAR(Value(TotalImpedance(AtFrequency(Standard("SSS"), "314.159265358979", 2), {})), z50,
+                1e-12 * z50);
+    EXPECT_NE(Value(TotalImpedance(Standard("SSS"), {})), z50); // 314 rad/s is not 50 Hz
+    const auto hz = TotalImpedance(AtFrequency(Standard("SSS"), "50", 0), {});
+    EXPECT_NE(hz->working.Text().find("ω = 2 · π · f = "), std::string::npos) << hz->working.Text();
+    EXPECT_NE(hz->working.Text().find("XL = L · ω = 0.5 · "), std::string::npos);
+
+    AcInputs peak = Standard("SPP", V, "325.269119345812");
+    peak.peak = true;
+    const auto s = ApparentPower(peak, {});
+    const auto rms = ApparentPower(Standard("SPP", V, "230"), {});
+    ASSERT_TRUE(s && rms);
+    EXPECT_NEAR(s->vars.TotalVoltage, 230, 1e-9);
+    EXPECT_NEAR(Value(s), Value(rms), 1e-9 * Value(rms));
+    EXPECT_NEAR(s->sourceCurrent->magnitude.value, rms->vars.TotalCurrent, 1e-9);
+    EXPECT_NE(s->working.Text().find("V = Vpeak / √(2) = "), std::string::npos)
+        << s->working.Text();
+}
+
+// At resonance nothing is infinite: L and C in series short the circuit's
+// reactance, side by side they open their group; the results that exist are
+// shown and the working says where the supply stands.
+TEST(AcEvents, ResonanceNeverShowsInfinity) {
+    for (const char* choices : {"SSS", "NSS", "PPP", "SPP", "SSP", "PSS"}) {
+        SCOPED_TRACE(choices);
+        const AcInputs in = Inputs(choices, {"100", kResonantL, "1"}, V, "10", {0, 0, 1});
+        for (const auto& out : {TotalImpedance(in, {}), PowerFactor(in, {}), ActivePower(in, {}),
+                                ElementResults(AcElement::Inductor, in, {})}) {
+            if (!out) continue; // refused with its own message: the open or short circuit
+            std::string texts = out->working.Text() + out->value + out->second;
+            if (out->resonance) {
+                texts += out->resonance->f0.text + out->resonance->w0.text;
+                EXPECT_NEAR(out->resonance->w0.value, AngularFrequency, 1e-9);
+                EXPECT_NE(out->working.Text().find("resonance"), std::string::npos);
+            }
+            if (out->sourceCurrent) texts += out->sourceCurrent->magnitude.text;
+            static const std::regex nonFinite(R"((^|[^a-z])(inf|nan)([^a-z]|$))",
+                                              std::regex::icase);
+            EXPECT_FALSE(std::regex_search(texts, nonFinite)) << texts;
+        }
+    }
 }
 
 } // namespace

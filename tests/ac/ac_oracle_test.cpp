@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: MIT
 // The AC page against ngspice: random element values in every connection
 // state that describes a circuit, with a voltage and with a current source,
-// all solved in one ngspice run (AC analysis at 314 rad/s).
-#include "support/ac_fixtures.h"
+// at the page's opening 314 rad/s and at random supply frequencies typed in
+// Hz, kHz and rad/s, solved in one ngspice run per frequency.
 #include "calc/ac/ac_circuit.h"
 #include "calc/ac/ac_events.h"
 #include "calc/number.h"
+#include "support/ac_fixtures.h"
 #include "support/ngspice_ac.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
+#include <numbers>
 #include <random>
 
 namespace vora::calc {
@@ -19,15 +21,17 @@ namespace {
 using namespace testing;
 using vora::testing::Phasor;
 using vora::testing::SpiceCircuit;
+using vora::testing::SpiceFlow;
 using vora::testing::SpiceResult;
 
-constexpr int kDrawsPerState = 8;
+constexpr int kDrawsPerState = 4; // at each frequency
 
 struct Case {
     std::string choices; // "SPN"
     std::array<double, 3> values;
     bool voltage;
     double source;
+    double omega; // rad/s, from the frequency as typed
     AcInputs in;
     ac::Circuit circuit;
     ac::Solution solution;
@@ -72,41 +76,65 @@ struct Batch {
     std::vector<SpiceResult> spice;
 };
 
+// A supply frequency as the user types it: the text, the position of cboF
+// (Hz, kHz, rad/s) and the angular frequency it means.
+struct Supply {
+    std::string text;
+    int unit;
+    double omega;
+};
+
+std::vector<Supply> Supplies(std::mt19937& random) {
+    const double hz = LogUniform(random, 1, 1e5), khz = LogUniform(random, 1e-3, 100),
+                 rad = LogUniform(random, 10, 1e6);
+    return {{"314", 2, AngularFrequency},
+            {Text(hz), 0, 2 * std::numbers::pi * ParseStrict(Text(hz)).value},
+            {Text(khz), 1, 2 * std::numbers::pi * (ParseStrict(Text(khz)).value * 1000)},
+            {Text(rad), 2, ParseStrict(Text(rad)).value}};
+}
+
 // Built and simulated once for the whole test program.
 const Batch& TheBatch() {
     static const Batch batch = [] {
         Batch b;
         std::mt19937 random(20261209u);
-        std::vector<SpiceCircuit> circuits;
-        for (const auto& [state, sketch] : Circuits())
-            for (bool voltage : {true, false})
-                for (int draw = 0; draw < kDrawsPerState; ++draw) {
-                    Case c{
-                        state,
-                        {LogUniform(random, 1, 1e4), LogUniform(random, 1e-3, 10), LogUniform(random, 1e-7, 1e-3)},
-                        voltage,
-                        voltage ? LogUniform(random, 0.1, 1000) : LogUniform(random, 1e-3, 50),
-                        {},
-                        {},
-                        {}};
-                    c.in = Inputs(state.c_str(),
-                                  {Text(c.values[0]), Text(c.values[1]), Text(c.values[2])},
-                                  voltage ? Source::Voltage : Source::Current, Text(c.source));
-                    AcVars vars;
-                    Working working;
-                    c.circuit = ac::ReadCircuit(c.in, vars, working);
-                    c.solution = ac::SolveCircuit(c.circuit,
-                                                  voltage ? network::SourceKind::Voltage
-                                                          : network::SourceKind::Current,
-                                                  c.source);
-                    SpiceCircuit s{sketch,
-                                   {{"R", c.values[0]}, {"L", c.values[1]}, {"C", c.values[2]}},
-                                   voltage,
-                                   c.source};
-                    circuits.push_back(s);
-                    b.cases.push_back(std::move(c));
-                }
-        b.spice = vora::testing::RunAc(circuits, AngularFrequency);
+        for (const Supply& supply : Supplies(random)) {
+            std::vector<SpiceCircuit> circuits;
+            for (const auto& [state, sketch] : Circuits())
+                for (bool voltage : {true, false})
+                    for (int draw = 0; draw < kDrawsPerState; ++draw) {
+                        Case c{state,
+                               {LogUniform(random, 1, 1e4), LogUniform(random, 1e-3, 10),
+                                LogUniform(random, 1e-7, 1e-3)},
+                               voltage,
+                               voltage ? LogUniform(random, 0.1, 1000)
+                                       : LogUniform(random, 1e-3, 50),
+                               supply.omega,
+                               {},
+                               {},
+                               {}};
+                        c.in = Inputs(state.c_str(),
+                                      {Text(c.values[0]), Text(c.values[1]), Text(c.values[2])},
+                                      voltage ? Source::Voltage : Source::Current, Text(c.source));
+                        c.in.frequency.field.text = supply.text;
+                        c.in.frequency.position = supply.unit;
+                        AcVars vars;
+                        Working working;
+                        c.circuit = ac::ReadCircuit(c.in, vars, working);
+                        c.solution = ac::SolveCircuit(c.circuit,
+                                                      voltage ? network::SourceKind::Voltage
+                                                              : network::SourceKind::Current,
+                                                      c.source);
+                        SpiceCircuit s{sketch,
+                                       {{"R", c.values[0]}, {"L", c.values[1]}, {"C", c.values[2]}},
+                                       voltage,
+                                       c.source};
+                        circuits.push_back(s);
+                        b.cases.push_back(std::move(c));
+                    }
+            for (SpiceResult& r : vora::testing::RunAc(circuits, supply.omega))
+                b.spice.push_back(std::move(r));
+        }
         return b;
     }();
     return batch;
@@ -125,8 +153,9 @@ double Shown(const Outcome<AcShown>& out) {
 }
 
 std::string Trace(const Case& c) {
-    return c.choices + (c.voltage ? " voltage " : " current ") + Text(c.source) + ", R " +
-           Text(c.values[0]) + ", L " + Text(c.values[1]) + ", C " + Text(c.values[2]);
+    return c.choices + " at " + Text(c.omega) + " rad/s" + (c.voltage ? " voltage " : " current ") +
+           Text(c.source) + ", R " + Text(c.values[0]) + ", L " + Text(c.values[1]) + ", C " +
+           Text(c.values[2]);
 }
 
 TEST(AcOracle, ImpedanceAndEveryElementAgreeWithNgspice) {
@@ -175,8 +204,7 @@ TEST(AcOracle, PowersKeepTheirIdentities) {
         double losses = 0, exchanged = 0;
         for (const auto& [name, flow] : spice.elements) {
             const double i2 = std::norm(flow.current);
-            const double xl = c.values[1] * AngularFrequency,
-                         xc = 1 / (c.values[2] * AngularFrequency);
+            const double xl = c.values[1] * c.omega, xc = 1 / (c.values[2] * c.omega);
             if (name == "R") losses += i2 * c.values[0];
             if (name == "L") exchanged += i2 * xl;
             if (name == "C") exchanged -= i2 * xc;
@@ -191,6 +219,42 @@ TEST(AcOracle, PowersKeepTheirIdentities) {
         if (pf->second != "Unit") {
             EXPECT_EQ(pf->second, q > 0 ? "Lagging" : "Leading");
         }
+    }
+}
+
+// At the f0 the page finds, ngspice has the series R + L + C and the
+// parallel R ∥ L ∥ C in phase with the source, and the Q the page finds is
+// the magnification there: |VL| / |V| in series, |IL| / |I| in parallel.
+TEST(AcOracle, ResonanceAndQAgreeWithNgspice) {
+    std::mt19937 random(20261210u);
+    std::vector<SpiceCircuit> circuits;
+    std::vector<std::pair<std::string, double>> found; // state, Q
+    std::vector<double> omegas;
+    for (const char* state : {"SSS", "PPP"})
+        for (int draw = 0; draw < 6; ++draw) {
+            const std::array<double, 3> v{LogUniform(random, 1, 1e4), LogUniform(random, 1e-3, 10),
+                                          LogUniform(random, 1e-7, 1e-3)};
+            AcInputs in = Inputs(state, {Text(v[0]), Text(v[1]), Text(v[2])});
+            const auto total = TotalImpedance(in, {});
+            ASSERT_TRUE(total && total->resonance && total->resonance->q) << state;
+            const double w0 = total->resonance->w0.value;
+            EXPECT_NEAR(total->resonance->f0.value, w0 / (2 * std::numbers::pi), 1e-12 * w0);
+            found.emplace_back(state, total->resonance->q->value);
+            omegas.push_back(w0);
+            circuits.push_back({Circuits().at(state),
+                                {{"R", v[0]}, {"L", v[1]}, {"C", v[2]}},
+                                state[0] == 'S',
+                                1});
+        }
+    for (std::size_t i = 0; i < circuits.size(); ++i) {
+        const SpiceResult r = vora::testing::RunAc({circuits[i]}, omegas[i]).front();
+        const auto& [state, q] = found[i];
+        SCOPED_TRACE(state + " Q " + Text(q));
+        EXPECT_NEAR(std::arg(r.voltage / r.current), 0, 1e-6);
+        const SpiceFlow& l = r.elements.at("L");
+        const double magnification = state == "SSS" ? std::abs(l.voltage) / std::abs(r.voltage)
+                                                    : std::abs(l.current) / std::abs(r.current);
+        EXPECT_NEAR(magnification, q, 1e-6 * q);
     }
 }
 

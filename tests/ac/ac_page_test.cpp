@@ -92,10 +92,10 @@ TEST_F(AcPage, OpensWithFirstUnitsAndNothingChosen) {
         QStringList items;
     };
     const ListCase lists[] = {
-        {"cboR", {"Ohm", "KOhm", "MOhm"}},
-        {"cboXL", {"H", "mH", QStringLiteral("\u00B5H")}},
-        {"cboXC", {"F", QStringLiteral("\u00B5F"), "nF"}},
-        {"cboZT", {"Ohm", "Kohm", "Mohm"}},
+        {"cboR", {"Ohm", "KOhm", "MOhm", "mOhm"}},
+        {"cboXL", {"H", "mH", QStringLiteral("\u00B5H"), "nH"}},
+        {"cboXC", {"F", QStringLiteral("\u00B5F"), "nF", "pF", "mF"}},
+        {"cboZT", {"Ohm", "Kohm", "Mohm", "mOhm"}},
         {"cboIV", {"A", "mA", "KA", "V", "mV", "KV"}},
         {"cboI", {"A", "mA", "KA"}},
         {"cboV", {"V", "mV", "KV"}},
@@ -210,7 +210,8 @@ TEST_F(AcPage, TotalImpedanceReadsUnitsAndShowsTheChosenUnit) {
     page_.mnuXL_Click();
     Element("txtR1", "2", "optR1s", 0);
     const std::pair<const char*, const char*> typed[] = {
-        {"kΩ", "2000"}, {"k", "2000"}, {"KOhm", "2000"}, {"ohm", "2"}, {"MΩ", "2000000"}};
+        {"kΩ", "2000"},    {"k", "2000"},  {"KOhm", "2000"}, {"ohm", "2"},
+        {"MΩ", "2000000"}, {"m", "0.002"}, {"mΩ", "0.002"}};
     for (const auto& [unit, shown] : typed) {
         List("cboR")->setEditText(unit);
         EXPECT_EQ(Text(page_, "lblZT"), shown) << unit; // followed the edit
@@ -218,7 +219,7 @@ TEST_F(AcPage, TotalImpedanceReadsUnitsAndShowsTheChosenUnit) {
         EXPECT_EQ(Text(page_, "lblZT"), shown) << unit;
     }
     EXPECT_TRUE(messages_.shown.empty());
-    for (const char* unknown : {"kilo-ohm", "m", "mH"}) {
+    for (const char* unknown : {"kilo-ohm", "G", "mH"}) {
         List("cboR")->setEditText(unknown);
         EXPECT_TRUE(IsOutOfDate(Child<QLabel>(page_, "lblZT"))) << unknown;
         const auto before = page_.vars();
@@ -229,7 +230,7 @@ TEST_F(AcPage, TotalImpedanceReadsUnitsAndShowsTheChosenUnit) {
         EXPECT_EQ(page_.vars(), before);
         messages_.clear();
     }
-    EXPECT_EQ(List("cboR")->count(), 3);
+    EXPECT_EQ(List("cboR")->count(), 4);
 }
 
 // R in series with an L ∥ C group at resonance: the group blocks every
@@ -476,6 +477,49 @@ TEST_F(AcPage, PowerButtonsReportUnusableValuesAndChangeNothing) {
     EXPECT_EQ(Text(fresh, "lblPF"), "");
     EXPECT_EQ(Working(fresh), "");
     EXPECT_EQ(fresh.vars(), calc::AcVars{});
+}
+
+} // namespace
+} // namespace vora::pages
+
+namespace vora::pages {
+namespace {
+
+// The page opens at 314 rad/s with an rms source; a frequency that is not a
+// positive number is refused once, naming the field, and changes nothing.
+// The picture is the circuit the choices describe, with its source.
+TEST_F(AcPage, SupplyFrequencyRmsOrPeakAndThePicture) {
+    EXPECT_EQ(Text(page_, "txtF"), "314");
+    EXPECT_EQ(List("cboF")->currentText(), "rad/s");
+    EXPECT_TRUE(Child<widgets::OptionButton>(page_, "optRms")->isChecked());
+    auto* picture = Child<NetworkSketchView>(page_, "Image1");
+    EXPECT_TRUE(picture->sketch().empty());
+
+    Standard("s", "s", "s");
+    EXPECT_EQ(calc::Describe(picture->sketch()), "R + L + C");
+    Click(page_, "OptXcp");
+    EXPECT_EQ(calc::Describe(picture->sketch()), "(R + L) ∥ C");
+    Click(page_, "cmdZT");
+    const QString z = Text(page_, "lblZT");
+    EXPECT_EQ(Text(page_, "lblReactL"), "314");
+    EXPECT_FALSE(Text(page_, "lblF0").isEmpty());
+    EXPECT_FALSE(Text(page_, "lblQF").isEmpty());
+
+    for (const char* bad : {"0", "-50", "", "fifty"}) {
+        messages_.clear();
+        Type(page_, "txtF", bad);
+        Click(page_, "cmdZT");
+        ExpectOneWarning("Invalid Entry", "txtF");
+        EXPECT_TRUE(messages_.shown[0].text.contains("\"Supply Frequency\"")) << bad;
+        EXPECT_EQ(Text(page_, "lblZT"), z);
+    }
+    // 60 Hz: XL = 2π · 60 · 1 H.
+    messages_.clear();
+    Type(page_, "txtF", "60");
+    List("cboF")->setCurrentIndex(0);
+    Click(page_, "cmdZT");
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_NEAR(Text(page_, "lblReactL").toDouble(), 120 * 3.14159265358979, 1e-9);
 }
 
 } // namespace

@@ -103,7 +103,7 @@ TEST_P(ElementPage, UnitListWithTypedTextHasNoPosition) {
     EXPECT_EQ(list->position(), 2);
     list->setCurrentIndex(1);
     EXPECT_EQ(list->position(), 1);
-    EXPECT_EQ(list->count(), 3);
+    EXPECT_EQ(list->count(), c().otherUnits.size());
 }
 
 TEST_P(ElementPage, ConnectionOptionsAreExclusivePerElementAndFocusTheEntry) {
@@ -176,12 +176,13 @@ TEST_P(ElementPage, ResetItemsClearExactlyTheirElement) {
 }
 
 QStringList Ohms() {
-    return {"Ohm", "Kohm", "Mohm"};
+    return {"Ohm", "Kohm", "Mohm", "mOhm"};
 }
 
 const std::vector<PageCase>& Pages() {
-    const QStringList farads{"F", kMicro + "F", "nF"};
-    const QStringList henries{"H", "mH", kMicro + "H"};
+    // Units added later come after the first three, which keep their positions.
+    const QStringList farads{"F", kMicro + "F", "nF", "pF", "mF"};
+    const QStringList henries{"H", "mH", kMicro + "H", "nH"};
     static const std::vector<PageCase> pages{
         {"resistor",
          [](widgets::MessageBoxes& m) { return std::make_unique<frmDC>(m); },
@@ -211,7 +212,7 @@ const std::vector<PageCase>& Pages() {
           "optR1s=Series",
           "optR4p=Parallel"},
          {"txtR1=\"R1 Value\"", "txtR4=\"R4 Value\"", "txtIV=\" Result\""},
-         {"Ohm", "KOhm", "MOhm"},
+         {"Ohm", "KOhm", "MOhm", "mOhm"},
          Ohms(),
          Ohms(),
          {"mnuR1=&Resistor One", "mnuR2=&Resistor Two", "mnuR3=&Resistor Three",

@@ -272,3 +272,28 @@ TEST_F(ResistorDoubleClick, ReadsTheResistorsOnTheScreenAndShowsTheirTotal) {
 
 } // namespace
 } // namespace vora::pages
+
+namespace vora::pages {
+namespace {
+
+// The source in the unit beside it: 500 mV gives what 0.5 V gives, and each
+// unit list is shown with its quantity's unit label only.
+TEST_F(ResistorDoubleClick, SourceIsReadInTheUnitBesideIt) {
+    Click(page_, "optV");
+    EXPECT_TRUE(Child<QWidget>(page_, "cboVI")->isVisible());
+    EXPECT_FALSE(Child<QWidget>(page_, "cboIV")->isVisible());
+    Type(page_, "txtIV", "500");
+    Child<widgets::UnitList>(page_, "cboVI")->setCurrentIndex(1); // mV
+    page_.optR2s_DblClick();
+    EXPECT_EQ(Text(page_, "lblIT"), "0.025");
+    Click(page_, "optI");
+    EXPECT_TRUE(Child<QWidget>(page_, "cboIV")->isVisible());
+    EXPECT_FALSE(Child<QWidget>(page_, "cboVI")->isVisible());
+    Child<widgets::UnitList>(page_, "cboIV")->setCurrentIndex(2); // µA
+    page_.optR2s_DblClick();
+    EXPECT_EQ(Text(page_, "lblVT"), "0.005");
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
+} // namespace
+} // namespace vora::pages

@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace vora::shell {
@@ -85,7 +84,8 @@ TEST_F(Navigation, PageCommandsShowOnePageAndCreateTheWholePageSetHidden) {
     Choose(W::frmDC, "mnuabout"); // Content hides nothing
     Choose(W::frmDC, "mnumain");
     EXPECT_EQ(Visible(), (std::vector<W>{W::frmmain, W::frmHelp}));
-    for (W id : kPageSet) EXPECT_TRUE(windows_.created(id));
+    for (W id : kPageSet)
+        EXPECT_TRUE(windows_.created(id));
     EXPECT_FALSE(windows_.created(W::frmAB));
 
     Choose(W::frmmain, "mnuCD");
@@ -154,7 +154,7 @@ TEST_F(Navigation, PagesKeepEverythingAcrossHideAndShowAndLoadOnce) {
     EXPECT_TRUE(dc->isVisible());
     EXPECT_EQ(testing::Text(*dc, "txtR1"), "47");
     EXPECT_EQ(Child<widgets::UnitList>(*dc, "cboR1")->position(), 2);
-    EXPECT_EQ(Child<widgets::UnitList>(*dc, "cboR1")->count(), 3);
+    EXPECT_EQ(Child<widgets::UnitList>(*dc, "cboR1")->count(), 4);
     EXPECT_TRUE(Child<QAbstractButton>(*dc, "optR1s")->isChecked());
     EXPECT_EQ(windows_.window(W::frmDC), dc);
 }

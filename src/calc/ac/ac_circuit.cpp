@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ac_circuit.h"
 
+#include "ac_frequency.h"
 #include "calc/number.h"
 #include "scaled_read.h"
 
@@ -122,24 +123,27 @@ Circuit ReadCircuit(const AcInputs& in, AcVars& vars, Working& w) {
         values += kNames[k] + " = " + FormatNumber(c.value[k]) + " " + units[k]->front().name;
     }
     w.Say(values);
+    c.omega = ReadOmega(in.frequency, w);
+    const std::string omega = c.omega.symbols();
 
     const auto field = [&](std::size_t k) { return in.elements[k].field; };
     if (c.present[0]) c.impedance[0] = {Complex(c.value[0], 0), false};
     if (c.present[1]) {
-        const Term xl = Finite(Term::Named("L", c.value[1]) * AngularFrequency, field(1),
-                               "The inductor value is too large: its reactance L · 314 cannot "
-                               "be computed. Enter a smaller value in");
+        const Term xl = Finite(Term::Named("L", c.value[1]) * c.omega, field(1),
+                               "The inductor value is too large: its reactance L · " + omega +
+                                   " cannot be computed. Enter a smaller value in");
         w.Let(vars.InductiveReactance, "XL", xl, "Ohm");
         c.impedance[1] = {Complex(0, xl.value()), false};
     }
     if (c.present[2]) {
         if (c.value[2] == 0) {
-            w.Say("C = 0: the capacitor is open, XC = 1 / (C · 314) is infinite");
+            w.Say("C = 0: the capacitor is open, XC = 1 / (C · " + omega + ") is infinite");
             c.impedance[2] = Impedance::Open();
         } else {
-            const Term xc = Finite(1 / (Term::Named("C", c.value[2]) * AngularFrequency), field(2),
-                                   "The capacitor value is too small: its reactance 1 / (C · 314) "
-                                   "is too large to compute with. Enter a larger value in");
+            const Term xc =
+                Finite(1 / (Term::Named("C", c.value[2]) * c.omega), field(2),
+                       "The capacitor value is too small: its reactance 1 / (C · " + omega +
+                           ") is too large to compute with. Enter a larger value in");
             w.Let(vars.CapacitiveReactance, "XC", xc, "Ohm");
             c.impedance[2] = {Complex(0, -xc.value()), false};
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The AC page's circuit as the user describes it: the chosen elements in a
-// series/parallel tree, each with its complex impedance at 314 rad/s, solved
+// series/parallel tree, each with its complex impedance at the supply's
+// angular frequency ω, solved
 // by the network solver the element pages share.
 //
 // Reading the connection choices (an element without a choice is absent):
@@ -39,6 +40,7 @@ struct Circuit {
     Sketch sketch;
     std::array<bool, 3> present{};
     std::array<double, 3> value{}; // R in ohm, L in henry, C in farad
+    Term omega = AngularFrequency; // ω in rad/s, as the working writes it
     std::array<Impedance, 3> impedance{};
     Impedance total;
 
@@ -46,7 +48,7 @@ struct Circuit {
     Impedance TotalOf(const Sketch& part) const;
 };
 
-// The circuit of the inputs: the tree, the fields of the elements in it read
+// The circuit of the inputs: the tree, the supply frequency, the fields of the elements in it read
 // with their units, and their impedances R, jωL and 1/(jωC) (a zero
 // capacitance is open, a zero resistance or inductance a short). Stores the
 // values, the reactances and the L ∥ C reactance in `vars` and records them

@@ -3,6 +3,7 @@
 
 #include "ac_circuit.h"
 #include "ac_diagrams.h"
+#include "ac_frequency.h"
 #include "ac_working.h"
 #include "calc/number.h"
 #include "calc/total_display.h"
@@ -107,12 +108,15 @@ SourceKind KindOf(const AcInputs& in) {
     return in.source == Source::Voltage ? SourceKind::Voltage : SourceKind::Current;
 }
 
-// The circuit with its source: the value typed in txtIV with its unit. With
-// `whole`, every element's share is needed, not only the source's figures.
-Solution Drive(const AcInputs& in, const Circuit& c, bool whole) {
+// The circuit with its source: the value typed in txtIV with its unit, as
+// an rms value (a peak value is divided by √2 first, on `w`). With `whole`,
+// every element's share is needed, not only the source's figures.
+Solution Drive(const AcInputs& in, const Circuit& c, bool whole, Working* w = nullptr) {
     const bool voltage = KindOf(in) == SourceKind::Voltage;
-    const double value = ScaledRead(in.value.field, in.value.position,
-                                    voltage ? kVoltageBase : kCurrentBase, kSourceUnits);
+    Working unused;
+    const double value = RmsOf(ScaledRead(in.value.field, in.value.position,
+                                          voltage ? kVoltageBase : kCurrentBase, kSourceUnits),
+                               in.peak, voltage, w ? *w : unused);
     const Solution s = SolveCircuit(c, KindOf(in), Complex(value, 0));
     switch (s.trouble) {
     case network::Trouble::ShortAcrossVoltage:
@@ -167,6 +171,13 @@ AcDiagrams DiagramsIfDriven(const AcInputs& in, const Circuit& c) {
     }
 }
 
+// The reactances and the resonance, which need no source.
+void CircuitResults(const Circuit& c, AcVars& vars, AcShown& out) {
+    out.circuitResults = true;
+    out.reactances = Reactances(c, vars);
+    out.resonance = Resonance(c, vars, out.working);
+}
+
 // --- power factor and powers --------------------------------------------------
 
 // The power factor needs a phase angle: an open or a shorted circuit has none.
@@ -190,11 +201,12 @@ Outcome<AcShown> Power(const AcInputs& in, AcVars vars, PowerKind kind) {
         AcShown out;
         Working& w = out.working;
         const Circuit c = ReadCircuit(in, vars, w);
-        const Solution s = Drive(in, c, false);
+        const Solution s = Drive(in, c, false, &w);
         out.diagrams = DiagramsOf(c, s);
         ImpedanceLines(c, w);
         SourceLines(c, s, KindOf(in), w);
         StoreSource(c, s, vars);
+        out.sourceCurrent = SourceCurrent(s, vars, w);
         const Term v = Term::Named("|V|", vars.TotalVoltage);
         const Term i = Term::Named("|I|", vars.TotalCurrent);
         // Without an angle (open or short) no power flows: |V| · |I| is 0.
@@ -253,7 +265,7 @@ const ElementNames kElementNames[3] = {
 // The conversion goes on the working's `line`.
 std::string InUnit(double value, int position, const Units& units, const char* quantity,
                    std::string& line) {
-    if (position <= 0 || position > 2) return FormatNumber(value);
+    if (position <= 0 || !InList(position, units.size())) return FormatNumber(value);
     const Unit& unit = units[static_cast<std::size_t>(position)];
     const double shown = value * unit.Shown();
     if (!std::isfinite(shown))
@@ -285,6 +297,7 @@ Outcome<AcShown> TotalImpedance(const AcInputs& in, AcVars vars) {
         if (!std::isfinite(vars.Impedance))
             FailCompute(TooLargeOrUndefined("total impedance", "Enter smaller element values."));
         out.value = ShowTotal(vars.Impedance, in.impedanceUnit, kImpedanceUnits, out.working);
+        CircuitResults(c, vars, out);
         out.diagrams = DiagramsIfDriven(in, c);
         return Done(std::move(out), vars, c);
     });
@@ -314,6 +327,7 @@ Outcome<AcShown> PowerFactor(const AcInputs& in, AcVars vars) {
         }
         vars.PowerFactor = CosPhi(c, w).value();
         out.value = FormatNumber(vars.PowerFactor);
+        CircuitResults(c, vars, out);
         out.diagrams = DiagramsIfDriven(in, c);
         return Done(std::move(out), vars, c);
     });
@@ -339,12 +353,15 @@ Outcome<AcShown> ElementResults(AcElement element, const AcInputs& in, AcVars va
         if (!c.present[k])
             FailCompute("The " + Speak({name}).substr(4) +
                         " is not connected. Choose Series or Parallel for it.");
-        const Solution s = Drive(in, c, true);
+        const Solution s = Drive(in, c, true, &w);
         out.diagrams = DiagramsOf(c, s);
         ImpedanceLines(c, w);
         SourceLines(c, s, KindOf(in), w);
         PathLines(c, s, name, w);
         StoreSource(c, s, vars);
+        // Its lines would crowd the element's own: the tool-tips give the peaks.
+        Working quiet;
+        out.sourceCurrent = SourceCurrent(s, vars, in.peak ? w : quiet);
         const Flow flow = s.flows.at(name);
         const ElementNames& n = kElementNames[k];
         vars.*n.storedCurrent = std::abs(flow.current);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The computing events of the AC page. Each one reads the fields it needs
 // from the inputs, builds the circuit the connection choices describe,
-// solves it at 314 rad/s and returns the label texts with a copy of the
+// solves it at the supply frequency and returns the label texts with a copy of the
 // stored values; nothing depends on an earlier click.
 #pragma once
 

@@ -14,6 +14,7 @@
 #include "calc/vector_diagram.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace vora::calc {
@@ -34,9 +35,12 @@ struct AcInputs {
     Choices<3> choices{};
     Source source = Source::None; // none is read as a current
     UnitField value;              // txtIV with cboIV
-    int impedanceUnit = 0;        // cboZT
-    int currentUnit = 0;          // cboI
-    int voltageUnit = 0;          // cboV
+    bool peak = false;            // optPeak: txtIV holds a peak value, not an rms one
+    // txtF with cboF (Hz, kHz, rad/s); the page opens at 314 rad/s.
+    UnitField frequency{{"314", "txtF", "Supply Frequency"}, 2};
+    int impedanceUnit = 0; // cboZT
+    int currentUnit = 0;   // cboI
+    int voltageUnit = 0;   // cboV
 };
 
 // The phasor diagram and the power triangle of a circuit driven by its source
@@ -47,6 +51,32 @@ struct AcDiagrams {
 
     bool empty() const { return phasors.empty() && power.empty(); }
     bool operator==(const AcDiagrams&) const = default;
+};
+
+// A result beyond an event's own label: its text and its value in the base unit.
+struct AcValue {
+    std::string text;
+    double value = 0;
+};
+
+// XL and XC of the elements in the circuit (none for one that is not, or
+// for an open capacitor).
+struct AcReactances {
+    std::optional<AcValue> xl, xc;
+};
+
+// The resonance of a circuit holding L and C: f0 in Hz, ω0 in rad/s, and
+// the Q factor where the circuit has one.
+struct AcResonance {
+    AcValue f0, w0;
+    std::optional<AcValue> q;
+};
+
+// The source current: |I| (rms) and its angle against the source voltage in
+// degrees (none where the voltage or the current is 0).
+struct AcSourceCurrent {
+    AcValue magnitude;
+    std::optional<AcValue> phase;
 };
 
 // What an event shows. Which texts are set depends on the event:
@@ -62,6 +92,13 @@ struct AcShown {
     Sketch sketch; // the circuit as connected
     Working working;
     AcDiagrams diagrams;
+    // Total Impedance and Power Factor: the reactances and the resonance
+    // (none: the circuit holds no L and C to resonate).
+    bool circuitResults = false;
+    AcReactances reactances;
+    std::optional<AcResonance> resonance;
+    // The power buttons and the double-clicks, which drive the circuit.
+    std::optional<AcSourceCurrent> sourceCurrent;
     // Total Impedance of a circuit that is open with no element to blame (an
     // L ∥ C group at resonance in its path): the page says so and changes
     // nothing else.

@@ -8,7 +8,7 @@
 // the circuit, and any quantity that is infinite there (the reactance of an
 // open capacitor, an L ∥ C group at resonance).
 //
-// Currents and voltages are magnitudes (RMS values) in amperes and volts.
+// Currents and voltages are magnitudes (rms values) in amperes and volts.
 #pragma once
 
 #include "calc/stored_values.h"
@@ -18,7 +18,7 @@
 
 namespace vora::calc {
 
-// Every reactance of the page is taken at this one angular frequency, in rad/s.
+// The angular frequency the page opens with, in rad/s.
 inline constexpr double AngularFrequency = 314;
 
 struct AcVars {
@@ -26,8 +26,8 @@ struct AcVars {
     double Inductance = 0;          // L, henry, as read
     double Capacitance = 0;         // C, farad, as read
     double Impedance = 0;           // |Z| of the whole circuit, ohm
-    double InductiveReactance = 0;  // XL = L · 314, ohm
-    double CapacitiveReactance = 0; // XC = 1 / (C · 314), ohm
+    double InductiveReactance = 0;  // XL = L · ω, ohm
+    double CapacitiveReactance = 0; // XC = 1 / (C · ω), ohm
     // The signed reactance of the inductor and capacitor where they are
     // connected in parallel with each other: XL · XC / (XC − XL), positive
     // when the pair is inductive.
@@ -39,8 +39,11 @@ struct AcVars {
     double CapacitorCurrent = 0, CapacitorVoltage = 0;
     double ActivePower = 0; // P = |V| · |I| · cos φ, watt
     double ReactivePower = 0; // Q = |V| · |I| · sin φ, VAR: positive inductive, negative capacitive
-    double ApparentPower = 0; // S = |V| · |I|, VA
-    double PowerFactor = 0;   // cos φ
+    double ApparentPower = 0;     // S = |V| · |I|, VA
+    double PowerFactor = 0;       // cos φ
+    double ResonantFrequency = 0; // f0 = 1 / (2π · √(L · C)), Hz
+    double QualityFactor = 0;     // Q of the resonance, where the circuit has one
+    double CurrentPhase = 0;      // angle of the source current against the voltage, degrees
 
     bool operator==(const AcVars&) const = default;
 
@@ -64,6 +67,9 @@ struct AcVars {
         {"ReactivePower", &AcVars::ReactivePower},
         {"ApparentPower", &AcVars::ApparentPower},
         {"PowerFactor", &AcVars::PowerFactor},
+        {"ResonantFrequency", &AcVars::ResonantFrequency},
+        {"QualityFactor", &AcVars::QualityFactor},
+        {"CurrentPhase", &AcVars::CurrentPhase},
     });
 };
 static_assert(DescribesEveryMember<AcVars>());

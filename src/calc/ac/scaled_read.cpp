@@ -9,7 +9,7 @@ double ScaledRead(const Field& field, int position, int base, const Multipliers&
                   FirstStep first) {
     double value = first == FirstStep::Strict ? ReadStrict(field) : ReadLeading(field);
     const int k = position - base;
-    if (k >= 0 && k <= 2) {
+    if (InList(k, multipliers.size())) {
         value = ReadStrict(field) * multipliers[static_cast<std::size_t>(k)];
         if (!std::isfinite(value))
             Fail({"Invalid Entry",

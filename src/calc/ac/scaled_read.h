@@ -5,22 +5,22 @@
 #include "calc/fields.h"
 #include "calc/units.h"
 
-#include <array>
+#include <vector>
 
 namespace vora::calc {
 
-using Multipliers = std::array<double, 3>;
+using Multipliers = std::vector<double>;
 
 // The source list holds the current units at positions 0 to 2 and the
 // voltage units at 3 to 5, both in the order unit, milli, kilo.
-inline constexpr Multipliers kSourceUnits = Factors(kAmperes); // and of kVolts
+inline const Multipliers kSourceUnits = Factors(kAmperes); // and of kVolts
 inline constexpr int kCurrentBase = 0;
 inline constexpr int kVoltageBase = 3;
 
 enum class FirstStep { Leading, Strict };
 
 // Step 1 reads the field's leading number (or, with FirstStep::Strict, the
-// whole field as a number). Step 2: when position - base is 0, 1 or 2, the
+// whole field as a number). Step 2: when position - base is a position of the multipliers, the
 // whole field must be a number and is scaled by that multiplier; otherwise
 // (a typed unit, or a unit of the other quantity) step 1's value stays,
 // unscaled. Raises "Invalid Entry" naming the field when a read fails or the

@@ -27,7 +27,8 @@ const ElementKind& ElementKind::Resistor() {
                                   .flowUnit = "A",
                                   .thirdUnit = "W",
                                   .resultLetter = 'r',
-                                  .zeroIs = "a short"};
+                                  .zeroIs = "a short",
+                                  .sourceFlowUnits = kSourceAmperes};
     return kind;
 }
 
@@ -53,7 +54,8 @@ const ElementKind& ElementKind::Capacitor() {
                                   .flowUnit = "C",
                                   .thirdUnit = "J",
                                   .resultLetter = 'c',
-                                  .zeroIs = "an open gap"};
+                                  .zeroIs = "an open gap",
+                                  .sourceFlowUnits = kCoulombs};
     return kind;
 }
 
@@ -79,7 +81,8 @@ const ElementKind& ElementKind::Inductor() {
                                   .flowUnit = "A",
                                   .thirdUnit = "J",
                                   .resultLetter = 'l',
-                                  .zeroIs = "a short"};
+                                  .zeroIs = "a short",
+                                  .sourceFlowUnits = kSourceAmperes};
     return kind;
 }
 

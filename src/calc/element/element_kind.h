@@ -8,24 +8,27 @@
 // share follows from that law (see network_model.h).
 #pragma once
 
+#include "calc/units.h"
+
 #include <array>
 #include <string>
+#include <vector>
 
 namespace vora::calc {
 
 struct ElementKind {
-    char letter;                      // element names in messages and working: R1, C1, L1
-    std::string element;              // "Resistor", for messages
-    std::string plural;               // "resistors"
-    std::string total;                // stored name of the total: "RT", "CT", "LT"
-    std::string quantity;             // "total resistance", for messages
-    std::string button;               // caption of the compute button
-    std::string unit;                 // of the elements and the total: "Ohm", "F", "H"
-    std::array<std::string, 3> units; // names of the total list's positions
-    std::array<double, 3> readFactor; // entry number × factor = stored value
-    std::array<double, 3> showFactor; // total label text × factor = shown value
-    bool capacitive;                  // parallel adds, series adds reciprocals
-    bool lastOfFourAfterGroup;        // P P P S is (1 ∥ 2 ∥ 3) in series with 4
+    char letter;                    // element names in messages and working: R1, C1, L1
+    std::string element;            // "Resistor", for messages
+    std::string plural;             // "resistors"
+    std::string total;              // stored name of the total: "RT", "CT", "LT"
+    std::string quantity;           // "total resistance", for messages
+    std::string button;             // caption of the compute button
+    std::string unit;               // of the elements and the total: "Ohm", "F", "H"
+    std::vector<std::string> units; // names of the total list's positions
+    std::vector<double> readFactor; // entry number × factor = stored value
+    std::vector<double> showFactor; // total label text × factor = shown value
+    bool capacitive;                // parallel adds, series adds reciprocals
+    bool lastOfFourAfterGroup;      // P P P S is (1 ∥ 2 ∥ 3) in series with 4
 
     // Stored names: the source voltage and flow, the outermost parallel and
     // series groups, and per element its flow (I or Q), voltage and third
@@ -37,6 +40,9 @@ struct ElementKind {
     char resultLetter;               // result label names: "Ir2", "Qc2", "Il2"
     // What a zero element is: "a short" (R, L) or "an open gap" (C).
     std::string zeroIs;
+    // The source list beside the current (or charge) unit; the voltage has
+    // kSourceVolts. Position 0 is the base unit.
+    Units sourceFlowUnits;
 
     static const ElementKind& Resistor();
     static const ElementKind& Capacitor();

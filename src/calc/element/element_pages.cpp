@@ -3,21 +3,16 @@
 
 #include "calc/number.h"
 #include "calc/total_display.h"
+#include "calc/units.h"
+#include "element_kind.h"
 #include "network_flows.h"
 #include "network_model.h"
 #include "network_results.h"
 #include "network_total.h"
 
-namespace vora::calc {
+#include <cmath>
 
-Outcome<NetworkResults> NetworkResultsOf(const ElementKind& kind, const ElementClick& click) {
-    return Attempt([&] {
-        NetworkTotal t = ComputeNetworkTotal(kind, click.entries, false);
-        const double source = ReadStrict(click.sourceField);
-        const NetworkFlows f = SolveNetwork(kind, t, click.entries, click.source, source, 0);
-        return Summarize(kind, t, click.entries, f, click.source, click.element);
-    });
-}
+namespace vora::calc {
 
 bool ReadsSourceStrictly(const ElementClick& click) {
     // Options 1 Series, 3 Parallel and 4 have always taken the source's
@@ -40,12 +35,29 @@ bool ReadsSourceStrictly(const ElementClick& click) {
 
 namespace {
 
-double ReadSource(const ElementClick& click) {
+double ReadNumber(const ElementClick& click) {
     const Field& f = click.sourceField;
     if (!ReadsSourceStrictly(click)) return ReadLeading(f);
     // An empty field was already announced by the page's "Ajaja" box.
     if (f.text.empty()) Fail({"Invalid Entry", "", f.name, /*alreadyReported=*/true});
     return ReadStrict(f);
+}
+
+// The source in its base unit: `number` scaled by the unit chosen beside it.
+double ScaleSource(const ElementKind& kind, const ElementClick& click, double number) {
+    const Units units = click.source == Source::Voltage ? kSourceVolts : kind.sourceFlowUnits;
+    if (!InList(click.sourceUnit, units.size())) return number;
+    const double value = number * units[static_cast<std::size_t>(click.sourceUnit)].Factor();
+    if (!std::isfinite(value))
+        Fail({"Invalid Entry",
+              "The number in \"" + click.sourceField.label +
+                  "\" is too large in this unit. Enter a smaller number or choose a smaller unit.",
+              click.sourceField.name});
+    return value;
+}
+
+double ReadSource(const ElementKind& kind, const ElementClick& click) {
+    return ScaleSource(kind, click, ReadNumber(click));
 }
 
 // A double-click on an element after the first element without a choice.
@@ -98,7 +110,7 @@ Outcome<ElementShown<Vars>> Results(const ElementKind& kind, const ElementClick&
     return Attempt([&] {
         RequireInNetwork(kind, click);
         NetworkTotal t = ComputeNetworkTotal(kind, click.entries, false);
-        const double source = ReadSource(click);
+        const double source = ReadSource(kind, click);
         const int k = click.element;
         const NetworkFlows f = SolveNetwork(kind, t, click.entries, click.source, source, k);
         Store(t, vars);
@@ -134,6 +146,15 @@ Outcome<std::string> InUnit(const ElementKind& kind, const Vars& vars, int posit
 }
 
 } // namespace
+
+Outcome<NetworkResults> NetworkResultsOf(const ElementKind& kind, const ElementClick& click) {
+    return Attempt([&] {
+        NetworkTotal t = ComputeNetworkTotal(kind, click.entries, false);
+        const double source = ScaleSource(kind, click, ReadStrict(click.sourceField));
+        const NetworkFlows f = SolveNetwork(kind, t, click.entries, click.source, source, 0);
+        return Summarize(kind, t, click.entries, f, click.source, click.element);
+    });
+}
 
 Outcome<std::string> TotalInUnit(const ResistorVars& vars, int position) {
     return InUnit(ElementKind::Resistor(), vars, position);

@@ -2,6 +2,7 @@
 #include "network_total.h"
 
 #include "calc/total_display.h"
+#include "calc/units.h"
 #include "network_model.h"
 
 #include <cmath>
@@ -72,9 +73,11 @@ private:
         for (int k = 1; k <= t_.length; ++k) {
             const Field& field = in_.values[I(k)];
             const int pos = in_.units[I(k)];
-            const bool scaled = pos >= 0 && pos <= 2 && kind_.readFactor[pos] != 1;
-            const Term x = scaled ? Term(number[I(k)]) * kind_.readFactor[pos]
-                                  : Term::Named(kind_.Element(k), number[I(k)]);
+            const bool scaled = InList(pos, kind_.readFactor.size()) &&
+                                kind_.readFactor[static_cast<std::size_t>(pos)] != 1;
+            const Term x =
+                scaled ? Term(number[I(k)]) * kind_.readFactor[static_cast<std::size_t>(pos)]
+                       : Term::Named(kind_.Element(k), number[I(k)]);
             if (!std::isfinite(x.value()))
                 Fail({"Invalid Entry",
                       "The number in \"" + field.label +

@@ -59,6 +59,8 @@ private:
         } else {
             Set(&V::LineImpedance, Impedance());
         }
+        Say("The line impedance here is the per-phase star equivalent VL / (√3 · IL), not the "
+            "impedance of the line conductors.");
         if (Star()) {
             Say("In star a phase takes VL / √3 at IL, so its impedance is the line impedance "
                 "VL / (√3 · IL).");

@@ -68,6 +68,8 @@ private:
                 "third of the phase impedance.");
             Set(&V::LineImpedance, Get(&V::PhaseImpedance) / 3);
         }
+        Say("The line impedance here is the per-phase star equivalent VL / (√3 · IL), not the "
+            "impedance of the line conductors.");
         return vars().LineImpedance;
     }
 

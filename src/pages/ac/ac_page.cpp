@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
-#include <QSvgWidget>
 #include <QVBoxLayout>
 
 namespace vora::pages {
@@ -79,7 +78,11 @@ FrmAC::FrmAC(widgets::MessageBoxes& messages, QWidget* parent)
     left->addStretch(1);
     grid->addLayout(left, 2, 0);
     grid->addWidget(buildPowers(), 2, 1);
-    grid->addWidget(buildElementResults(), 2, 2);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    right->addWidget(buildElementResults());
+    right->addWidget(buildResonance());
+    grid->addLayout(right, 2, 2);
     grid->addWidget(buildExplanation(), 3, 0);
     grid->addWidget(buildWorking(), 3, 1, 1, 2);
     for (int column = 0; column < 3; ++column)
@@ -162,6 +165,7 @@ QWidget* FrmAC::buildSource() {
     choice->addWidget(optV_);
     choice->addWidget(optI_);
     choice->addStretch(1);
+    choice->addWidget(buildPeakChoice(frame8));
     column->addWidget(frame8);
 
     auto* frame9 = widgets::MakeFrame("Frame9", "Current and Voltage Value", box);
@@ -172,13 +176,19 @@ QWidget* FrmAC::buildSource() {
     value->addWidget(txtIV_, 1);
     value->addWidget(cboIV_);
     value->addWidget(widgets::MakeLabel("lblUnit", {}, frame9));
-    column->addWidget(frame9);
+    auto* values = new QHBoxLayout;
+    values->addWidget(frame9, 1);
+    values->addWidget(buildFrequency(), 1);
+    column->addLayout(values);
     return box;
 }
 
 QGroupBox* FrmAC::buildImpedance() {
     auto* frame5 = widgets::MakeFrame("Frame5", "Total impedance", this);
-    auto* row = new QHBoxLayout(frame5);
+    auto* rows = new QVBoxLayout(frame5);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
+    rows->addLayout(buildReactances(frame5));
     cmdZT_ = MakeButton("cmdZT", "Total Impedance", frame5);
     lblZT_ = widgets::MakeResult("lblZT", "Total Impedance result", frame5);
     cboZT_ = widgets::MakeUnitList("cboZT", "Total Impedance Unit", frame5);
@@ -227,6 +237,7 @@ QGroupBox* FrmAC::buildPowers() {
         grid->addWidget(*row.resultField, r, 1);
         grid->addWidget(widgets::MakeLabel(row.unitName, row.unit, frame11), r, 2);
     }
+    addSourceCurrent(grid, 3, frame11);
     grid->setColumnStretch(1, 1);
     return frame11;
 }
@@ -259,13 +270,8 @@ QWidget* FrmAC::buildExplanation() {
     auto* box = new QWidget(this);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
-    auto* image1 = new QSvgWidget(":/pictures/ac_parallel_circuit.svg", box);
-    image1->setObjectName("Image1");
-    image1->setAccessibleName("Circuit diagram");
-    image1->setAccessibleDescription(
-        "An AC voltage source V1 feeding a resistor R1, a capacitor C1 and an inductor L1 "
-        "connected in parallel");
-    image1->setFixedSize(kPictureWidth, kPictureWidth * 7 / 12);
+    // The circuit of the current choices with its source, drawn as the working's sketch.
+    QWidget* image1 = buildPicture(box, kPictureWidth);
     auto* label4 =
         widgets::MakeLabel("Label4", widgets::ResourceText(":/texts/ac_real_circuits.txt"), box);
     label4->setWordWrap(true);
@@ -289,13 +295,22 @@ QString FrmAC::inputsAndResults() const {
     const QString source = optV_->isChecked()   ? "Voltage"
                            : optI_->isChecked() ? "Current"
                                                 : "none chosen";
-    lines << ReportLine("Source (" + source + ")", txtIV_->text(), cboIV_->currentText());
+    lines << ReportLine("Source (" + source + (optPeak_->isChecked() ? ", peak" : ", rms") + ")",
+                        txtIV_->text(), cboIV_->currentText());
+    lines << ReportLine("Supply Frequency", txtF_->text(), cboF_->currentText());
     lines << ReportResult("Total Impedance", lblZT_, cboZT_->currentText());
     lines << (IsOutOfDate(lblPF_) ? "Power Factor = (out of date)"
                                   : ReportLine("Power Factor", lblPF_->text(), lblLG_->text()));
     lines << ReportResult("Active Power", lblP_, "W");
     lines << ReportResult("Reactive Power", lblXL_, "VAR");
     lines << ReportResult("Apparent Power", lblXC_, "VA");
+    lines << ReportResult("Source Current", lblIS_, "A");
+    lines << ReportResult("Source Current Angle", lblIA_, "°");
+    lines << ReportResult("XL", lblReactL_, "Ohm");
+    lines << ReportResult("XC", lblReactC_, "Ohm");
+    lines << ReportResult("f0", lblF0_, "Hz");
+    lines << ReportResult("ω0", lblW0_, "rad/s");
+    lines << ReportResult("Q", lblQF_, "");
     if (!lblI_->text().isEmpty())
         lines << ReportResult(lblI_->text(), lblIV_, cboI_->currentText());
     if (!lblv_->text().isEmpty())

@@ -14,8 +14,12 @@
 #include "pages/page.h"
 
 #include <array>
+#include <string>
+#include <string_view>
 #include <vector>
 
+class QGridLayout;
+class QLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -33,6 +37,11 @@ namespace vora::pages {
 class NetworkSketchView;
 class VectorDiagramView;
 class UnitFollower;
+
+// A current or voltage result, which is rms: its tool-tip gives the peak too.
+void ShowRms(QLabel* label, const std::string& text, double rms, std::string_view unit);
+// A power result, which comes from rms values.
+void ShowPowerResult(QLabel* label, const std::string& text, double value, std::string_view unit);
 
 class FrmAC : public StoredPage<calc::AcVars> {
     Q_OBJECT
@@ -123,6 +132,19 @@ private:
     void showElement(calc::AcElement element);
 
     std::vector<Shown> shown_; // events whose results are on screen, the last clicked last
+    // The supply frequency, rms or peak, the picture of the circuit as chosen
+    // and the further results (ac_page_more.cpp).
+    QGroupBox* buildFrequency();
+    QWidget* buildPeakChoice(QWidget* parent);
+    QLayout* buildReactances(QWidget* parent);
+    QGroupBox* buildResonance();
+    void addSourceCurrent(QGridLayout* grid, int row, QWidget* parent);
+    QLabel* addResult(QGridLayout* grid, int row, int column, const char* caption, const char* name,
+                      const char* accessible, const char* unit, QWidget* parent);
+    QWidget* buildPicture(QWidget* parent, int width);
+    void updatePicture();
+    // The reactances, the resonance and the source current an event computed.
+    void showMore(const calc::AcShown& shown);
 
     std::array<ElementControls, 3> elements_{};
     widgets::OptionButton* optV_ = nullptr;
@@ -157,6 +179,22 @@ private:
     UnitFollower* impedanceUnit_ = nullptr;
     UnitFollower* currentUnit_ = nullptr;
     UnitFollower* voltageUnit_ = nullptr;
+
+    QLineEdit* txtF_ = nullptr;
+    widgets::UnitList* cboF_ = nullptr;
+    widgets::OptionButton* optRms_ = nullptr;
+    widgets::OptionButton* optPeak_ = nullptr;
+    QLabel* lblReactL_ = nullptr;
+    QLabel* lblReactC_ = nullptr;
+    QLabel* lblF0_ = nullptr;
+    QLabel* lblW0_ = nullptr;
+    QLabel* lblQF_ = nullptr;
+    QLabel* lblIS_ = nullptr;
+    QLabel* lblIA_ = nullptr;
+    // The result labels added beside the buttons' own, in one list so that
+    // the page can treat the results on screen alike.
+    std::vector<QLabel*> moreResults_;
+    NetworkSketchView* image1_ = nullptr;
 };
 
 } // namespace vora::pages

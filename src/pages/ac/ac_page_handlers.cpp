@@ -174,6 +174,8 @@ calc::AcInputs FrmAC::inputs() const {
                 : optI_->isChecked() ? calc::Source::Current
                                      : calc::Source::None;
     in.value = {FieldOf(txtIV_, "Current and Voltage Value"), cboIV_->position()};
+    in.peak = optPeak_->isChecked();
+    in.frequency = {FieldOf(txtF_, "Supply Frequency"), cboF_->position()};
     in.impedanceUnit = cboZT_->position();
     in.currentUnit = cboI_->position();
     in.voltageUnit = cboV_->position();
@@ -239,6 +241,7 @@ void FrmAC::showOutcome(const Shown& shown, const calc::AcShown& out) {
     if (!(sketch_->sketch() == out.sketch)) sketch_->setSketch(out.sketch);
     phasors_->setDiagram(out.diagrams.phasors);
     power_->setDiagram(out.diagrams.power);
+    showMore(out);
     using V = calc::AcVars;
     switch (shown.event) {
     case Event::Impedance:
@@ -253,11 +256,11 @@ void FrmAC::showOutcome(const Shown& shown, const calc::AcShown& out) {
         lblLG_->setText(ToQt(out.second));
         return;
     case Event::Active:
-        return ShowResult(lblP_, out.value, out.vars.ActivePower, "W");
+        return ShowPowerResult(lblP_, out.value, out.vars.ActivePower, "W");
     case Event::Reactive:
-        return ShowResult(lblXL_, out.value, out.vars.ReactivePower, "VAR");
+        return ShowPowerResult(lblXL_, out.value, out.vars.ReactivePower, "VAR");
     case Event::Apparent:
-        return ShowResult(lblXC_, out.value, out.vars.ApparentPower, "VA");
+        return ShowPowerResult(lblXC_, out.value, out.vars.ApparentPower, "VA");
     case Event::Element:
         break;
     }
@@ -273,28 +276,43 @@ void FrmAC::showOutcome(const Shown& shown, const calc::AcShown& out) {
     ClearOutOfDate(lblv_);
     lblI_->setText(ToQt(out.names[0]));
     lblv_->setText(ToQt(out.names[1]));
-    ShowResult(lblIV_, out.value, shownCurrent_, "A");
-    ShowResult(lblVV_, out.second, shownVoltage_, "V");
+    ShowRms(lblIV_, out.value, shownCurrent_, "A");
+    ShowRms(lblVV_, out.second, shownVoltage_, "V");
     currentUnit_->shown();
     voltageUnit_->shown();
 }
 
+// What an event writes: its own labels, and the further results it shows
+// with them (the reactances and the resonance with the circuit's events, the
+// source current with those that drive it).
 std::vector<QLabel*> FrmAC::labelsOf(Event event) const {
+    const std::vector<QLabel*> circuit{lblReactL_, lblReactC_, lblF0_, lblW0_, lblQF_};
+    const std::vector<QLabel*> source{lblIS_, lblIA_};
+    std::vector<QLabel*> labels;
     switch (event) {
     case Event::Impedance:
-        return {lblZT_};
+        labels = {lblZT_};
+        labels.insert(labels.end(), circuit.begin(), circuit.end());
+        return labels;
     case Event::PowerFactor:
-        return {lblPF_, lblLG_};
+        labels = {lblPF_, lblLG_};
+        labels.insert(labels.end(), circuit.begin(), circuit.end());
+        return labels;
     case Event::Active:
-        return {lblP_};
+        labels = {lblP_};
+        break;
     case Event::Reactive:
-        return {lblXL_};
+        labels = {lblXL_};
+        break;
     case Event::Apparent:
-        return {lblXC_};
+        labels = {lblXC_};
+        break;
     case Event::Element:
+        labels = {lblI_, lblIV_, lblv_, lblVV_};
         break;
     }
-    return {lblI_, lblIV_, lblv_, lblVV_};
+    labels.insert(labels.end(), source.begin(), source.end());
+    return labels;
 }
 
 // Every result on screen again, in the order they were clicked, so that the
@@ -306,11 +324,11 @@ void FrmAC::refresh() {
     for (const Shown& shown : shown_) {
         calc::Outcome<calc::AcShown> out = run(shown);
         if (out && out->infinite)
-            out = calc::Failure{"", "The impedance is infinite: the inductor and the capacitor "
-                                    "in parallel are at resonance."};
+            out = Because("The impedance is infinite: the inductor and the capacitor "
+                          "in parallel are at resonance.");
         if (out && shown.event == Event::Element && txtIV_->text().isEmpty())
-            out = calc::Failure{"", "The source value is empty. Enter it to see the element's "
-                                    "current and voltage again."};
+            out = Because("The source value is empty. Enter it to see the element's "
+                          "current and voltage again.");
         if (!out) {
             const QString why = ToQt(out.failure().text);
             for (QLabel* label : labelsOf(shown.event))
@@ -371,7 +389,12 @@ void FrmAC::watchInputs() {
     watch(optI_);
     watch(txtIV_);
     watch(cboIV_);
+    watch(txtF_);
+    watch(cboF_);
+    watch(optRms_);
+    watch(optPeak_);
     enterClicks(txtIV_, cmdZT_);
+    enterClicks(txtF_, cmdZT_);
 }
 
 // Choosing another unit shows the same impedance, current or voltage in it.

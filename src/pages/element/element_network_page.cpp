@@ -155,14 +155,21 @@ QGroupBox* ElementNetworkPage::buildSource() {
     optV_->setObjectName("optV");
     choice->addWidget(optI_);
     choice->addWidget(optV_);
-    layout->addWidget(frame2, 0, 0, 1, 3);
+    layout->addWidget(frame2, 0, 0, 1, 5);
 
     txtIV_ = MakeEntry("txtIV", texts_.txtIVTip, "Source Value", frame1);
     lblIV_ = MakeLabel("lblIV", texts_.lblIV, frame1);
     lblVI_ = MakeLabel("lblVI", "V", frame1);
+    // Each quantity's unit list goes with its unit label: shown and hidden with it.
+    cboIV_ = widgets::MakeUnitList("cboIV", texts_.optI + " Unit", frame1);
+    cboIV_->fill(UnitNames(kind().sourceFlowUnits));
+    cboVI_ = widgets::MakeUnitList("cboVI", "Voltage Unit", frame1);
+    cboVI_->fill(UnitNames(calc::kSourceVolts));
     layout->addWidget(txtIV_, 1, 0);
     layout->addWidget(lblIV_, 1, 1);
-    layout->addWidget(lblVI_, 1, 2);
+    layout->addWidget(cboIV_, 1, 2);
+    layout->addWidget(lblVI_, 1, 3);
+    layout->addWidget(cboVI_, 1, 4);
     layout->setColumnStretch(0, 1);
 
     connect(optI_, &QAbstractButton::clicked, this, &ElementNetworkPage::optI_Click);
@@ -290,13 +297,17 @@ void ElementNetworkPage::connectionClicked(int k) {
 void ElementNetworkPage::optI_Click() {
     focusAfterChoice(txtIV_);
     lblVI_->hide();
+    cboVI_->hide();
     lblIV_->show();
+    cboIV_->show();
 }
 
 void ElementNetworkPage::optV_Click() {
     focusAfterChoice(txtIV_);
     lblVI_->show();
+    cboVI_->show();
     lblIV_->hide();
+    cboIV_->hide();
 }
 
 void ElementNetworkPage::resetElement(int k) {
@@ -324,6 +335,8 @@ void ElementNetworkPage::watchInputs() {
     watch(optI_);
     watch(optV_);
     watch(txtIV_);
+    watch(cboIV_);
+    watch(cboVI_);
     enterClicks(txtIV_, compute_);
 }
 
@@ -341,6 +354,8 @@ bool ElementNetworkPage::sourceEmpty() const {
 std::optional<calc::Failure> ElementNetworkPage::unknownUnit() const {
     for (const widgets::UnitList* list : units_)
         if (auto failure = UnknownUnit(list)) return failure;
+    // The source list of the chosen source.
+    if (auto failure = UnknownUnit(optV_->isChecked() ? cboVI_ : cboIV_)) return failure;
     return UnknownUnit(totalUnit_);
 }
 
@@ -411,6 +426,7 @@ calc::ElementClick ElementNetworkPage::elementClick(int k, calc::Choice option) 
                    : optI_->isChecked() ? calc::Source::Current
                                         : calc::Source::None;
     click.sourceField = {txtIV_->text().toStdString(), "txtIV", "Source Value"};
+    click.sourceUnit = optV_->isChecked() ? cboVI_->position() : cboIV_->position();
     return click;
 }
 
@@ -475,8 +491,8 @@ QString ElementNetworkPage::inputsAndResults() const {
                            : optI_->isChecked() ? texts_.optI
                                                 : "none chosen";
     lines << ReportLine("Source (" + source + ")", txtIV_->text(),
-                        optV_->isChecked()   ? "V"
-                        : optI_->isChecked() ? texts_.lblIV
+                        optV_->isChecked()   ? cboVI_->currentText()
+                        : optI_->isChecked() ? cboIV_->currentText()
                                              : "");
     lines << ReportResult(texts_.compute.text, total_, totalUnit_->currentText());
     for (std::size_t i = 0; i < 3; ++i) {

@@ -127,6 +127,8 @@ private:
     QLineEdit* txtIV_ = nullptr;
     QLabel* lblIV_ = nullptr;
     QLabel* lblVI_ = nullptr;
+    widgets::UnitList* cboIV_ = nullptr; // beside lblIV
+    widgets::UnitList* cboVI_ = nullptr; // beside lblVI
     widgets::UnitList* totalUnit_ = nullptr;
     QPushButton* compute_ = nullptr;
     QLabel* total_ = nullptr;

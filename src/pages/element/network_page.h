@@ -115,18 +115,18 @@ private:
         const calc::Choice option = this->choiceOf(k);
         const std::string element = this->elementName(k);
         if (option == calc::Choice::None)
-            return calc::Failure{"", "Choose Series or Parallel for " + element +
-                                         " to see its results again."};
+            return this->Because("Choose Series or Parallel for " + element +
+                                 " to see its results again.");
         if (this->sourceEmpty())
-            return calc::Failure{"", "The source value is empty. Enter it to see the results "
-                                     "of " +
-                                         element + " again."};
+            return this->Because("The source value is empty. Enter it to see the results "
+                                 "of " +
+                                 element + " again.");
         if (auto unknown = this->unknownUnit()) return *unknown;
         auto out = element_(this->elementClick(k, option), vars_);
         if (!out && out.failure().text.empty())
-            return calc::Failure{"", "Enter a number as the source value to see the results "
-                                     "of " +
-                                         element + " again."};
+            return this->Because("Enter a number as the source value to see the results "
+                                 "of " +
+                                 element + " again.");
         return out;
     }
 

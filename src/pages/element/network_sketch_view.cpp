@@ -20,6 +20,9 @@ constexpr double kBranchGap = 6; // space between parallel branches
 constexpr double kRailLead = 12; // wire from a rail to a branch
 constexpr double kTerminal = 16; // wire from a source terminal
 constexpr double kMargin = 6;
+constexpr double kSourceDrop = 26; // from the network's bottom to the source's wire
+constexpr double kSourceRadius = 11;
+constexpr double kSourceBand = kSourceDrop + kSourceRadius + 4;
 
 struct Box {
     double width, height, centre; // centre: the wire's distance from the top
@@ -195,6 +198,17 @@ void NetworkSketchView::setSketch(const calc::Sketch& sketch, const QString& hig
     update();
 }
 
+void NetworkSketchView::setSource(const QString& name) {
+    if (name == source_) return;
+    source_ = name;
+    update();
+}
+
+void NetworkSketchView::setEmptyText(const QString& text) {
+    emptyText_ = text;
+    update();
+}
+
 QSize NetworkSketchView::sizeHint() const {
     return {320, 130};
 }
@@ -215,13 +229,13 @@ void NetworkSketchView::paintOn(QPainter& p, const QRectF& area, const QFont& fo
     p.setPen(QPen(QColor(40, 40, 40), 1.4));
     if (sketch_.empty()) {
         p.setPen(QColor(96, 96, 96)); // greyed, yet readable on white
-        p.drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, "No network computed");
+        p.drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, emptyText_);
         p.restore();
         return;
     }
     const Box box = Measure(sketch_);
     const double width = box.width + 2 * kTerminal + 2 * kMargin;
-    const double height = box.height + 2 * kMargin;
+    const double height = box.height + 2 * kMargin + (source_.isEmpty() ? 0 : kSourceBand);
     const double scale = std::min({1.5, rect.width() / width, rect.height() / height});
     p.translate((rect.width() - width * scale) / 2, (rect.height() - height * scale) / 2);
     p.scale(scale, scale);
@@ -234,8 +248,29 @@ void NetworkSketchView::paintOn(QPainter& p, const QRectF& area, const QFont& fo
     painter.Line(kMargin, wire, x, wire);
     painter.Line(x + box.width, wire, x + box.width + kTerminal, wire);
     p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(kMargin, wire), 3, 3);
-    p.drawEllipse(QPointF(x + box.width + kTerminal, wire), 3, 3);
+    const double right = x + box.width + kTerminal;
+    if (source_.isEmpty()) {
+        p.drawEllipse(QPointF(kMargin, wire), 3, 3);
+        p.drawEllipse(QPointF(right, wire), 3, 3);
+    } else {
+        // The source closes the loop under the network: a circle with a sine wave.
+        const double bottom = kMargin + box.height + kSourceDrop;
+        const double centre = (kMargin + right) / 2;
+        painter.Line(kMargin, wire, kMargin, bottom);
+        painter.Line(right, wire, right, bottom);
+        painter.Line(kMargin, bottom, centre - kSourceRadius, bottom);
+        painter.Line(centre + kSourceRadius, bottom, right, bottom);
+        p.drawEllipse(QPointF(centre, bottom), kSourceRadius, kSourceRadius);
+        QPainterPath sine;
+        const double half = kSourceRadius * 0.6;
+        sine.moveTo(centre - half, bottom);
+        sine.cubicTo(centre - half / 2, bottom - 9, centre - half / 2, bottom - 9, centre, bottom);
+        sine.cubicTo(centre + half / 2, bottom + 9, centre + half / 2, bottom + 9, centre + half,
+                     bottom);
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(sine);
+        p.drawText(QPointF(centre + kSourceRadius + 4, bottom - kSourceRadius + 2), source_);
+    }
     p.restore();
 }
 

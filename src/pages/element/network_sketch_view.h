@@ -24,6 +24,11 @@ public:
     explicit NetworkSketchView(Symbol symbol, QWidget* parent = nullptr);
 
     void setSketch(const calc::Sketch& sketch, const QString& highlight = {});
+    // An AC source named `name` ("V" or "I") drawn below the network and
+    // wired to its terminals; an empty name draws the bare terminals.
+    void setSource(const QString& name);
+    // What is drawn when there is no network.
+    void setEmptyText(const QString& text);
     const calc::Sketch& sketch() const { return sketch_; }
     const QString& highlight() const { return highlight_; }
     QSize sizeHint() const override;
@@ -38,6 +43,8 @@ private:
     Symbol symbol_;
     calc::Sketch sketch_;
     QString highlight_;
+    QString source_;
+    QString emptyText_ = "No network computed";
 };
 
 } // namespace vora::pages

@@ -136,7 +136,7 @@ void ThreePhasePage::buildInputs(QGridLayout* grid, int firstRow) {
         const ThreePhaseRow& row = texts_.inputs[i];
         const int r = firstRow + 1 + static_cast<int>(i);
         QLabel* caption = MakeLabel(row.caption, parent);
-        QLineEdit* entry = widgets::MakeEntry(kEntryNames[i], {}, row.accessible, parent);
+        QLineEdit* entry = widgets::MakeEntry(kEntryNames[i], row.tip, row.accessible, parent);
         caption->setBuddy(entry);
         entries_[i] = entry;
         grid->addWidget(caption, r, 0);
@@ -158,7 +158,8 @@ void ThreePhasePage::buildOutputs(QGridLayout* grid, int firstRow) {
         auto* caption = new widgets::ClickableLabel(row.caption.text, parent);
         caption->setObjectName(row.caption.name);
         caption->setAccessibleName(row.accessible);
-        caption->setToolTip("Click to compute the " + row.accessible.toLower());
+        caption->setToolTip("Click to compute the " + row.accessible.toLower() +
+                            (row.tip.isEmpty() ? QString() : ": " + row.tip));
         captions_[i] = caption;
 
         QLabel* result = widgets::MakeResult(kResultNames[i], row.accessible + " result", parent);
@@ -221,8 +222,7 @@ void ThreePhasePage::refresh() {
     calc::Failure last;
     for (const calc::Caption caption : shown_) {
         auto out = texts_.convert(caption, entries(), vars_);
-        if (out && !out->computed)
-            out = calc::Failure{"", "Choose star or delta to compute it again."};
+        if (out && !out->computed) out = Because("Choose star or delta to compute it again.");
         const auto i = static_cast<std::size_t>(caption);
         if (!out) {
             last = out.failure();

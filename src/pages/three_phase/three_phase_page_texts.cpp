@@ -3,6 +3,14 @@
 
 namespace vora::pages {
 
+namespace {
+
+// Problem sheets use "line impedance" for the line conductors; this page does not.
+const QString kLineImpedanceTip = "The per-phase star equivalent VL / (√3 · IL), not the "
+                                  "impedance of the line conductors";
+
+} // namespace
+
 const ThreePhasePageTexts& ThreePhasePageTexts::LineToPhase() {
     static const ThreePhasePageTexts texts{
         .window = "frmThreeLtop",
@@ -15,7 +23,10 @@ const ThreePhasePageTexts& ThreePhasePageTexts::LineToPhase() {
         .inputHeading = {"Label5", "Input Line Sources Inserted Here"},
         .inputs = {{{{"Label2", "Line Current"}, {"Label6", "    A"}, "Line Current"},
                     {{"Label3", "Line Voltage"}, {"Label7", "    V"}, "Line Voltage"},
-                    {{"Label4", "Line Impedance"}, {"Label8", "Ohm"}, "Line Impedance"}}},
+                    {{"Label4", "Line Impedance"},
+                     {"Label8", "Ohm"},
+                     "Line Impedance",
+                     kLineImpedanceTip}}},
         .reversedEntryFocus = false,
         .outputHeading = {"Label9", "Output Phase Sources Display Here"},
         .outputs = {{{{"lblI2", "Phase Current"}, {"Label18", "   A"}, "Phase Current"},
@@ -43,7 +54,10 @@ const ThreePhasePageTexts& ThreePhasePageTexts::PhaseToLine() {
         .outputHeading = {"Label3", "OutPut Line Sources Display Here"},
         .outputs = {{{{"lblI2", "Line Current"}, {"Label15", "   A"}, "Line Current"},
                      {{"lblV2", "Line Voltage"}, {"Label14", "   V"}, "Line Voltage"},
-                     {{"lblZ2", "Line Impedance"}, {"Label13", "Ohm"}, "Line Impedance"},
+                     {{"lblZ2", "Line Impedance"},
+                      {"Label13", "Ohm"},
+                      "Line Impedance",
+                      kLineImpedanceTip},
                      {{"lblS2", "Apparent Power"}, {"Label21", "  VA"}, "Apparent Power"}}},
         .convert = &calc::PhaseToLine};
     return texts;

@@ -22,6 +22,7 @@ struct ThreePhaseRow {
     PageText caption;
     PageText unit;
     QString accessible; // what a screen reader calls the entry or the caption
+    QString tip = {};   // what the quantity means, where it needs saying
 };
 
 struct ThreePhasePageTexts {
