@@ -122,12 +122,9 @@ void UnitFollower::listChanged() {
     const int position = list_->position();
     if (label_->text().isEmpty()) return shown();
     // A unit being typed, or one the list does not know: the label cannot
-    // be shown in it yet.
-    if (position < 0) {
-        unitOutOfDate_ = true;
-        return MarkOutOfDate(label_, list_->unknownUnitText());
-    }
-    if (std::exchange(unitOutOfDate_, false)) ClearOutOfDate(label_);
+    // be shown in it yet. A label out of date is the page's to compute again.
+    if (position < 0) return MarkOutOfDate(label_, list_->unknownUnitText());
+    if (IsOutOfDate(label_)) return;
     if (position == position_) return shown();
     const auto text = inUnit_(position);
     if (!text) {

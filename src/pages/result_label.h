@@ -67,7 +67,6 @@ private:
     Report report_;
     int position_ = 0;
     QString unitText_;
-    bool unitOutOfDate_ = false; // the label is dimmed for the list's text
 };
 
 } // namespace vora::pages

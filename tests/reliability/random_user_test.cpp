@@ -2,6 +2,7 @@
 // Thousands of random events on every page and across the window set. A
 // failure prints the seed and the event, so that it can be replayed with
 // VORA_RANDOM_SEED=<seed>.
+#include "fresh_page.h"
 #include "random_user.h"
 #include "shell/window_set.h"
 #include "support/startup.h"
@@ -19,6 +20,7 @@ namespace {
 using shell::WindowId;
 
 constexpr int kEventsPerPage = 5000;
+constexpr int kFreshEvery = 7;
 
 class RandomPageUser : public ::testing::TestWithParam<WindowId> {};
 
@@ -37,6 +39,12 @@ TEST_P(RandomPageUser, KeepsEveryPromise) {
         const std::string event = user.Act(page);
         const std::string problem = user.Check(watched, before, shown);
         ASSERT_EQ(problem, "") << "seed " << seed << ", event " << i << ": " << event;
+        // Every result on screen is the result of the values on screen, or
+        // marked out of date.
+        if (i % kFreshEvery == 0) {
+            ASSERT_EQ(ResultsAgreeWithAFreshPage(*page, GetParam()), "")
+                << "seed " << seed << ", event " << i << ": " << event;
+        }
     }
     std::printf("%s: %d events, %zu messages, seed %u\n", page->objectName().toUtf8().constData(),
                 events, messages.shown.size(), seed);

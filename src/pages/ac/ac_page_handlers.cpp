@@ -393,6 +393,10 @@ void FrmAC::watchInputs() {
     watch(cboF_);
     watch(optRms_);
     watch(optPeak_);
+    // After their followers, which show a current result in the new unit.
+    watch(cboZT_);
+    watch(cboI_);
+    watch(cboV_);
     enterClicks(txtIV_, cmdZT_);
     enterClicks(txtF_, cmdZT_);
 }

@@ -337,6 +337,8 @@ void ElementNetworkPage::watchInputs() {
     watch(txtIV_);
     watch(cboIV_);
     watch(cboVI_);
+    // After its follower, which shows a current total in the new unit.
+    watch(totalUnit_);
     enterClicks(txtIV_, compute_);
 }
 
