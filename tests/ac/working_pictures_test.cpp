@@ -5,6 +5,7 @@
 // PDF page that reads as the page does.
 #include "pages/diagram/vector_diagram_view.h"
 #include "pages/result_label.h"
+#include "pages/working_pdf.h"
 #include "shell/save_action.h"
 #include "shell/window_set.h"
 #include "support/recording_messages.h"
@@ -151,6 +152,19 @@ TEST_F(WorkingPictures, SavedWorkingIsOnePdfPageWithTheNameAndResults) {
           QString("Working"), QString("Circuit: R + L + C")})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n"
                                              << text.toStdString();
+
+    // A value half typed: the powers are out of date, and the handout leaves
+    // them out, with the working and the pictures they came from.
+    Type(ac, "txtR1", "1e");
+    const QString stale = folder.filePath("stale.pdf");
+    ASSERT_TRUE(shell::SaveWorking(ac, "Single Phase AC Circuit", stale, messages_));
+    const QString staleText = Output(pdftotext, {"-raw", stale, "-"});
+    EXPECT_TRUE(staleText.contains("Active Power = (out of date)")) << staleText.toStdString();
+    for (const QString& gone : {p, q, QString("Circuit: R + L + C")})
+        EXPECT_FALSE(staleText.contains(gone)) << gone.toStdString();
+    EXPECT_TRUE(IsOutOfDate(Child<QWidget>(ac, "picNetwork")));
+    for (QWidget* picture : HandoutPictures(ac))
+        EXPECT_FALSE(IsOutOfDate(picture)) << picture->objectName().toStdString();
 
     // A folder that is not there: one message naming the file, the page as it was.
     const QString nowhere = folder.filePath("missing/working.pdf");

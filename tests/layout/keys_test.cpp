@@ -15,6 +15,7 @@
 #include "widgets/page_body.h"
 #include "widgets/working_view.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDeadlineTimer>
@@ -104,6 +105,59 @@ TEST_F(Keys, CtrlNEmptiesTheThreePhaseEntries) {
             EXPECT_EQ(shown->text(), followed) << where;
         }
     }
+}
+
+// Typed with real keys: Space chooses an option and keeps the keyboard on it,
+// Enter in a field computes the total, and every key typed after it keeps
+// the total true to the fields, or dims it while the field holds no number.
+TEST_F(Keys, ResultsFollowWhatIsTyped) {
+    QMainWindow* w = Active(WindowId::frmDC);
+    const auto field = [w](const char* name) { return w->findChild<QWidget*>(name); };
+    const auto focusOn = [&](const char* name) {
+        field(name)->setFocus(Qt::OtherFocusReason);
+        EXPECT_TRUE(WaitUntil([&] { return field(name)->hasFocus(); })) << name;
+    };
+    // X delivers keys in its own time: each key is waited for.
+    const auto typeInto = [&](const char* name, const char* key, const QString& text) {
+        Press(key);
+        EXPECT_TRUE(WaitUntil([&] { return Text(*w, name) == text; }))
+            << name << " holds " << Text(*w, name).toStdString();
+    };
+    const auto choose = [&](const char* option) {
+        focusOn(option);
+        Press("space");
+        EXPECT_TRUE(WaitUntil([&] { return w->findChild<QAbstractButton*>(option)->isChecked(); }));
+        QTest::qWait(50);
+        EXPECT_TRUE(field(option)->hasFocus()) << "Space moved the keyboard away from " << option;
+    };
+    focusOn("txtR1");
+    typeInto("txtR1", "1", "1");
+    typeInto("txtR1", "0", "10");
+    choose("optR1s");
+    focusOn("txtR2");
+    typeInto("txtR2", "2", "2");
+    typeInto("txtR2", "0", "20");
+    choose("optR2s");
+    focusOn("txtR2");
+    Press("Return");
+    auto* total = w->findChild<QLabel*>("lblRT");
+    EXPECT_TRUE(WaitUntil([&] { return total->text() == "30"; })) << total->text().toStdString();
+
+    focusOn("txtR1");
+    typeInto("txtR1", "End", "10");
+    typeInto("txtR1", "0", "100");
+    EXPECT_EQ(total->text(), "120");
+    typeInto("txtR1", "e", "100e"); // no number yet
+    EXPECT_TRUE(pages::IsOutOfDate(total));
+    EXPECT_TRUE(total->accessibleDescription().startsWith("Out of date"));
+    Press("ctrl+shift+c");
+    EXPECT_TRUE(WaitUntil([] {
+        return QGuiApplication::clipboard()->text().contains("Total Resistance = (out of date)");
+    })) << QGuiApplication::clipboard()->text().toStdString();
+    typeInto("txtR1", "BackSpace", "100");
+    EXPECT_EQ(total->text(), "120");
+    EXPECT_FALSE(pages::IsOutOfDate(total));
+    EXPECT_TRUE(messages_.shown.empty()) << "typing opened a message box";
 }
 
 TEST_F(Keys, AnArrowOnTheTotalsUnitShowsTheTotalInItAtOnce) {
