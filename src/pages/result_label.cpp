@@ -5,7 +5,8 @@
 #include "calc/number.h"
 #include "widgets/unit_list.h"
 
-#include <QGraphicsOpacityEffect>
+#include <QEvent>
+#include <QPainter>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <utility>
@@ -18,6 +19,35 @@ constexpr const char* kReadable = "readable";
 constexpr const char* kOutOfDate = "outOfDate";
 constexpr const char* kDescription = "currentDescription";
 constexpr const char* kToolTip = "currentToolTip";
+
+// A translucent cover in the window's colour over a result that is out of
+// date; clicks and the keyboard go through to the result beneath.
+class Veil : public QWidget {
+public:
+    explicit Veil(QWidget* result)
+        : QWidget(result) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        result->installEventFilter(this);
+        setGeometry(result->rect());
+        raise();
+        show();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent() && event->type() == QEvent::Resize) {
+            setGeometry(parentWidget()->rect());
+            raise();
+        }
+        return false;
+    }
+    void paintEvent(QPaintEvent*) override {
+        QColor cover = window()->palette().color(QPalette::Window);
+        cover.setAlpha(170);
+        QPainter(this).fillRect(rect(), cover);
+    }
+};
 
 } // namespace
 
@@ -60,10 +90,9 @@ void MarkOutOfDate(QWidget* result, const QString& why) {
             // Pictures describe themselves: kept for when they are current again.
             result->setProperty(kDescription, result->accessibleDescription());
             result->setProperty(kToolTip, result->toolTip());
-            // Pictures and the working paint their own colours: fade them whole.
-            auto* fade = new QGraphicsOpacityEffect(result);
-            fade->setOpacity(0.35);
-            result->setGraphicsEffect(fade);
+            // Pictures, tables and the working paint their own colours: a veil
+            // of the page's colour over them fades them whole.
+            new Veil(result);
         }
     }
     result->setToolTip(description);
@@ -79,7 +108,7 @@ void ClearOutOfDate(QWidget* result) {
         result->setToolTip(readable);
         result->setAccessibleDescription(readable);
     } else {
-        result->setGraphicsEffect(nullptr);
+        delete result->findChild<Veil*>(QString(), Qt::FindDirectChildrenOnly);
         result->setToolTip(result->property(kToolTip).toString());
         result->setAccessibleDescription(result->property(kDescription).toString());
     }

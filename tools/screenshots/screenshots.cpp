@@ -235,5 +235,10 @@ int main(int argc, char* argv[]) {
         if (scene && scene->example) scene->example(w);
         Save(w, dir, scene ? scene->file : QString(row.name) + ".png");
     }
+    // The resistor page again while a value is being typed: what it makes
+    // uncomputable is dimmed.
+    QMainWindow* dc = page(vora::shell::WindowId::frmDC);
+    Scenario(dc).type("txtR3", "3e");
+    Save(dc, dir, "resistors_out_of_date.png");
     return 0;
 }
