@@ -17,6 +17,7 @@ namespace {
 
 constexpr const char* kReadable = "readable";
 constexpr const char* kOutOfDate = "outOfDate";
+constexpr const char* kVeil = "outOfDateVeil";
 constexpr const char* kDescription = "currentDescription";
 constexpr const char* kToolTip = "currentToolTip";
 
@@ -26,6 +27,7 @@ class Veil : public QWidget {
 public:
     explicit Veil(QWidget* result)
         : QWidget(result) {
+        setObjectName(kVeil);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         result->installEventFilter(this);
@@ -108,7 +110,7 @@ void ClearOutOfDate(QWidget* result) {
         result->setToolTip(readable);
         result->setAccessibleDescription(readable);
     } else {
-        delete result->findChild<Veil*>(QString(), Qt::FindDirectChildrenOnly);
+        delete result->findChild<QWidget*>(kVeil, Qt::FindDirectChildrenOnly);
         result->setToolTip(result->property(kToolTip).toString());
         result->setAccessibleDescription(result->property(kDescription).toString());
     }
@@ -151,9 +153,9 @@ void UnitFollower::listChanged() {
     const int position = list_->position();
     if (label_->text().isEmpty()) return shown();
     // A unit being typed, or one the list does not know: the label cannot
-    // be shown in it yet. A label out of date is the page's to compute again.
+    // be shown in it yet. The mark stays for the page to clear when it
+    // computes the label again; a label already out of date stays so.
     if (position < 0) return MarkOutOfDate(label_, list_->unknownUnitText());
-    if (IsOutOfDate(label_)) return;
     if (position == position_) return shown();
     const auto text = inUnit_(position);
     if (!text) {

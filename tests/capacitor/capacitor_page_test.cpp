@@ -2,6 +2,7 @@
 // The capacitor page as the user drives it: totals, double-clicks, the
 // values carried between them, and what happens to bad input.
 #include "pages/element/capacitor_page.h"
+#include "pages/result_label.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"
 #include "widgets/option_button.h"
@@ -91,11 +92,13 @@ TEST_F(CapacitorPage, TotalLabelFollowsTheUnitListAndTheStoredTotal) {
     TotalUnit(0);
     EXPECT_EQ(Text(page_, "lblCT"), "5E-06");
 
-    // "&New" leaves no choice: the click says what to choose, changes nothing;
-    // the stored total still follows the unit.
+    // "&New" leaves no choice: the total is out of date, and the click says
+    // what to choose, changes nothing; the stored total still follows the unit.
     page_.mnuAll_Click();
+    EXPECT_TRUE(IsOutOfDate(Child<QLabel>(page_, "lblCT")));
     TotalUnit(2);
     EXPECT_EQ(Text(page_, "lblCT"), "5000");
+    EXPECT_TRUE(IsOutOfDate(Child<QLabel>(page_, "lblCT")));
     Click(page_, "cmdCT");
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_TRUE(messages_.shown[0].text.startsWith("Choose Series or Parallel for C1"));
