@@ -54,6 +54,27 @@ TEST_F(ResistorPage, ShowsTheTotalInTheChosenUnit) {
     EXPECT_TRUE(messages_.shown.empty());
 }
 
+// A value typed after the network's end is named, never silently dropped:
+// in the hint line while typing, and in the working of the total.
+TEST_F(ResistorPage, ValuesLeftOutOfTheNetworkAreNamed) {
+    const QString usual = Text(page_, "lblHint");
+    Resistor(1, "10", "s");
+    Type(page_, "txtR3", "47");
+    EXPECT_EQ(Text(page_, "lblHint"),
+              "R3 is left out of the network: choose Series or Parallel for R2 to connect it and "
+              "what follows.");
+    Click(page_, "cmdRT");
+    EXPECT_EQ(Text(page_, "lblRT"), "10");
+    EXPECT_TRUE(
+        page_.inputsAndResults().contains("Left out: R3 = 47, because R2 has no connection chosen"))
+        << page_.inputsAndResults().toStdString();
+    EXPECT_TRUE(messages_.shown.empty());
+    Resistor(2, "20", "s");
+    Resistor(3, "47", "s");
+    EXPECT_EQ(Text(page_, "lblHint"), usual);
+    EXPECT_EQ(Text(page_, "lblRT"), "77"); // the edits computed the total again
+}
+
 // Every chosen resistor counts, whatever its own choice; with none chosen
 // the page says what to choose and changes nothing.
 TEST_F(ResistorPage, EveryChosenResistorCountsAndNoneIsRefused) {
