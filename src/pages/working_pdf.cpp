@@ -10,6 +10,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QStringList>
 #include <algorithm>
 
@@ -83,25 +84,20 @@ std::vector<QWidget*> HandoutPictures(QWidget& window) {
     return pictures;
 }
 
-QString WriteWorkingPdf(const QString& path, const QString& pageName, const QString& report,
-                        const std::vector<QWidget*>& pictures) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
-    bool painted = false;
+namespace {
+
+// Lays the sheet out on `device` (a PDF writer or a printer), in pixels of
+// 1/96 inch whatever its resolution. False when nothing could be painted.
+bool PaintSheet(QPaintDevice& device, const QString& pageName, const QString& report,
+                const std::vector<QWidget*>& pictures) {
+    QPainter p;
+    if (!p.begin(&device)) return false;
     {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(pageName);
-        writer.setCreator("VORA");
-        writer.setResolution(300);
-        QPainter p;
-        if (p.begin(&writer)) {
-            painted = true;
-            const qreal scale = writer.resolution() / kPixelsPerInch;
+        {
+            const qreal scale = device.logicalDpiX() / kPixelsPerInch;
             p.scale(scale, scale);
-            const QRectF page(kMargin, kMargin, writer.width() / scale - 2 * kMargin,
-                              writer.height() / scale - 2 * kMargin);
+            const QRectF page(kMargin, kMargin, device.width() / scale - 2 * kMargin,
+                              device.height() / scale - 2 * kMargin);
             const QFont base = p.font();
 
             QStringList results = report.split('\n');
@@ -174,6 +170,25 @@ QString WriteWorkingPdf(const QString& path, const QString& pageName, const QStr
             p.end();
         }
     }
+    return true;
+}
+
+} // namespace
+
+QString WriteWorkingPdf(const QString& path, const QString& pageName, const QString& report,
+                        const std::vector<QWidget*>& pictures) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
+    bool painted = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setTitle(pageName);
+        writer.setCreator("VORA");
+        writer.setResolution(300);
+        painted = PaintSheet(writer, pageName, report, pictures);
+    }
     if (!painted || file.error() != QFileDevice::NoError) {
         const QString reason =
             painted ? file.errorString() : QStringLiteral("the PDF could not be started");
@@ -182,6 +197,19 @@ QString WriteWorkingPdf(const QString& path, const QString& pageName, const QStr
         return reason;
     }
     file.close();
+    return {};
+}
+
+QString PrintWorking(QPrinter& printer, const QString& pageName, const QString& report,
+                     const std::vector<QWidget*>& pictures) {
+    printer.setDocName(pageName);
+    printer.setCreator("VORA");
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(false);
+    if (!PaintSheet(printer, pageName, report, pictures))
+        return QStringLiteral("the printer could not be started");
+    if (printer.printerState() == QPrinter::Error)
+        return QStringLiteral("the printer reported an error");
     return {};
 }
 

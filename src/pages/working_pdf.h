@@ -7,6 +7,7 @@
 #include <QString>
 #include <vector>
 
+class QPrinter;
 class QWidget;
 
 namespace vora::pages {
@@ -19,5 +20,10 @@ std::vector<QWidget*> HandoutPictures(QWidget& window);
 // an empty string, or why the file could not be written.
 QString WriteWorkingPdf(const QString& path, const QString& pageName, const QString& report,
                         const std::vector<QWidget*>& pictures);
+
+// Prints the same sheet on `printer` (set up by the print dialog); returns an
+// empty string, or why it could not be printed.
+QString PrintWorking(QPrinter& printer, const QString& pageName, const QString& report,
+                     const std::vector<QWidget*>& pictures);
 
 } // namespace vora::pages

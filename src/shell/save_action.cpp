@@ -10,6 +10,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSettings>
 
 namespace vora::shell {
@@ -33,7 +35,8 @@ QString AskWhere(QMainWindow& window, const QString& pageName) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix("pdf");
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ReadOnly);
-    if (widgets::ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    if (widgets::ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
     const QString path = dialog.selectedFiles().constFirst();
     settings.setValue(kFolderKey, QFileInfo(path).absolutePath());
     return path;
@@ -69,6 +72,43 @@ void InstallSaveAction(QMainWindow& window, const QString& pageName,
     if (QWidget* central = window.centralWidget()) {
         central->setContextMenuPolicy(Qt::ActionsContextMenu);
         central->addAction(save);
+    }
+}
+
+bool PrintWorking(QMainWindow& window, const QString& pageName, QPrinter& printer,
+                  widgets::MessageBoxes& messages) {
+    auto* page = dynamic_cast<pages::CalculationPage*>(&window);
+    if (!page) return false;
+    const QString reason = pages::PrintWorking(printer, pageName, page->inputsAndResults(),
+                                               pages::HandoutPictures(window));
+    if (reason.isEmpty()) return true;
+    const QString name =
+        printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    messages.show(&window, widgets::MessageBoxes::Icon::Warning, "Cannot Print",
+                  "The working could not be printed on \"" + name + "\": " + reason +
+                      ". Check the printer, or choose another one.");
+    return false;
+}
+
+void InstallPrintAction(QMainWindow& window, const QString& pageName,
+                        widgets::MessageBoxes& messages) {
+    if (!dynamic_cast<pages::CalculationPage*>(&window)) return;
+    auto* print = new QAction(QString("Print Working") + QChar(0x2026), &window);
+    print->setObjectName("actPrintWorking");
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    print->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(print, &QAction::triggered, &window, [&window, pageName, &messages] {
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, &window);
+        dialog.setObjectName("dlgPrintWorking");
+        dialog.setWindowRole("dlgPrintWorking"); // for window managers and the real-input tests
+        if (widgets::ExecModal(dialog) == QDialog::Accepted)
+            PrintWorking(window, pageName, printer, messages);
+    });
+    window.addAction(print);
+    if (QWidget* central = window.centralWidget()) {
+        central->setContextMenuPolicy(Qt::ActionsContextMenu);
+        central->addAction(print);
     }
 }
 

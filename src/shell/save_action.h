@@ -4,6 +4,7 @@
 #include <QString>
 
 class QMainWindow;
+class QPrinter;
 
 namespace vora::widgets {
 class MessageBoxes;
@@ -23,5 +24,16 @@ void InstallSaveAction(QMainWindow& window, const QString& pageName,
 // whether the file was written.
 bool SaveWorking(QMainWindow& window, const QString& pageName, const QString& path,
                  widgets::MessageBoxes& messages);
+
+// Gives a calculation page "Print Working…" (Ctrl+P, and beside the save item
+// on the page's context menu): the system's print dialog, then the same sheet
+// as the saved PDF on the printer chosen.
+void InstallPrintAction(QMainWindow& window, const QString& pageName,
+                        widgets::MessageBoxes& messages);
+
+// Prints the page's working on `printer`. A printer that fails gets a message
+// naming it and the reason; the page never changes. Returns whether it printed.
+bool PrintWorking(QMainWindow& window, const QString& pageName, QPrinter& printer,
+                  widgets::MessageBoxes& messages);
 
 } // namespace vora::shell

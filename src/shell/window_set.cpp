@@ -84,6 +84,7 @@ QMainWindow* WindowSet::create(WindowId id) {
     if (InPageSet(id)) InstallNavigationMenus(*w, id, *this);
     InstallCopyAction(*w);
     InstallSaveAction(*w, row.pageName, messages_);
+    InstallPrintAction(*w, row.pageName, messages_);
     RememberGeometry(*w);
     w->installEventFilter(this);
     return w;

@@ -19,6 +19,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -237,6 +238,40 @@ TEST_F(WorkingPictures, EveryCalculationPageSavesWithCtrlSAndItsContextMenu) {
         EXPECT_EQ(save->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     }
     EXPECT_EQ(windows_.window(WindowId::frmmain)->findChild<QAction*>("actSaveWorking"), nullptr);
+}
+
+// Ctrl+P prints the sheet that Ctrl+S saves: printed to a PDF printer, the
+// same text; and beside the save item on every page's context menu.
+TEST_F(WorkingPictures, PrintingGivesTheSheetThatIsSaved) {
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "poppler-utils missing";
+    windows_.ShowPage(WindowId::FrmAC);
+    QMainWindow& ac = *windows_.window(WindowId::FrmAC);
+    SeriesCircuit(ac);
+    Click(ac, "cmdRP");
+    QTemporaryDir folder;
+    const QString saved = folder.filePath("saved.pdf"), printed = folder.filePath("printed.pdf");
+    ASSERT_TRUE(shell::SaveWorking(ac, "Single Phase AC Circuit", saved, messages_));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printed);
+    ASSERT_TRUE(shell::PrintWorking(ac, "Single Phase AC Circuit", printer, messages_));
+    const QString text = Output(pdftotext, {"-raw", saved, "-"});
+    EXPECT_TRUE(text.contains(Text(ac, "lblP")));
+    EXPECT_EQ(Output(pdftotext, {"-raw", printed, "-"}), text);
+    EXPECT_TRUE(messages_.shown.empty());
+
+    for (WindowId id : {WindowId::frmDC, WindowId::frmDCC, WindowId::frmDCL, WindowId::FrmAC,
+                        WindowId::frmThreeLtop, WindowId::FrmThreePtoL}) {
+        QMainWindow* page = windows_.window(id);
+        QAction* print = page->findChild<QAction*>("actPrintWorking");
+        ASSERT_NE(print, nullptr) << page->objectName().toStdString();
+        EXPECT_EQ(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        const auto menu = page->centralWidget()->actions();
+        EXPECT_EQ(menu.indexOf(print),
+                  menu.indexOf(page->findChild<QAction*>("actSaveWorking")) + 1);
+    }
+    EXPECT_EQ(windows_.window(WindowId::frmmain)->findChild<QAction*>("actPrintWorking"), nullptr);
 }
 
 } // namespace

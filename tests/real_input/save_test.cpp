@@ -18,7 +18,7 @@ constexpr const char* kDialog = "dlgSaveWorking";
 
 // Waits until the dialog is open and has the keyboard (keys typed before
 // that would go to the page), or until it is gone.
-void WaitForDialog(Driver& d, const XServer& server, bool open) {
+void WaitForDialog(Driver& d, const XServer& server, bool open, const char* kDialog = kDialog) {
     const auto ready = [&] {
         if (!open) return d.Shown().count(kDialog) == 0;
         for (const XWindow& w : d.Windows())
@@ -29,7 +29,7 @@ void WaitForDialog(Driver& d, const XServer& server, bool open) {
     std::string seen;
     for (const std::string& w : d.Shown())
         seen += " " + w;
-    throw StepFailure(std::string("the save dialog did not ") +
+    throw StepFailure(std::string(kDialog) + " did not " +
                       (open ? "open with the keyboard" : "close") + "; on screen:" + seen);
 }
 
@@ -52,17 +52,32 @@ TEST_F(RealInput, CtrlSSavesTheWorkingWhereTheDialogSays) {
         EXPECT_TRUE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
 
         // The page gets the keyboard back, window manager or not.
-        const bool pageHasKeyboard = WaitFor([&] {
-            for (const XWindow& w : driver().Windows())
-                if (w.role == "FrmAC") return w.id == server_->Focus();
-            return false;
-        }, 5000ms);
+        const bool pageHasKeyboard = WaitFor(
+            [&] {
+                for (const XWindow& w : driver().Windows())
+                    if (w.role == "FrmAC") return w.id == server_->Focus();
+                return false;
+            },
+            5000ms);
         if (!pageHasKeyboard) throw StepFailure("the page does not get the keyboard back");
         driver().Key("ctrl+s");
         WaitForDialog(driver(), *server_, true);
         driver().Key("Escape");
         WaitForDialog(driver(), *server_, false);
         driver().CheckAlive("the save dialog closed with Escape");
+    });
+}
+
+TEST_F(RealInput, CtrlPOpensThePrintDialogAndEscapeClosesIt) {
+    Steps([&] {
+        driver().Start();
+        driver().AnswerPreface(false);
+        driver().Goto(WindowId::frmDC);
+        driver().Key("ctrl+p");
+        WaitForDialog(driver(), *server_, true, "dlgPrintWorking");
+        driver().Key("Escape");
+        WaitForDialog(driver(), *server_, false, "dlgPrintWorking");
+        driver().CheckAlive("the print dialog closed with Escape");
     });
 }
 
