@@ -42,6 +42,20 @@ QString AskWhere(QMainWindow& window, const QString& pageName) {
     return path;
 }
 
+// A Ctrl+key action of the window, also on its page's context menu.
+QAction* AddPageAction(QMainWindow& window, const QString& text, const char* name, Qt::Key key) {
+    auto* action = new QAction(text, &window);
+    action->setObjectName(name);
+    action->setShortcut(QKeySequence(Qt::CTRL | key));
+    action->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(action);
+    if (QWidget* central = window.centralWidget()) {
+        central->setContextMenuPolicy(Qt::ActionsContextMenu);
+        central->addAction(action);
+    }
+    return action;
+}
+
 } // namespace
 
 bool SaveWorking(QMainWindow& window, const QString& pageName, const QString& path,
@@ -60,19 +74,12 @@ bool SaveWorking(QMainWindow& window, const QString& pageName, const QString& pa
 void InstallSaveAction(QMainWindow& window, const QString& pageName,
                        widgets::MessageBoxes& messages) {
     if (!dynamic_cast<pages::CalculationPage*>(&window)) return;
-    auto* save = new QAction(QString("Save Working as PDF") + QChar(0x2026), &window);
-    save->setObjectName("actSaveWorking");
-    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    save->setShortcutContext(Qt::WindowShortcut);
+    QAction* save = AddPageAction(window, QString("Save Working as PDF") + QChar(0x2026),
+                                  "actSaveWorking", Qt::Key_S);
     QObject::connect(save, &QAction::triggered, &window, [&window, pageName, &messages] {
         const QString path = AskWhere(window, pageName);
         if (!path.isEmpty()) SaveWorking(window, pageName, path, messages);
     });
-    window.addAction(save);
-    if (QWidget* central = window.centralWidget()) {
-        central->setContextMenuPolicy(Qt::ActionsContextMenu);
-        central->addAction(save);
-    }
 }
 
 bool PrintWorking(QMainWindow& window, const QString& pageName, QPrinter& printer,
@@ -93,10 +100,8 @@ bool PrintWorking(QMainWindow& window, const QString& pageName, QPrinter& printe
 void InstallPrintAction(QMainWindow& window, const QString& pageName,
                         widgets::MessageBoxes& messages) {
     if (!dynamic_cast<pages::CalculationPage*>(&window)) return;
-    auto* print = new QAction(QString("Print Working") + QChar(0x2026), &window);
-    print->setObjectName("actPrintWorking");
-    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    print->setShortcutContext(Qt::WindowShortcut);
+    QAction* print = AddPageAction(window, QString("Print Working") + QChar(0x2026),
+                                   "actPrintWorking", Qt::Key_P);
     QObject::connect(print, &QAction::triggered, &window, [&window, pageName, &messages] {
         QPrinter printer(QPrinter::HighResolution);
         QPrintDialog dialog(&printer, &window);
@@ -105,11 +110,6 @@ void InstallPrintAction(QMainWindow& window, const QString& pageName,
         if (widgets::ExecModal(dialog) == QDialog::Accepted)
             PrintWorking(window, pageName, printer, messages);
     });
-    window.addAction(print);
-    if (QWidget* central = window.centralWidget()) {
-        central->setContextMenuPolicy(Qt::ActionsContextMenu);
-        central->addAction(print);
-    }
 }
 
 } // namespace vora::shell
