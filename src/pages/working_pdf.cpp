@@ -5,14 +5,18 @@
 #include "element/network_sketch_view.h"
 #include "result_label.h"
 
+#include <QDate>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
+#include <optional>
 
 namespace vora::pages {
 
@@ -51,6 +55,96 @@ qreal Lines(QPainter* p, const QFont& font, const QStringList& lines, QRectF are
         tallest = std::max(tallest, y - area.top());
     }
     return tallest;
+}
+
+// The results of every element, which the report gives as
+//   Every element (Current (A), Voltage (V), Power (W)):
+//   R1 = 10 Ohm: Ir1 = 0.6 A (600 mA), Vr1 = 6 V (6.000 V), Pr1 = 3.6 W (3.600 W)
+// read back into a grid for the sheet.
+struct Grid {
+    QStringList heads;             // Element, Value and the three quantities
+    std::vector<QStringList> rows; // the same five columns
+};
+
+std::optional<Grid> ReadGrid(const QStringList& lines) {
+    static const QRegularExpression head(R"(^Every element \((.+), (.+), (.+)\):$)");
+    static const QRegularExpression row(R"(^(\S+) = (.+?): (.+)$)");
+    static const QRegularExpression cellStart(R"(, (?=\S+ = |\S+: ))");
+    if (lines.isEmpty()) return std::nullopt;
+    const auto h = head.match(lines.front());
+    if (!h.hasMatch()) return std::nullopt;
+    Grid grid{{"Element", "Value", h.captured(1), h.captured(2), h.captured(3)}, {}};
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const auto r = row.match(lines[i]);
+        if (!r.hasMatch()) return std::nullopt;
+        const QStringList cells = r.captured(3).split(cellStart);
+        if (cells.size() != 3) return std::nullopt;
+        grid.rows.push_back(QStringList{r.captured(1), r.captured(2)} + cells);
+    }
+    return grid;
+}
+
+// Draws `grid` from the top of `area` (or only measures it, `p` null);
+// returns its height.
+qreal DrawGrid(QPainter* p, const QFont& font, const Grid& grid, const QRectF& area) {
+    const QFontMetricsF fm(font);
+    const qreal narrow = std::max(fm.horizontalAdvance("Element") + 12, area.width() * 0.08);
+    const qreal value = area.width() * 0.13;
+    const qreal wide = (area.width() - narrow - value) / 3;
+    const qreal widths[5] = {narrow, value, wide, wide, wide};
+    const qreal pad = 3;
+    qreal y = area.top();
+    auto drawRow = [&](const QStringList& cells, bool bold) {
+        QFont f = font;
+        f.setBold(bold);
+        const QFontMetricsF m(f);
+        qreal h = m.height();
+        for (int c = 0; c < 5; ++c)
+            h = std::max(h, m.boundingRect(QRectF(0, 0, widths[c] - 2 * pad, 1e6), Qt::TextWordWrap,
+                                           cells.value(c))
+                                .height());
+        h += 2 * pad;
+        if (p) {
+            p->setFont(f);
+            qreal x = area.left();
+            for (int c = 0; c < 5; ++c) {
+                p->drawText(QRectF(x + pad, y + pad, widths[c] - 2 * pad, h - 2 * pad),
+                            Qt::TextWordWrap, cells.value(c));
+                x += widths[c];
+            }
+            p->save();
+            p->setPen(QPen(QColor(170, 170, 170), 0.6));
+            p->drawLine(QPointF(area.left(), y + h), QPointF(area.right(), y + h));
+            p->restore();
+        }
+        y += h;
+    };
+    drawRow(grid.heads, true);
+    for (const QStringList& row : grid.rows)
+        drawRow(row, false);
+    if (p) p->setFont(font);
+    return y - area.top();
+}
+
+// The inputs and results: lines, with the block of every element's results
+// as a grid when it reads as one.
+qreal Results(QPainter* p, const QFont& font, const QStringList& lines, const QRectF& area) {
+    const qsizetype start = lines.indexOf(QRegularExpression(R"(^Every element \(.*\):$)"));
+    if (start < 0) return Lines(p, font, lines, area, 1, p != nullptr);
+    qsizetype end = start + 1;
+    while (end < lines.size() && !lines[end].isEmpty() &&
+           QRegularExpression(R"(^\S+ = .+?: )").match(lines[end]).hasMatch())
+        ++end;
+    const auto grid = ReadGrid(lines.mid(start, end - start));
+    if (!grid) return Lines(p, font, lines, area, 1, p != nullptr);
+    qreal y = area.top();
+    // The grid's own heads name the quantities.
+    y += Lines(p, font,
+               lines.mid(0, start) << "Every element:", QRectF(area.left(), y, area.width(), 1e6),
+               1, p != nullptr);
+    y += DrawGrid(p, font, *grid, QRectF(area.left(), y, area.width(), 1e6));
+    y += Lines(p, font, lines.mid(end), QRectF(area.left(), y, area.width(), 1e6), 1, p != nullptr);
+    return y - area.top();
 }
 
 void DrawPicture(QPainter& p, QWidget* picture, const QRectF& box) {
@@ -110,14 +204,19 @@ bool PaintSheet(QPaintDevice& device, const QString& pageName, const QString& re
 
             qreal y = page.top();
             p.setFont(Sized(base, 22, true));
-            p.drawText(QRectF(page.left(), y, page.width(), 30), Qt::AlignLeft, pageName);
+            p.drawText(QRectF(page.left(), y, page.width(), 30), Qt::AlignLeft | Qt::AlignBottom,
+                       pageName);
+            // The day it was made, as the desktop writes dates: a handout is dated.
+            p.setFont(Sized(base, 11));
+            p.drawText(QRectF(page.left(), y, page.width(), 30), Qt::AlignRight | Qt::AlignBottom,
+                       QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
             y += 34;
             p.setFont(Sized(base, 13, true));
             p.drawText(QRectF(page.left(), y, page.width(), 18), Qt::AlignLeft,
                        "Inputs and results");
             y += 20;
             p.setFont(Sized(base, 11));
-            y += Lines(&p, p.font(), results, QRectF(page.left(), y, page.width(), 1e6), 1, true);
+            y += Results(&p, p.font(), results, QRectF(page.left(), y, page.width(), 1e6));
             y += kGap;
 
             // The pictures take what the working leaves, within limits: the

@@ -14,16 +14,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMainWindow>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -189,7 +192,27 @@ TEST_F(WorkingPictures, SavedWorkingIsOnePdfPageWithTheNameAndResults) {
     Click(dc, "optR2p");
     Type(dc, "txtR3", "30");
     Click(dc, "optR3p");
+    Type(dc, "txtR4", "47");
+    Click(dc, "optR4s");
+    Click(dc, "optV");
+    Type(dc, "txtIV", "12");
     Click(dc, "cmdRT");
+    // A four-resistor network on one sheet: every resistor's current, voltage
+    // and power as the table shows them, and the day it was printed.
+    auto* table = Child<QTableWidget>(dc, "tblElements");
+    ASSERT_EQ(table->rowCount(), 4);
+    const QString dcFile = folder.filePath("four.pdf");
+    ASSERT_TRUE(shell::SaveWorking(dc, "DC Circuit Analysis", dcFile, messages_));
+    const QString dcText = Output(pdftotext, {"-raw", dcFile, "-"});
+    EXPECT_TRUE(dcText.contains(QLocale().toString(QDate::currentDate(), QLocale::LongFormat)))
+        << dcText.toStdString();
+    for (int row = 0; row < 4; ++row)
+        for (int column = 2; column < 5; ++column) {
+            const QString cell = table->item(row, column)->text();
+            EXPECT_FALSE(cell.isEmpty());
+            EXPECT_TRUE(dcText.contains(cell)) << cell.toStdString() << "\n"
+                                               << dcText.toStdString();
+        }
     const QString keep = qEnvironmentVariable("VORA_KEEP_PDF");
     const std::pair<WindowId, QString> pages[] = {{WindowId::FrmAC, "Single Phase AC Circuit"},
                                                   {WindowId::frmDC, "DC Circuit Analysis"},
