@@ -240,5 +240,27 @@ int main(int argc, char* argv[]) {
     QMainWindow* dc = page(vora::shell::WindowId::frmDC);
     Scenario(dc).type("txtR3", "3e");
     Save(dc, dir, "resistors_out_of_date.png");
+    // The AC page near resonance, where the inductor's and the capacitor's
+    // voltages nearly cancel and the source's lies over the resistor's: the
+    // crowded case for the diagrams' labels.
+    QMainWindow* ac = page(vora::shell::WindowId::FrmAC);
+    Scenario(ac)
+        .type("txtR1", "10")
+        .click("optR1s")
+        .type("txtXL", "0.1")
+        .unit("cboXL", 0)
+        .click("optXLs")
+        .type("txtXC", "101.32")
+        .unit("cboXC", 1)
+        .click("OPtXcs")
+        .click("optV")
+        .type("txtIV", "230")
+        .click("cmdZT")
+        .click("cmdPF")
+        .click("cmdRP")
+        .click("cmdXL")
+        .click("cmdXC")
+        .doubleClick("optXLs");
+    Save(ac, dir, "ac_near_resonance.png");
     return 0;
 }
