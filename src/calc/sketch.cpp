@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "sketch.h"
 
+#include "number.h"
+
 #include <utility>
 
 namespace vora::calc {
@@ -47,6 +49,26 @@ double Combine(const Sketch& s, Combination how,
         total += sum ? v : 1 / v;
     }
     return sum ? total : 1 / total;
+}
+
+std::string NumberAsTyped(std::string_view typed) {
+    if (!ParseStrict(typed)) return {};
+    const auto first = typed.find_first_not_of(" \t");
+    std::string text(typed.substr(first, typed.find_last_not_of(" \t") - first + 1));
+    if (text.starts_with('+')) text.erase(0, 1);
+    // A bare decimal point reads oddly on paper: ".5" is 0.5, "5." is 5.
+    const std::size_t sign = text.starts_with('-') ? 1 : 0;
+    if (text.compare(sign, 1, ".") == 0) text.insert(sign, "0");
+    const std::size_t point = text.find('.');
+    if (point != std::string::npos &&
+        (point + 1 == text.size() || text[point + 1] == 'e' || text[point + 1] == 'E'))
+        text.erase(point, 1);
+    return text;
+}
+
+std::string ValueWithUnit(std::string_view typed, UnitQuantity quantity, int power) {
+    const std::string number = NumberAsTyped(typed);
+    return number.empty() ? number : number + " " + UnitSymbol(quantity, power);
 }
 
 } // namespace vora::calc

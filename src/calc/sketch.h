@@ -4,8 +4,12 @@
 // working, and tests check that it combines to the same total as the rule.
 #pragma once
 
+#include "unit_text.h"
+
 #include <functional>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vora::calc {
@@ -34,5 +38,24 @@ enum class Combination { AddInSeries, AddInParallel };
 // The total of the sketch with the element values given by `value`.
 double Combine(const Sketch& sketch, Combination how,
                const std::function<double(const std::string&)>& value);
+
+// What a sketch writes beside its symbols, as the last result read them:
+// each element's value with its unit, and the source with its value.
+struct SketchValues {
+    enum class Source { None, DirectVoltage, DirectCurrent, Alternating };
+    std::map<std::string, std::string> elements; // "R2" -> "20 Ω"
+    Source source = Source::None;                // None: the bare terminals
+    std::string sourceText;                      // "V = 12 V"
+
+    bool operator==(const SketchValues&) const = default;
+};
+
+// The number as the user typed it, tidied for a drawing ("+.5 " -> "0.5");
+// empty when the text is not a number.
+std::string NumberAsTyped(std::string_view typed);
+
+// "20 Ω": the typed number with the SI symbol of its unit; empty when the
+// text is not a number.
+std::string ValueWithUnit(std::string_view typed, UnitQuantity quantity, int power);
 
 } // namespace vora::calc

@@ -156,7 +156,7 @@ void DrawPicture(QPainter& p, QWidget* picture, const QRectF& box) {
         p.setFont(Sized(p.font(), 10));
         diagram->paintOn(p, inside);
     } else if (auto* sketch = qobject_cast<NetworkSketchView*>(picture)) {
-        sketch->paintOn(p, inside, Sized(p.font(), 10));
+        sketch->paintOn(p, inside, Sized(p.font(), 11)); // over 8 pt at 96 px an inch
     }
     p.restore();
 }

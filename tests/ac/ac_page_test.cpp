@@ -338,23 +338,23 @@ TEST_F(AcPage, DoubleClickShowsTheElementFromTheScaledSource) {
     EXPECT_TRUE(messages_.shown.empty());
 }
 
-// The sketch beside the working is the circuit the results come from.
+// The sketch beside the working is the circuit the results come from, with its values.
 TEST_F(AcPage, SketchShowsTheCircuitAsConnected) {
     Standard("s", "p", "p");
     Click(page_, "cmdZT");
     auto* sketch = Child<QWidget>(page_, "picNetwork");
-    EXPECT_EQ(sketch->accessibleDescription(), "R + L ∥ C");
+    EXPECT_EQ(sketch->accessibleDescription(), "R + L ∥ C; R = 100 Ω; L = 1 H; C = 10 µF");
     EXPECT_TRUE(Working(page_).startsWith("Circuit: R + L ∥ C\nR = 100 Ohm"));
     Click(page_, "optR1p");
     Click(page_, "optXLs");
     Click(page_, "OptXcp");
     Click(page_, "cmdPF");
-    EXPECT_EQ(sketch->accessibleDescription(), "L + R ∥ C");
+    EXPECT_EQ(sketch->accessibleDescription(), "L + R ∥ C; L = 1 H; R = 100 Ω; C = 10 µF");
     Click(page_, "optR1s");
     Click(page_, "optXLp");
     Click(page_, "OPtXcs");
     Click(page_, "cmdZT");
-    EXPECT_EQ(sketch->accessibleDescription(), "(R + C) ∥ L");
+    EXPECT_EQ(sketch->accessibleDescription(), "(R + C) ∥ L; R = 100 Ω; C = 10 µF; L = 1 H");
     page_.MNUXc_Click(); // R series, L parallel alone: no circuit, the sketch is dimmed
     EXPECT_TRUE(IsOutOfDate(sketch));
     Click(page_, "cmdZT"); // and the click changes nothing

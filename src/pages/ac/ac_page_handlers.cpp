@@ -3,6 +3,7 @@
 // computing events as transactions over a copy of the stored values.
 #include "ac_page.h"
 #include "calc/ac/ac_events.h"
+#include "calc/ac/ac_sketch_values.h"
 #include "pages/diagram/vector_diagram_view.h"
 #include "pages/element/network_sketch_view.h"
 #include "pages/result_label.h"
@@ -239,6 +240,10 @@ void FrmAC::showOutcome(const Shown& shown, const calc::AcShown& out) {
     ClearOutOfDate(power_);
     // Most events keep the circuit: no need to paint its sketch again.
     if (!(sketch_->sketch() == out.sketch)) sketch_->setSketch(out.sketch);
+    // The fields as the event just read them; the picture shows them too.
+    const calc::SketchValues values = calc::AcSketchValues(inputs());
+    sketch_->setValues(values);
+    image1_->setValues(values);
     phasors_->setDiagram(out.diagrams.phasors);
     power_->setDiagram(out.diagrams.power);
     showMore(out);
@@ -346,6 +351,8 @@ void FrmAC::refresh() {
     markWorkingOutOfDate(*last);
     for (QWidget* picture : std::initializer_list<QWidget*>{sketch_, phasors_, power_})
         MarkOutOfDate(picture, ToQt(last->text));
+    // The picture follows the choices at once: it loses the values it can no longer vouch for.
+    image1_->setValues({});
 }
 
 void FrmAC::cmdZT_Click() {

@@ -26,7 +26,6 @@ QWidget* BuildPictures(NetworkSketchView* sketch, VectorDiagramView*& phasors,
                                   pictures);
     power->setObjectName("picPower");
     sketch->setParent(pictures);
-    sketch->setMinimumHeight(70);
     grid->addWidget(sketch, 0, 0, 1, 2);
     grid->addWidget(phasors, 1, 0);
     grid->addWidget(power, 1, 1);

@@ -2,6 +2,7 @@
 #include "element_network_page.h"
 
 #include "calc/element/element_kind.h"
+#include "calc/element/sketch_values.h"
 #include "network_results_view.h"
 #include "network_sketch_view.h"
 #include "pages/result_label.h"
@@ -267,6 +268,8 @@ void ElementNetworkPage::showSketch(const calc::Sketch& sketch, int highlight) {
     sketch_->setSketch(sketch, highlight > 0
                                    ? QString(texts_.messageLetter) + QString::number(highlight)
                                    : QString());
+    // The fields as the computation just read them.
+    sketch_->setValues(calc::ElementSketchValues(kind(), elementClick(0, {})));
 }
 
 void ElementNetworkPage::buildResetMenu() {

@@ -3,17 +3,37 @@
 
 #include "calc/sketch.h"
 
+#include <QFont>
+#include <QRectF>
+#include <QString>
 #include <QWidget>
+#include <vector>
 
-class QFont;
 class QPainter;
 
 namespace vora::pages {
 
+namespace sketch {
+struct Source;
+}
+
+// The font of the texts in sketches: the application's font one point
+// smaller, never under 8 pt.
+QFont SketchFont();
+
+// A text of a sketch where it is drawn, in the coordinates of the device drawn on.
+struct SketchLabel {
+    QString text; // lines separated by '\n'
+    QRectF rect;
+    QFont font;
+};
+
 // Draws the network of the last result: elements in series side by side,
 // parallel branches one above the other between two rails, each element with
-// its schematic symbol and name, between the source terminals. The element
-// whose results are shown is drawn in red.
+// its schematic symbol, its name and its value, fed by the source on the
+// left. The element whose results are shown is drawn in red. The texts keep
+// their size whatever the size of the drawing: a smaller area makes the
+// symbols smaller, never the texts.
 class NetworkSketchView : public QWidget {
     Q_OBJECT
 public:
@@ -24,25 +44,36 @@ public:
     explicit NetworkSketchView(Symbol symbol, QWidget* parent = nullptr);
 
     void setSketch(const calc::Sketch& sketch, const QString& highlight = {});
-    // An AC source named `name` ("V" or "I") drawn below the network and
-    // wired to its terminals; an empty name draws the bare terminals.
+    // The element values and the source that the last result read.
+    void setValues(const calc::SketchValues& values);
+    // An AC source named `name` ("V" or "I") drawn when the values name no
+    // source; an empty name draws the bare terminals.
     void setSource(const QString& name);
     // What is drawn when there is no network.
     void setEmptyText(const QString& text);
     const calc::Sketch& sketch() const { return sketch_; }
     const QString& highlight() const { return highlight_; }
+    const calc::SketchValues& values() const { return values_; }
+    // The texts as the widget draws them now.
+    std::vector<SketchLabel> labels() const;
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     // Draws the sketch into `area` of any device (the PDF of the working),
-    // its names in `font` at the sketch's own scale.
+    // its texts in `font`.
     void paintOn(QPainter& painter, const QRectF& area, const QFont& font) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    std::vector<SketchLabel> paint(QPainter& painter, const QRectF& area, const QFont& font) const;
+    void describe();
+    sketch::Source sourceDrawn() const;
+
     Symbol symbol_;
     calc::Sketch sketch_;
     QString highlight_;
+    calc::SketchValues values_;
     QString source_;
     QString emptyText_ = "No network computed";
 };
