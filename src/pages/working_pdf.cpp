@@ -168,11 +168,13 @@ qreal Aspect(const QWidget* picture) {
 
 } // namespace
 
-// Pictures of nothing (no network or diagram computed yet) are left out.
+// Pictures of nothing (no network or diagram computed yet) are left out,
+// and so are those of choices rather than results.
 std::vector<QWidget*> HandoutPictures(QWidget& window) {
     std::vector<QWidget*> pictures;
     for (auto* sketch : window.findChildren<NetworkSketchView*>())
-        if (!sketch->sketch().empty() && !IsOutOfDate(sketch)) pictures.push_back(sketch);
+        if (sketch->onSheet() && !sketch->sketch().empty() && !IsOutOfDate(sketch))
+            pictures.push_back(sketch);
     for (auto* diagram : window.findChildren<VectorDiagramView*>())
         if (!diagram->diagram().empty() && !IsOutOfDate(diagram)) pictures.push_back(diagram);
     return pictures;

@@ -156,6 +156,7 @@ QWidget* FrmAC::buildPicture(QWidget* parent, int width) {
     image1_ = new NetworkSketchView(NetworkSketchView::Symbol::ByName, parent);
     image1_->setObjectName("Image1");
     image1_->setAccessibleName("Circuit diagram");
+    image1_->setOnSheet(false);
     image1_->setEmptyText("Choose connections that describe a circuit to draw it here");
     image1_->setFixedSize(width, width / 3);
     for (const ElementControls& c : elements_)

@@ -51,6 +51,10 @@ public:
     void setSource(const QString& name);
     // What is drawn when there is no network.
     void setEmptyText(const QString& text);
+    // A sketch of the choices being made rather than of a result stays off
+    // the printed sheet, which has the result's own.
+    void setOnSheet(bool onSheet) { onSheet_ = onSheet; }
+    bool onSheet() const { return onSheet_; }
     const calc::Sketch& sketch() const { return sketch_; }
     const QString& highlight() const { return highlight_; }
     const calc::SketchValues& values() const { return values_; }
@@ -73,6 +77,7 @@ private:
     Symbol symbol_;
     calc::Sketch sketch_;
     QString highlight_;
+    bool onSheet_ = true;
     calc::SketchValues values_;
     QString source_;
     QString emptyText_ = "No network computed";
