@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "vector_diagram_view.h"
 
+#include "label_space.h"
+
+#include <QDebug>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
@@ -16,7 +19,6 @@ using Kind = calc::Arrow::Kind;
 using Complex = std::complex<double>;
 
 constexpr qreal kHead = 8; // length of an arrow head
-constexpr qreal kGap = 3;  // between an arrow and its label
 constexpr qreal kBorder = 4;
 
 QColor ColourOf(Kind kind) {
@@ -34,61 +36,6 @@ QColor ColourOf(Kind kind) {
 QPointF Unit(QPointF v) {
     const qreal length = std::hypot(v.x(), v.y());
     return length > 0 ? v / length : QPointF(1, 0);
-}
-
-// A box of `size` beside `anchor`, on the side that direction `u` points to.
-// `close`: its centre moved along `u` just far enough that the box clears the
-// anchor (a label at an arrow's tip stays by the tip); otherwise as far as the
-// box reaches along `u`, which keeps it off a line through the anchor.
-QRectF BoxBeside(QPointF anchor, QPointF u, QSizeF size, bool close = false) {
-    qreal along = std::abs(u.x()) * size.width() / 2 + std::abs(u.y()) * size.height() / 2;
-    if (close) {
-        const qreal alongX = std::abs(u.x()) > 1e-6 ? size.width() / 2 / std::abs(u.x()) : 1e9;
-        const qreal alongY = std::abs(u.y()) > 1e-6 ? size.height() / 2 / std::abs(u.y()) : 1e9;
-        along = std::min({along, alongX, alongY});
-    }
-    const QPointF centre = anchor + u * along;
-    return {centre - QPointF(size.width() / 2, size.height() / 2), size};
-}
-
-void Translate(VectorDiagramView::Geometry& g, QPointF by) {
-    g.origin += by;
-    for (auto& a : g.arrows) {
-        a.line.translate(by);
-        a.shaft.translate(by);
-        a.head.translate(by);
-        a.labelBox.translate(by);
-    }
-    g.arc.translate(by);
-    g.arcLabelBox.translate(by);
-}
-
-// Moves each label off the labels before it: up or down, whichever is
-// nearer at the first overlap, then on in that direction until it is free.
-void Separate(const std::vector<QRectF*>& boxes) {
-    for (std::size_t i = 1; i < boxes.size(); ++i) {
-        QRectF& box = *boxes[i];
-        int direction = 0;
-        for (int step = 0; step < 2 * static_cast<int>(boxes.size()); ++step) {
-            const auto hit =
-                std::find_if(boxes.begin(), boxes.begin() + static_cast<long>(i),
-                             [&](const QRectF* other) { return box.intersects(*other); });
-            if (hit == boxes.begin() + static_cast<long>(i)) break;
-            const QRectF& other = **hit;
-            const qreal down = other.bottom() - box.top() + 1;
-            const qreal up = box.bottom() - other.top() + 1;
-            if (direction == 0) direction = down <= up ? 1 : -1;
-            box.translate(0, direction > 0 ? down : -up);
-        }
-    }
-}
-
-// Keeps a label inside the picture.
-void Clamp(QRectF& box, const QRectF& area) {
-    box.moveLeft(
-        std::clamp(box.left(), area.left(), std::max(area.left(), area.right() - box.width())));
-    box.moveTop(
-        std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() - box.height())));
 }
 
 } // namespace
@@ -112,8 +59,22 @@ QSize VectorDiagramView::minimumSizeHint() const {
 }
 
 QFont VectorDiagramView::diagramFont() const {
+    // The program's small type: a point under the application's, never under 8 pt.
     QFont f = font();
-    f.setPointSizeF(8);
+    const qreal base = f.pointSizeF();
+    f.setPointSizeF(std::max<qreal>(8, base > 0 ? base - 1 : 8));
+    return f;
+}
+
+QFont VectorDiagramView::printFont(const QPainter& painter) {
+    // In the painter's units: the device's resolution undone by its scale.
+    QFont f = painter.font();
+    const QPaintDevice* device = painter.device();
+    const qreal dpi = device ? device->logicalDpiY() : 96;
+    const qreal scale = std::sqrt(std::abs(painter.worldTransform().determinant()));
+    const qreal perInch = scale > 0 ? dpi / scale : dpi;
+    const qreal pixels = f.pixelSize() > 0 ? f.pixelSize() : f.pointSizeF() * dpi / 72;
+    f.setPixelSize(static_cast<int>(std::ceil(std::max(pixels, 8 * perInch / 72) - 1e-9)));
     return f;
 }
 
@@ -162,24 +123,35 @@ VectorDiagramView::Geometry VectorDiagramView::layOut(const QRectF& area, const 
             top = std::max(top, z.imag());
         }
     const double centreX = (left + right) / 2, centreY = (top + bottom) / 2;
-    // Measured once: the fitting below places everything several times.
+    // A label wider than the picture ("Q = 39.40 kVAR, S = 39.40 kVA") breaks after its comma.
+    std::vector<QString> texts;
     std::vector<QSizeF> sizes;
-    for (const calc::Arrow& a : diagram_.arrows)
-        sizes.emplace_back(fm.horizontalAdvance(QString::fromStdString(a.label)) + 2, fm.height());
+    for (const calc::Arrow& a : diagram_.arrows) {
+        QString text = QString::fromStdString(a.label);
+        if (fm.horizontalAdvance(text) + 2 > area.width() - 4) text.replace(", ", ",\n");
+        qreal width = 0;
+        for (const QString& line : text.split('\n'))
+            width = std::max(width, fm.horizontalAdvance(line));
+        texts.push_back(text);
+        sizes.emplace_back(width + 2, fm.height() * static_cast<qreal>(text.count('\n') + 1));
+    }
     const QString arcLabel =
         diagram_.angle ? QString::fromStdString(diagram_.angle->label) : QString();
     const QSizeF arcSize(fm.horizontalAdvance(arcLabel) + 2, fm.height());
 
-    // Everything at scale `s` around (0, 0); returns the box it all takes.
-    const auto place = [&](double s) {
+    // The arrows and the arc at scale `s`, in the room under the title at
+    // `where` (0 to 1 across and down: (0.5, 0.5) centred).
+    QPointF middle;
+    const auto drawArrows = [&](double s, QPointF where) {
         g.arrows.clear();
+        const QSizeF room = inner.size() - QSizeF((right - left) * s, (top - bottom) * s);
+        middle = inner.center() + QPointF((where.x() - 0.5) * std::max(0.0, room.width()),
+                                          (where.y() - 0.5) * std::max(0.0, room.height()));
         const auto at = [&](Complex z) {
-            return QPointF((z.real() - centreX) * s, -(z.imag() - centreY) * s);
+            return middle + QPointF((z.real() - centreX) * s, -(z.imag() - centreY) * s);
         };
         g.origin = at(0);
-        QRectF used(g.origin, QSizeF(0, 0));
         qreal shortest = 1e9;
-        std::vector<QRectF*> labels;
         for (std::size_t k = 0; k < diagram_.arrows.size(); ++k) {
             const calc::Arrow& a = diagram_.arrows[k];
             Shape shape;
@@ -191,76 +163,126 @@ VectorDiagramView::Geometry VectorDiagramView::layOut(const QRectF& area, const 
             shape.shaft = QLineF(start, tip - dir * head * 0.8);
             shape.head << tip << tip - dir * head + normal * head * 0.4
                        << tip - dir * head - normal * head * 0.4;
-            shape.label = QString::fromStdString(a.label);
-            const QSizeF& size = sizes[k];
-            if (a.from == Complex(0) && std::abs(dir.x()) >= 0.8) {
-                // Along the horizontal, room is short: over (or under) the
-                // tip, ending where the arrow ends.
-                const qreal x = dir.x() > 0 ? tip.x() - size.width() : tip.x();
-                const qreal y = dir.y() <= 0 ? tip.y() - kGap - size.height() : tip.y() + kGap;
-                shape.labelBox = QRectF(QPointF(x, y), size);
-                shortest = std::min(shortest, length);
-            } else if (a.from == Complex(0)) {
-                shape.labelBox = BoxBeside(tip + dir * kGap, dir, size, true);
-                shortest = std::min(shortest, length);
-            } else {
-                // A link of a chain: beside its middle, away from the picture's centre.
-                const QPointF middle = (start + tip) / 2;
-                const QPointF away = QPointF::dotProduct(normal, middle) >= 0 ? normal : -normal;
-                shape.labelBox = BoxBeside(middle + away * kGap, away, size);
-            }
+            shape.label = texts[k];
             shape.colour = ColourOf(a.kind);
             shape.width = a.bold ? 2.2 : 1.4;
             shape.dashed = a.dashed;
+            if (a.from == Complex(0)) shortest = std::min(shortest, length);
             g.arrows.push_back(shape);
-            used = used.united(QRectF(start, tip).normalized());
         }
         g.arc = {};
         g.arcLabel.clear();
         if (diagram_.angle) {
-            const calc::AngleMark& m = *diagram_.angle;
             const qreal r = std::clamp(shortest * 0.35, 12.0, 36.0);
             g.arc = QRectF(g.origin - QPointF(r, r), QSizeF(2 * r, 2 * r));
             const double toDegrees16 = 16 * 180 / std::numbers::pi;
-            g.arcStart = static_cast<int>(std::lround(m.start * toDegrees16));
-            g.arcSpan = static_cast<int>(std::lround(m.sweep * toDegrees16));
-            const double middle = m.start + m.sweep / 2;
-            const QPointF dir(std::cos(middle), -std::sin(middle));
+            g.arcStart = static_cast<int>(std::lround(diagram_.angle->start * toDegrees16));
+            g.arcSpan = static_cast<int>(std::lround(diagram_.angle->sweep * toDegrees16));
             g.arcLabel = arcLabel;
-            g.arcLabelBox = BoxBeside(g.origin + dir * (r + kGap), dir, arcSize);
         }
-        for (Shape& shape : g.arrows)
-            labels.push_back(&shape.labelBox);
-        if (!g.arcLabel.isEmpty()) labels.push_back(&g.arcLabelBox);
-        Separate(labels);
-        for (const QRectF* box : labels)
-            used = used.united(*box);
-        return used;
     };
 
-    // Fit: the labels keep their size at any scale, so shrink until all
-    // fits, yet never so far that the arrows become too short to read; a
-    // label that still sticks out is moved inside.
+    // The source's labels first, then the angle's, then the parts': the
+    // first placed get the places beside their arrows.
+    std::vector<int> order;
+    for (std::size_t k = 0; k < diagram_.arrows.size(); ++k)
+        if (diagram_.arrows[k].bold) order.push_back(static_cast<int>(k));
+    if (diagram_.angle) order.push_back(-1);
+    for (std::size_t k = 0; k < diagram_.arrows.size(); ++k)
+        if (!diagram_.arrows[k].bold) order.push_back(static_cast<int>(k));
+
+    // Places the labels in `labels`; returns the position of the first that
+    // found no free place (with a leader line only if `leaders`), and gives
+    // up there unless `anyway`, which places it all the same.
+    const auto placeLabels = [&](const std::vector<int>& labels, bool leaders, bool anyway) {
+        LabelSpace space(area.adjusted(1, 1, -1, -1));
+        if (!g.titleBox.isEmpty()) space.addLabel(g.titleBox);
+        for (const Shape& a : g.arrows) {
+            space.addLine(a.shaft);
+            space.addPolygon(a.head);
+        }
+        if (!g.arc.isEmpty()) space.addArc(g.arc, diagram_.angle->start, diagram_.angle->sweep);
+        std::optional<std::size_t> failed;
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const int k = labels[i];
+            const bool arc = k < 0;
+            const QSizeF size = arc ? arcSize : sizes[static_cast<std::size_t>(k)];
+            QPointF anchor, toward;
+            std::optional<QRectF> box;
+            if (arc) {
+                const double middle = diagram_.angle->start + diagram_.angle->sweep / 2;
+                toward = QPointF(std::cos(middle), -std::sin(middle));
+                anchor = g.origin + toward * (g.arc.width() / 2);
+                box = space.besidePoint(anchor, toward, size);
+            } else if (const QLineF& line = g.arrows[static_cast<std::size_t>(k)].line;
+                       diagram_.arrows[static_cast<std::size_t>(k)].from == Complex(0)) {
+                anchor = line.p2();
+                toward = Unit(line.p2() - line.p1());
+                box = space.besidePoint(anchor, toward, size);
+            } else {
+                // A link of a chain: beside its middle, away from the picture's centre.
+                anchor = line.center();
+                const QPointF dir = Unit(line.p2() - line.p1()), normal(-dir.y(), dir.x());
+                toward = QPointF::dotProduct(normal, anchor - middle) >= 0 ? normal : -normal;
+                box = space.besideLine(line, toward, size);
+            }
+            QLineF leader;
+            if (!box && leaders)
+                if (const auto distant = space.withLeader(anchor, size)) {
+                    box = distant->box;
+                    leader = distant->leader;
+                }
+            if (!box) {
+                if (!failed) failed = i;
+                if (!anyway) return failed;
+                box = QRectF(anchor, size);
+            }
+            space.addLabel(*box);
+            if (!leader.isNull()) space.addLine(leader);
+            if (arc) {
+                g.arcLabelBox = *box;
+                g.arcLeader = leader;
+            } else {
+                g.arrows[static_cast<std::size_t>(k)].labelBox = *box;
+                g.arrows[static_cast<std::size_t>(k)].leader = leader;
+            }
+        }
+        return failed;
+    };
+
+    // The largest picture whose labels all sit beside their arrows, unless
+    // that makes it much smaller than the room; then the largest with leader
+    // lines, shrinking the arrows (never the text) as far as it takes.
     const double spanX = right - left, spanY = top - bottom;
     const double full = std::min(spanX > 1e-9 ? inner.width() / spanX : 1e9,
                                  spanY > 1e-9 ? inner.height() / spanY : 1e9);
-    double s = full;
-    QRectF used = place(s);
-    for (int round = 0; round < 6; ++round) {
-        const double overX = used.width() - inner.width(), overY = used.height() - inner.height();
-        if (overX <= 0.5 && overY <= 0.5) break;
-        double next = s;
-        if (overX > 0.5 && spanX > 1e-9) next = std::min(next, s - overX / spanX);
-        if (overY > 0.5 && spanY > 1e-9) next = std::min(next, s - overY / spanY);
-        next = std::max(next, full * 0.45);
-        if (next >= s) break;
-        s = next;
-        used = place(s);
+    const QPointF places[] = {{0.5, 0.5}, {0, 0.5}, {1, 0.5}, {0.5, 0}, {0.5, 1},
+                              {0, 0},     {1, 0},   {0, 1},   {1, 1}};
+    const auto fits = [&](double f, bool leaders) {
+        for (const QPointF where : places) {
+            drawArrows(full * f, where);
+            // A label left without room goes first next time: the ones
+            // before it may have closed it in.
+            std::vector<int> labels = order;
+            for (std::size_t round = 0; round < 3; ++round) {
+                const auto failed = placeLabels(labels, leaders, false);
+                if (!failed) return true;
+                if (*failed == 0) break;
+                const auto at = labels.begin() + static_cast<long>(*failed);
+                std::rotate(labels.begin(), at, at + 1);
+            }
+        }
+        return false;
+    };
+    bool placed = false;
+    for (double f = 1; f > 0.575 && !placed; f -= 0.05)
+        placed = fits(f, false);
+    for (const double f : {0.8, 0.6, 0.45, 0.3, 0.15})
+        if (!placed) placed = fits(f, true);
+    if (!placed) { // as few labels in the way as can be
+        drawArrows(full * 0.4, places[0]);
+        placeLabels(order, true, true);
     }
-    Translate(g, inner.center() - used.center());
-    for (Shape& shape : g.arrows)
-        Clamp(shape.labelBox, area);
-    if (!g.arcLabel.isEmpty()) Clamp(g.arcLabelBox, area);
     if (device) {
         const auto prepared = [&](const QString& text) {
             QStaticText t(text);
@@ -298,10 +320,6 @@ void VectorDiagramView::draw(QPainter& p, const QRectF& area, const Geometry& g)
         p.setPen(QPen(grey, 1));
         p.setBrush(Qt::NoBrush);
         p.drawArc(g.arc, g.arcStart, g.arcSpan);
-        if (g.texts.empty())
-            p.drawText(g.arcLabelBox, Qt::AlignCenter, g.arcLabel);
-        else
-            p.drawStaticText(g.arcLabelBox.topLeft() + QPointF(1, 0), g.texts[g.arrows.size()]);
     }
     for (const Shape& a : g.arrows) {
         p.setPen(QPen(a.colour, a.width, a.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap));
@@ -311,17 +329,28 @@ void VectorDiagramView::draw(QPainter& p, const QRectF& area, const Geometry& g)
         p.drawPolygon(a.head);
     }
     p.setBrush(Qt::NoBrush);
-    // A label lies on a light backing, so that no arrow crossing it turns a
-    // 1 into a 4 or hides a digit.
+    p.setPen(QPen(QColor(150, 150, 150), 0.8));
+    for (const Shape& a : g.arrows)
+        if (!a.leader.isNull()) p.drawLine(a.leader);
+    if (!g.arcLeader.isNull()) p.drawLine(g.arcLeader);
+    // The reference line runs under the labels: a light backing keeps it off the text.
     const QColor backing(255, 255, 255, 215);
     for (std::size_t k = 0; k < g.arrows.size(); ++k) {
         const Shape& a = g.arrows[k];
         p.fillRect(a.labelBox, backing);
         p.setPen(a.colour);
-        if (g.texts.empty())
+        if (g.texts.empty() || a.label.contains('\n'))
             p.drawText(a.labelBox, Qt::AlignCenter, a.label);
         else
             p.drawStaticText(a.labelBox.topLeft() + QPointF(1, 0), g.texts[k]);
+    }
+    if (!g.arc.isEmpty()) {
+        p.fillRect(g.arcLabelBox, backing);
+        p.setPen(grey);
+        if (g.texts.empty())
+            p.drawText(g.arcLabelBox, Qt::AlignCenter, g.arcLabel);
+        else
+            p.drawStaticText(g.arcLabelBox.topLeft() + QPointF(1, 0), g.texts[g.arrows.size()]);
     }
 }
 
@@ -331,10 +360,17 @@ void VectorDiagramView::paintEvent(QPaintEvent*) {
     draw(p, rect(), geometry_);
 }
 
+VectorDiagramView::Geometry VectorDiagramView::geometryOn(const QPainter& painter,
+                                                          const QRectF& area) const {
+    return layOut(area, printFont(painter), nullptr);
+}
+
 void VectorDiagramView::paintOn(QPainter& painter, const QRectF& area) const {
     painter.save();
     painter.setClipRect(area);
-    draw(painter, area, layOut(area, painter.font(), nullptr));
+    const Geometry g = geometryOn(painter, area);
+    painter.setFont(printFont(painter));
+    draw(painter, area, g);
     painter.restore();
 }
 
