@@ -11,6 +11,7 @@
 #include "support/widgets.h"
 #include "widgets/unit_list.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -67,12 +68,31 @@ protected:
         font.setPixelSize(10);
         p.setFont(font);
         check(view.geometryOn(p, pdfArea), pdfArea, "PDF");
+        p.end();
+        keepPrinted(view, pdfArea, name + "_pdf");
     }
 
     // VORA_KEEP_DIAGRAMS names a folder that keeps pictures of the diagrams, to look at them.
     void keep(VectorDiagramView& view, const QString& name) {
         const QString folder = qEnvironmentVariable("VORA_KEEP_DIAGRAMS");
         if (!folder.isEmpty()) view.grab().save(QDir(folder).filePath(name + ".png"));
+    }
+
+    void keepPrinted(const VectorDiagramView& view, const QRectF& area, const QString& name) {
+        const QString folder = qEnvironmentVariable("VORA_KEEP_DIAGRAMS");
+        if (folder.isEmpty()) return;
+        QImage sheet((area.size() * 2).toSize(), QImage::Format_RGB32);
+        sheet.setDotsPerMeterX(qRound(192 / 0.0254));
+        sheet.setDotsPerMeterY(qRound(192 / 0.0254));
+        QPainter p(&sheet);
+        p.scale(2, 2);
+        p.translate(-area.topLeft());
+        QFont font = p.font();
+        font.setPixelSize(10);
+        p.setFont(font);
+        view.paintOn(p, area);
+        p.end();
+        sheet.save(QDir(folder).filePath(name + ".png"));
     }
 
     testing::RecordingMessages messages_;
@@ -119,7 +139,9 @@ TEST_F(DiagramLabels, NeverCollideInTheAcDiagrams) {
         Child<widgets::UnitList>(ac, "cboXC")->setCurrentIndex(1);
         Type(ac, "txtF", Number(f));
         Child<widgets::UnitList>(ac, "cboF")->setCurrentIndex(0);
-        Click(ac, voltage ? "optV" : "optI");
+        if (auto* source = Child<QAbstractButton>(ac, voltage ? "optV" : "optI");
+            !source->isChecked()) // a second click would clear it
+            source->click();
         Type(ac, "txtIV", Number(voltage ? 230 : logUniform(1e-3, 10)));
         Click(ac, "cmdRP");
         if (!messages_.shown.empty()) { // no circuit: elements with different choices
