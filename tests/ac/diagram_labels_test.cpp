@@ -68,31 +68,12 @@ protected:
         font.setPixelSize(10);
         p.setFont(font);
         check(view.geometryOn(p, pdfArea), pdfArea, "PDF");
-        p.end();
-        keepPrinted(view, pdfArea, name + "_pdf");
     }
 
     // VORA_KEEP_DIAGRAMS names a folder that keeps pictures of the diagrams, to look at them.
     void keep(VectorDiagramView& view, const QString& name) {
         const QString folder = qEnvironmentVariable("VORA_KEEP_DIAGRAMS");
         if (!folder.isEmpty()) view.grab().save(QDir(folder).filePath(name + ".png"));
-    }
-
-    void keepPrinted(const VectorDiagramView& view, const QRectF& area, const QString& name) {
-        const QString folder = qEnvironmentVariable("VORA_KEEP_DIAGRAMS");
-        if (folder.isEmpty()) return;
-        QImage sheet((area.size() * 2).toSize(), QImage::Format_RGB32);
-        sheet.setDotsPerMeterX(qRound(192 / 0.0254));
-        sheet.setDotsPerMeterY(qRound(192 / 0.0254));
-        QPainter p(&sheet);
-        p.scale(2, 2);
-        p.translate(-area.topLeft());
-        QFont font = p.font();
-        font.setPixelSize(10);
-        p.setFont(font);
-        view.paintOn(p, area);
-        p.end();
-        sheet.save(QDir(folder).filePath(name + ".png"));
     }
 
     testing::RecordingMessages messages_;

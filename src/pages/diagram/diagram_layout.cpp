@@ -214,12 +214,16 @@ Layout::Target Layout::targetOf(int k) const {
 std::optional<std::size_t> Layout::placeLabels(const std::vector<int>& labels, bool leaders,
                                                bool anyway) {
     LabelSpace space(area_.adjusted(1, 1, -1, -1));
-    if (!g_.titleBox.isEmpty()) space.addLabel(g_.titleBox);
     for (const Shape& a : g_.arrows) {
         space.addLine(a.shaft);
         space.addPolygon(a.head);
     }
     if (!g_.arc.isEmpty()) space.addArc(g_.arc, diagram_.angle->start, diagram_.angle->sweep);
+    if (!g_.titleBox.isEmpty()) {
+        // The arc, wider than short arrows, can reach up to the title.
+        if (!space.isFree(g_.titleBox) && !anyway) return 0;
+        space.addLabel(g_.titleBox);
+    }
     std::vector<Target> targets;
     for (const int k : labels)
         targets.push_back(targetOf(k));
