@@ -17,7 +17,10 @@ namespace vora::pages {
 // Draws a phasor diagram or a power triangle that a computation built: each
 // kind of arrow scaled so that the longest fills the picture (currents a
 // little shorter than voltages, so the two sets stay apart), labels beside
-// the arrows, and the marked angle as an arc at the origin.
+// the arrows, and the marked angle as an arc at the origin. No label covers
+// another or lies under an arrow or the arc: where arrows lie on each other,
+// a label moves off with a thin leader line back to its arrow, and where the
+// picture is small the arrows shrink, never the text.
 //
 // Everything a paint needs is laid out when the diagram or the size
 // changes; a paint only draws.
@@ -29,6 +32,7 @@ public:
         QLineF shaft; // the line up to the head
         QPolygonF head;
         QRectF labelBox;
+        QLineF leader; // from the arrow to a label set apart; null beside the arrow
         QString label;
         QColor colour;
         qreal width = 1;
@@ -40,6 +44,7 @@ public:
         QRectF arc;                    // the angle's circle, empty without an angle
         int arcStart = 0, arcSpan = 0; // in sixteenths of a degree, as QPainter takes them
         QRectF arcLabelBox;
+        QLineF arcLeader;
         QString arcLabel;
         QRectF titleBox;
         // On screen: the labels, the angle's and the title, laid out once for all paints.
@@ -53,8 +58,10 @@ public:
     const Geometry& geometry() const { return geometry_; }
 
     // Draws the diagram into `area` of another device (the PDF of the
-    // working) with the painter's font.
+    // working) with the painter's font, raised to 8 pt where it is smaller.
     void paintOn(QPainter& painter, const QRectF& area) const;
+    // The layout paintOn draws.
+    Geometry geometryOn(const QPainter& painter, const QRectF& area) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -67,6 +74,7 @@ private:
     Geometry layOut(const QRectF& area, const QFont& font, QPaintDevice* device) const;
     void draw(QPainter& p, const QRectF& area, const Geometry& g) const;
     QFont diagramFont() const;
+    static QFont printFont(const QPainter& painter);
 
     QString title_;
     QString placeholder_;
