@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The shape of a network as a rule of a "Total ..." button reads it: which
-// elements are in series and which in parallel. The pages draw it beside the
-// working, and tests check that it combines to the same total as the rule.
+// The shape of a network: which elements are in series and which in
+// parallel. The pages draw it beside the working.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,13 +24,5 @@ Sketch Parallel(std::vector<Sketch> parts);
 
 // "R1 + R2 ∥ R3": series with "+", parallel with "∥", brackets where needed.
 std::string Describe(const Sketch& sketch);
-
-// How two elements combine: resistors and inductors add in series and add
-// reciprocals in parallel; capacitors the other way round.
-enum class Combination { AddInSeries, AddInParallel };
-
-// The total of the sketch with the element values given by `value`.
-double Combine(const Sketch& sketch, Combination how,
-               const std::function<double(const std::string&)>& value);
 
 } // namespace vora::calc
