@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 namespace vora::calc {
@@ -14,49 +13,46 @@ enum class Choice { None, Series, Parallel };
 enum class Source { None, Current, Voltage }; // Current is "Charge" on the capacitor page
 
 // Choices of elements 1, 2, 3, ... in order.
-template <std::size_t N>
-using Choices = std::array<Choice, N>;
+template <std::size_t N> using Choices = std::array<Choice, N>;
 
 // True when the first pattern.size() elements match the pattern, character by
 // character: 'S' Series, 'P' Parallel, 'N' none, '?' either Series or
 // Parallel, '~' not Parallel (Series or none), '*' anything. Elements after
 // the pattern are not looked at, so "PS" matches P S S P as well.
-template <std::size_t N>
-bool Matches(const Choices<N>& choices, std::string_view pattern) {
+template <std::size_t N> bool Matches(const Choices<N>& choices, std::string_view pattern) {
     if (pattern.size() > N) return false;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const Choice c = choices[i];
         switch (pattern[i]) {
-        case 'S': if (c != Choice::Series) return false; break;
-        case 'P': if (c != Choice::Parallel) return false; break;
-        case 'N': if (c != Choice::None) return false; break;
-        case '?': if (c == Choice::None) return false; break;
-        case '~': if (c == Choice::Parallel) return false; break;
-        case '*': break;
-        default: return false;
+        case 'S':
+            if (c != Choice::Series) return false;
+            break;
+        case 'P':
+            if (c != Choice::Parallel) return false;
+            break;
+        case 'N':
+            if (c != Choice::None) return false;
+            break;
+        case '?':
+            if (c == Choice::None) return false;
+            break;
+        case '~':
+            if (c == Choice::Parallel) return false;
+            break;
+        case '*':
+            break;
+        default:
+            return false;
         }
     }
     return true;
 }
 
-// The leading run of elements that have a choice, as letters: "PSS" for
-// P S S -, "" when the first element has none.
-template <std::size_t N>
-std::string LeadingRun(const Choices<N>& choices) {
-    std::string run;
-    for (Choice c : choices) {
-        if (c == Choice::None) break;
-        run += c == Choice::Series ? 'S' : 'P';
-    }
-    return run;
-}
-
 // Parses "SP-P" style text (used by tests and tools): S, P, anything else none.
-template <std::size_t N>
-Choices<N> ChoicesFrom(std::string_view text) {
+template <std::size_t N> Choices<N> ChoicesFrom(std::string_view text) {
     Choices<N> choices{};
     for (std::size_t i = 0; i < N && i < text.size(); ++i)
-        choices[i] = text[i] == 'S' ? Choice::Series
+        choices[i] = text[i] == 'S'   ? Choice::Series
                      : text[i] == 'P' ? Choice::Parallel
                                       : Choice::None;
     return choices;

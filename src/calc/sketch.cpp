@@ -38,19 +38,6 @@ std::string Describe(const Sketch& s) {
     return text;
 }
 
-double Combine(const Sketch& s, Combination how,
-               const std::function<double(const std::string&)>& value) {
-    if (s.kind == Sketch::Kind::Element) return value(s.name);
-    if (s.kind == Sketch::Kind::None) return 0;
-    const bool sum = (s.kind == Sketch::Kind::Series) == (how == Combination::AddInSeries);
-    double total = 0;
-    for (const Sketch& part : s.parts) {
-        const double v = Combine(part, how, value);
-        total += sum ? v : 1 / v;
-    }
-    return sum ? total : 1 / total;
-}
-
 std::string NumberAsTyped(std::string_view typed) {
     if (!ParseStrict(typed)) return {};
     const auto first = typed.find_first_not_of(" \t");

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The shape of a network as a rule of a "Total ..." button reads it: which
-// elements are in series and which in parallel. The pages draw it beside the
-// working, and tests check that it combines to the same total as the rule.
+// The shape of a network: which elements are in series and which in
+// parallel. The pages draw it beside the working.
 #pragma once
 
 #include "unit_text.h"
 
-#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -30,14 +28,6 @@ Sketch Parallel(std::vector<Sketch> parts);
 
 // "R1 + R2 ∥ R3": series with "+", parallel with "∥", brackets where needed.
 std::string Describe(const Sketch& sketch);
-
-// How two elements combine: resistors and inductors add in series and add
-// reciprocals in parallel; capacitors the other way round.
-enum class Combination { AddInSeries, AddInParallel };
-
-// The total of the sketch with the element values given by `value`.
-double Combine(const Sketch& sketch, Combination how,
-               const std::function<double(const std::string&)>& value);
 
 // What a sketch writes beside its symbols, as the last result read them:
 // each element's value with its unit, and the source with its value.

@@ -36,8 +36,10 @@ public:
 
 private:
     Term(double value, std::string symbols, std::string numbers, int precedence)
-        : value_(value), symbols_(std::move(symbols)), numbers_(std::move(numbers)),
-          precedence_(precedence) {}
+        : value_(value)
+        , symbols_(std::move(symbols))
+        , numbers_(std::move(numbers))
+        , precedence_(precedence) {}
 
     double value_;
     std::string symbols_;
@@ -67,7 +69,6 @@ public:
     void Note(std::string_view name, const Term& term, std::string_view unit = {});
     // A plain sentence, for example why nothing was computed.
     void Say(std::string text);
-    void Clear() { lines_.clear(); }
 
     const std::vector<WorkingLine>& lines() const { return lines_; }
     std::string Text() const; // one line per step

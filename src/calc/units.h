@@ -3,8 +3,8 @@
 // factor of each unit. Pages fill their lists from these tables and the
 // computations scale by them, so a list and its factors cannot disagree.
 //
-// Units added later go after the first three, so that a position chosen
-// before they existed still means the same unit.
+// Each list keeps its first three units in a fixed order, the positions the
+// handlers and the tests name; further units follow them.
 #pragma once
 
 #include <array>

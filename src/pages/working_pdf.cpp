@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "working_pdf.h"
 
-#include "diagram/vector_diagram_view.h"
-#include "element/network_sketch_view.h"
+#include "drawing/vector_diagram_view.h"
+#include "drawing/network_sketch_view.h"
 #include "result_label.h"
 
 #include <QDate>

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "about_window.h"
 
-#include "pictures.h"
+#include "navigation.h"
 #include "version.h"
+#include "widgets/form_controls.h"
 #include "widgets/page_body.h"
 #include "widgets/page_colours.h"
-#include "window_set.h"
+#include "window_registry.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -16,7 +17,7 @@
 
 namespace vora::shell {
 
-AboutWindow::AboutWindow(WindowSet& windows, QWidget* parent)
+AboutWindow::AboutWindow(Navigation& windows, QWidget* parent)
     : QMainWindow(parent)
     , windows_(windows) {
     setObjectName("frmAB");
@@ -38,7 +39,7 @@ AboutWindow::AboutWindow(WindowSet& windows, QWidget* parent)
     title->setFont(font);
     layout->addWidget(title);
 
-    auto* text = new QLabel(FixedText(":/texts/about.txt"), central);
+    auto* text = new QLabel(widgets::ResourceText(":/texts/about.txt"), central);
     text->setObjectName("Label1");
     text->setProperty("index", 0);
     text->setWordWrap(true);
@@ -52,7 +53,7 @@ AboutWindow::AboutWindow(WindowSet& windows, QWidget* parent)
     exit->setDefault(true);
     layout->addWidget(exit, 0, Qt::AlignHCenter);
     connect(exit, &QPushButton::clicked, this, &AboutWindow::cmdok_Click);
-    // Exit keeps the first focus, so that Enter or Space leaves as before;
+    // Exit keeps the first focus, so that Enter or Space leaves at once;
     // Tab reaches the licence.
     setTabOrder(exit, findChild<QPlainTextEdit*>("txtLicense"));
     // Escape closes the window as its button does.
@@ -69,7 +70,7 @@ void AboutWindow::AddLicence(QVBoxLayout& layout, QWidget& central) {
     version->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout.addWidget(version);
 
-    auto* licence = new QPlainTextEdit(FixedText(":/texts/license.txt"), &central);
+    auto* licence = new QPlainTextEdit(widgets::ResourceText(":/texts/license.txt"), &central);
     licence->setObjectName("txtLicense");
     licence->setAccessibleName("Licence");
     licence->setReadOnly(true);

@@ -7,21 +7,21 @@ class QVBoxLayout;
 
 namespace vora::shell {
 
-class WindowSet;
+class Navigation;
 
 // frmAB: the about text, the version and the licence; "Exit" returns to the
 // main window.
 class AboutWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit AboutWindow(WindowSet& windows, QWidget* parent = nullptr);
+    explicit AboutWindow(Navigation& windows, QWidget* parent = nullptr);
 
     void cmdok_Click();
 
 private:
     void AddLicence(QVBoxLayout& layout, QWidget& central);
 
-    WindowSet& windows_;
+    Navigation& windows_;
 };
 
 } // namespace vora::shell

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "help_window.h"
 
+#include "navigation.h"
 #include "pictures.h"
+#include "widgets/form_controls.h"
 #include "widgets/page_body.h"
 #include "widgets/page_colours.h"
-#include "window_set.h"
+#include "window_registry.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,7 +31,7 @@ QLabel* Line(const QString& name, const QString& text, int pointSize, QWidget* p
 
 } // namespace
 
-HelpWindow::HelpWindow(WindowSet& windows, QWidget* parent)
+HelpWindow::HelpWindow(Navigation& windows, QWidget* parent)
     : QMainWindow(parent)
     , windows_(windows) {
     setObjectName("frmHelp");
@@ -51,13 +53,14 @@ HelpWindow::HelpWindow(WindowSet& windows, QWidget* parent)
     row->addWidget(
         Picture("Image1", ":/pictures/landscape.pic", 472, 276, "A calm landscape", central), 0,
         Qt::AlignTop);
-    auto* howTo = Line("Label5", FixedText(":/texts/help_keyboard.txt"), 10, central);
+    auto* howTo = Line("Label5", widgets::ResourceText(":/texts/help_keyboard.txt"), 10, central);
     howTo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     howTo->setTextInteractionFlags(Qt::TextSelectableByMouse);
     howTo->setMinimumWidth(400);
     row->addWidget(howTo, 1);
     layout->addLayout(row);
-    layout->addWidget(Line("Label4", FixedText(":/texts/help_contact.txt"), 9, central));
+    layout->addWidget(
+        Line("Label4", widgets::ResourceText(":/texts/help_contact.txt"), 9, central));
 
     auto* ok = new QPushButton("Galatoomaa", central);
     ok->setObjectName("cmd0k");

@@ -5,18 +5,18 @@
 
 namespace vora::shell {
 
-class WindowSet;
+class Navigation;
 
 // frmHelp: how to use the program; "Galatoomaa" hides it.
 class HelpWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit HelpWindow(WindowSet& windows, QWidget* parent = nullptr);
+    explicit HelpWindow(Navigation& windows, QWidget* parent = nullptr);
 
     void cmd0k_Click();
 
 private:
-    WindowSet& windows_;
+    Navigation& windows_;
 };
 
 } // namespace vora::shell

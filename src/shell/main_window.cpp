@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "pictures.h"
+#include "widgets/form_controls.h"
 #include "widgets/page_body.h"
 #include "widgets/page_colours.h"
 #include "widgets/wrapped_text.h"
@@ -25,7 +26,7 @@ MainWindow::MainWindow(QWidget* parent)
                             "Oscilloscope, signal generator and multimeter", central),
                     0, 1, Qt::AlignRight | Qt::AlignTop);
 
-    auto* welcome = new widgets::WrappedText(FixedText(":/texts/welcome.txt"), central);
+    auto* welcome = new widgets::WrappedText(widgets::ResourceText(":/texts/welcome.txt"), central);
     welcome->setObjectName("I4");
     welcome->setMargin(12);
     widgets::ApplyBackground(welcome, QColor(255, 255, 128));

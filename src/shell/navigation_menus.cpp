@@ -17,7 +17,7 @@ QMenu* Submenu(QWidget* parent, const MenuItem& item) {
     return menu;
 }
 
-void Run(Command command, WindowId target, WindowId self, WindowSet& windows) {
+void Run(Command command, WindowId target, WindowId self, Navigation& windows) {
     switch (command) {
     case Command::None:
         break;
@@ -69,12 +69,12 @@ public:
     }
 };
 
-void AddItem(QMenu* menu, const MenuItem& item, WindowId self, WindowSet& windows) {
+void AddItem(QMenu* menu, const MenuItem& item, WindowId self, Navigation& windows) {
     QAction* action = menu->addAction(item.caption);
     action->setObjectName(item.name);
     if (*item.shortcut) action->setShortcut(QKeySequence(item.shortcut));
     action->setEnabled(!item.disabled);
-    QObject::connect(action, &QAction::triggered, &windows,
+    QObject::connect(action, &QAction::triggered, action,
                      [command = item.command, target = item.target, self, &windows] {
                          Run(command, target, self, windows);
                      });
@@ -82,7 +82,8 @@ void AddItem(QMenu* menu, const MenuItem& item, WindowId self, WindowSet& window
 
 // A calculation page that the window's own table does not list gets an item
 // at the end of the Engineering menu, named after the page.
-void AddUnlistedPages(QMenu* engineering, const WindowMenus& m, WindowId self, WindowSet& windows) {
+void AddUnlistedPages(QMenu* engineering, const WindowMenus& m, WindowId self,
+                      Navigation& windows) {
     for (const WindowEntry& page : kWindows) {
         if (!page.calculationPage) continue;
         bool listed = false;
@@ -105,7 +106,7 @@ void AddUnlistedPages(QMenu* engineering, const WindowMenus& m, WindowId self, W
 
 } // namespace
 
-void InstallNavigationMenus(QMainWindow& window, WindowId id, WindowSet& windows) {
+void InstallNavigationMenus(QMainWindow& window, WindowId id, Navigation& windows) {
     const WindowMenus& m = MenusOf(id);
     QMenuBar* bar = window.menuBar();
     // The menu bar keeps the desktop's own colours, whatever the page's
@@ -136,7 +137,7 @@ void InstallNavigationMenus(QMainWindow& window, WindowId id, WindowSet& windows
     AddItem(poly, m.phaseToLine, id, windows);
     AddUnlistedPages(engineering, m, id, windows);
     if (m.acShowsOnOpen)
-        QObject::connect(ac, &QMenu::aboutToShow, &windows, [&windows] {
+        QObject::connect(ac, &QMenu::aboutToShow, ac, [&windows] {
             MenusStayOpen keep;
             windows.ShowOnly(WindowId::FrmAC, false);
         });

@@ -2,7 +2,8 @@
 // The menu bar that every window of the page set carries.
 #pragma once
 
-#include "window_set.h"
+#include "navigation.h"
+#include "window_registry.h"
 
 class QMainWindow;
 
@@ -39,7 +40,7 @@ struct WindowMenus {
 const WindowMenus& MenusOf(WindowId id);
 
 // Adds File and Engineering before the window's own menus (the Reset menu of
-// four pages) and Help after them.
-void InstallNavigationMenus(QMainWindow& window, WindowId id, WindowSet& windows);
+// four pages) and Help after them; their items ask `windows` for the moves.
+void InstallNavigationMenus(QMainWindow& window, WindowId id, Navigation& windows);
 
 } // namespace vora::shell

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "pictures.h"
 
-#include "widgets/form_controls.h"
 #include "widgets/picture_file.h"
 
 #include <QImage>
@@ -71,10 +70,6 @@ QWidget* Picture(const QString& name, const QString& resource, int width, int he
     picture->setAccessibleName(description);
     picture->setToolTip(description);
     return picture;
-}
-
-QString FixedText(const QString& resource) {
-    return widgets::ResourceText(resource);
 }
 
 } // namespace vora::shell

@@ -12,7 +12,4 @@ namespace vora::shell {
 QWidget* Picture(const QString& name, const QString& resource, int width, int height,
                  const QString& description, QWidget* parent);
 
-// A long fixed text from the resources.
-QString FixedText(const QString& resource);
-
 } // namespace vora::shell

@@ -43,7 +43,7 @@ enum class WindowId {
     frmAB,
 };
 
-class WindowSet;
+class Navigation;
 struct WindowMenus;
 extern const WindowMenus kMainMenus, kResistorMenus, kCapacitorMenus, kInductorMenus, kAcMenus,
     kLineToPhaseMenus, kPhaseToLineMenus;
@@ -55,7 +55,7 @@ struct WindowEntry {
     QRgb colour;       // page background
     // Makes the window; `windows` is null only when a calculation page is made
     // on its own (the benchmarks).
-    QMainWindow* (*create)(WindowSet* windows, widgets::MessageBoxes& messages);
+    QMainWindow* (*create)(Navigation* windows, widgets::MessageBoxes& messages);
     // The menu bar of a window of the page set; help and about have none.
     const WindowMenus* menus = nullptr;
     bool calculationPage = false;
@@ -67,7 +67,7 @@ struct WindowEntry {
 };
 
 // A calculation page needs only the message facade.
-template <class Page> QMainWindow* MakePage(WindowSet*, widgets::MessageBoxes& messages) {
+template <class Page> QMainWindow* MakePage(Navigation*, widgets::MessageBoxes& messages) {
     return new Page(messages);
 }
 
@@ -76,7 +76,7 @@ inline constexpr auto kWindows = std::to_array<WindowEntry>({
      .name = "frmmain",
      .title = "VORA",
      .colour = qRgb(0, 255, 0),
-     .create = [](WindowSet*, widgets::MessageBoxes&) -> QMainWindow* { return new MainWindow; },
+     .create = [](Navigation*, widgets::MessageBoxes&) -> QMainWindow* { return new MainWindow; },
      .menus = &kMainMenus},
     {.id = WindowId::frmDC,
      .name = "frmDC",
@@ -130,14 +130,14 @@ inline constexpr auto kWindows = std::to_array<WindowEntry>({
      .name = "frmHelp",
      .title = "How To Intaracting With \"VORA\" Soft",
      .colour = qRgb(192, 255, 192),
-     .create = [](WindowSet* w, widgets::MessageBoxes&) -> QMainWindow* {
+     .create = [](Navigation* w, widgets::MessageBoxes&) -> QMainWindow* {
          return new HelpWindow(*w);
      }},
     {.id = WindowId::frmAB,
      .name = "frmAB",
      .title = "About VORA Soft",
      .colour = qRgb(255, 128, 255),
-     .create = [](WindowSet* w, widgets::MessageBoxes&) -> QMainWindow* {
+     .create = [](Navigation* w, widgets::MessageBoxes&) -> QMainWindow* {
          return new AboutWindow(*w);
      }},
 });

@@ -6,6 +6,7 @@
 // program runs; hiding keeps everything in it.
 #pragma once
 
+#include "navigation.h"
 #include "window_registry.h"
 
 #include <QObject>
@@ -21,7 +22,7 @@ class MessageBoxes;
 
 namespace vora::shell {
 
-class WindowSet : public QObject {
+class WindowSet : public QObject, public Navigation {
     Q_OBJECT
 public:
     explicit WindowSet(widgets::MessageBoxes& messages, QObject* parent = nullptr);
@@ -36,17 +37,12 @@ public:
     // box over it (from the event loop; prefaceClosed() follows the box).
     void Startup();
 
-    // `target` visible and active, the other windows of the page set hidden.
-    void ShowPage(WindowId target);
-    // Makes one window visible and active, hiding nothing. Without
-    // `activate` the window is shown without taking the focus, so that an
-    // open menu of another window stays open.
-    void ShowOnly(WindowId target, bool activate = true);
-    // Hides `from` and shows the main window.
-    void ReturnHome(WindowId from);
-    void Hide(WindowId id);
-    // The main window's Exit: hides it and ends the program.
-    void ExitProgram();
+    // The moves of navigation.h.
+    void ShowPage(WindowId target) override;
+    void ShowOnly(WindowId target, bool activate = true) override;
+    void ReturnHome(WindowId from) override;
+    void Hide(WindowId id) override;
+    void ExitProgram() override;
 
     widgets::MessageBoxes& messages() const { return messages_; }
 

@@ -4,7 +4,7 @@
 // drawing, apart from each other and inside the picture.
 #include "pages/ac/ac_page.h"
 #include "pages/element/chain_page.h"
-#include "pages/element/network_sketch_view.h"
+#include "pages/drawing/network_sketch_view.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"
 #include "widgets/unit_list.h"

@@ -4,7 +4,7 @@
 #include "pages/ac/ac_page.h"
 #include "pages/element/capacitor_page.h"
 #include "pages/element/chain_page.h"
-#include "pages/element/network_sketch_view.h"
+#include "pages/drawing/network_sketch_view.h"
 #include "pages/three_phase/three_phase_pages.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"

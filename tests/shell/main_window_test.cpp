@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The main window opens cheaply but looks as before: the welcome text paints
+// The main window opens cheaply and looks like plain Qt widgets: the welcome text paints
 // and measures exactly as a selectable, word-wrapped QLabel and becomes
 // selectable on the first click; the pictures are the SVGs, rendered.
 #include "shell/window_set.h"

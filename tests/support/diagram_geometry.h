@@ -5,7 +5,7 @@
 // text, a label outside the picture.
 #pragma once
 
-#include "pages/diagram/vector_diagram_view.h"
+#include "pages/drawing/vector_diagram_view.h"
 
 #include <QPainterPath>
 #include <QPainterPathStroker>

@@ -5,9 +5,8 @@
 
 namespace vora::calc {
 
-double ScaledRead(const Field& field, int position, int base, const Multipliers& multipliers,
-                  FirstStep first) {
-    double value = first == FirstStep::Strict ? ReadStrict(field) : ReadLeading(field);
+double ScaledRead(const Field& field, int position, int base, const Multipliers& multipliers) {
+    double value = ReadLeading(field);
     const int k = position - base;
     if (InList(k, multipliers.size())) {
         value = ReadStrict(field) * multipliers[static_cast<std::size_t>(k)];

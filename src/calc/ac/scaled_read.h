@@ -17,15 +17,11 @@ inline const Multipliers kSourceUnits = Factors(kAmperes); // and of kVolts
 inline constexpr int kCurrentBase = 0;
 inline constexpr int kVoltageBase = 3;
 
-enum class FirstStep { Leading, Strict };
-
-// Step 1 reads the field's leading number (or, with FirstStep::Strict, the
-// whole field as a number). Step 2: when position - base is a position of the multipliers, the
-// whole field must be a number and is scaled by that multiplier; otherwise
-// (a typed unit, or a unit of the other quantity) step 1's value stays,
-// unscaled. Raises "Invalid Entry" naming the field when a read fails or the
-// scaled value is too large.
-double ScaledRead(const Field& field, int position, int base, const Multipliers& multipliers,
-                  FirstStep first = FirstStep::Leading);
+// Step 1 reads the field's leading number. Step 2: when position - base is a
+// position of the multipliers, the whole field must be a number and is scaled
+// by that multiplier; otherwise (a typed unit, or a unit of the other
+// quantity) step 1's value stays, unscaled. Raises "Invalid Entry" naming
+// the field when a read fails or the scaled value is too large.
+double ScaledRead(const Field& field, int position, int base, const Multipliers& multipliers);
 
 } // namespace vora::calc

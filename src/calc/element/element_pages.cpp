@@ -15,9 +15,9 @@
 namespace vora::calc {
 
 bool ReadsSourceStrictly(const ElementClick& click) {
-    // Options 1 Series, 3 Parallel and 4 have always taken the source's
-    // leading number (an empty field then reads as 0); element 4 reads
-    // strictly in two arrangements, as it always has.
+    // Options 1 Series, 3 Parallel and 4 take the source's leading number
+    // (an empty field then reads as 0); element 4 reads strictly in two
+    // arrangements.
     const bool series = click.option == Choice::Series;
     const auto& choices = click.entries.choices;
     switch (click.element) {

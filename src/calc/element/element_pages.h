@@ -37,7 +37,7 @@ Outcome<std::string> TotalInUnit(const InductorVars& vars, int position);
 Outcome<NetworkResults> NetworkResultsOf(const ElementKind& kind, const ElementClick& click);
 
 // Whether a double-click reads the source field with ParseStrict (else
-// ParseLeading), as each option always has.
+// ParseLeading): each option and arrangement has its own reading.
 bool ReadsSourceStrictly(const ElementClick& click);
 
 } // namespace vora::calc

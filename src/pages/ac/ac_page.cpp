@@ -3,8 +3,8 @@
 // the explanation and the Reset menu.
 #include "ac_page.h"
 
-#include "pages/diagram/working_pictures.h"
-#include "pages/element/network_sketch_view.h"
+#include "pages/drawing/working_pictures.h"
+#include "pages/drawing/network_sketch_view.h"
 #include "pages/result_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/option_button.h"

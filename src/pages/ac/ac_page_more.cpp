@@ -6,7 +6,7 @@
 #include "calc/ac/ac_circuit.h"
 #include "calc/ac/ac_frequency.h"
 #include "calc/engineering.h"
-#include "pages/element/network_sketch_view.h"
+#include "pages/drawing/network_sketch_view.h"
 #include "pages/result_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/option_button.h"

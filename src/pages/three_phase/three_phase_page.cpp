@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "three_phase_page.h"
 
-#include "pages/diagram/vector_diagram_view.h"
-#include "pages/diagram/working_pictures.h"
+#include "pages/drawing/vector_diagram_view.h"
+#include "pages/drawing/working_pictures.h"
 #include "pages/result_label.h"
 #include "widgets/clickable_label.h"
 #include "widgets/form_controls.h"

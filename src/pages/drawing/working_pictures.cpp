@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "working_pictures.h"
 
-#include "pages/element/network_sketch_view.h"
+#include "pages/drawing/network_sketch_view.h"
 #include "vector_diagram_view.h"
 
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 // diagrams, no label covers another or lies under an arrow, the arc or a
 // leader line, on screen at the opening and the smallest size and on the PDF.
 #include "pages/ac/ac_page.h"
-#include "pages/diagram/vector_diagram_view.h"
+#include "pages/drawing/vector_diagram_view.h"
 #include "shell/window_set.h"
 #include "support/diagram_geometry.h"
 #include "support/recording_messages.h"

@@ -3,7 +3,7 @@
 // diagrams draw what the computation committed, to the model's lengths and
 // angles, and go with the results they belong to; a saved working is one
 // PDF page that reads as the page does.
-#include "pages/diagram/vector_diagram_view.h"
+#include "pages/drawing/vector_diagram_view.h"
 #include "pages/result_label.h"
 #include "pages/working_pdf.h"
 #include "shell/save_action.h"

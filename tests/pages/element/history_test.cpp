@@ -5,7 +5,7 @@
 // fresh page that saw only the final entries.
 #include "pages/element/capacitor_page.h"
 #include "pages/element/chain_page.h"
-#include "pages/element/network_sketch_view.h"
+#include "pages/drawing/network_sketch_view.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"
 #include "widgets/option_button.h"

@@ -5,7 +5,7 @@
 #include "calc/ac/ac_vars.h"
 #include "calc/number.h"
 #include "pages/ac/ac_page.h"
-#include "pages/element/network_sketch_view.h"
+#include "pages/drawing/network_sketch_view.h"
 #include "pages/result_label.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"
