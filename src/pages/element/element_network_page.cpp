@@ -4,7 +4,7 @@
 #include "calc/element/element_kind.h"
 #include "calc/element/sketch_values.h"
 #include "network_results_view.h"
-include "pages/drawing/network_sketch_view.h"
+#include "pages/drawing/network_sketch_view.h"
 #include "pages/result_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
