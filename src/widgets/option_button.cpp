@@ -63,6 +63,14 @@ void OptionButton::clear() {
     setAutoExclusive(exclusive);
 }
 
+// A click on the chosen option keeps it chosen. Qt lets a click clear an
+// option whose frame holds another group of options (the AC page's rms and
+// peak inside its source frame), taking the other group's choice for this
+// one's; the source would then silently change its meaning.
+void OptionButton::nextCheckState() {
+    if (!isChecked()) QRadioButton::nextCheckState();
+}
+
 void OptionButton::mousePressEvent(QMouseEvent* event) {
     // A press starts a new click; a double-click that never got its release
     // must not turn this click into one.

@@ -31,6 +31,7 @@ signals:
     void doubleClicked();
 
 protected:
+    void nextCheckState() override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

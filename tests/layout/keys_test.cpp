@@ -219,6 +219,27 @@ TEST_F(Keys, ADoubleClickOnAResultSelectsTheWholeNumberForCtrlC) {
     EXPECT_TRUE(WaitUntil([] { return QApplication::clipboard()->text() == "49.2"; }));
 }
 
+// A second click on the chosen source keeps it chosen, though its frame
+// holds the rms and peak options too.
+TEST_F(Keys, AClickOnTheChosenSourceKeepsItChosen) {
+    QMainWindow* w = Active(WindowId::FrmAC);
+    auto* voltage = w->findChild<QAbstractButton*>("optV");
+    w->findChild<widgets::PageBody*>()->ensureWidgetVisible(voltage);
+    QApplication::processEvents();
+    const QPoint at = voltage->mapToGlobal(QPoint(8, voltage->height() / 2));
+    const qreal scale = w->devicePixelRatioF();
+    testing::Screen().Move(static_cast<int>(at.x() * scale), static_cast<int>(at.y() * scale));
+    int clicks = 0;
+    QObject::connect(voltage, &QAbstractButton::clicked, [&clicks] { ++clicks; });
+    for (int click = 1; click <= 2; ++click) {
+        testing::Screen().Click(1, 1);
+        ASSERT_TRUE(WaitUntil([&] { return clicks == click; })) << click;
+        EXPECT_TRUE(voltage->isChecked()) << click;
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+    }
+    EXPECT_TRUE(w->findChild<QAbstractButton*>("optRms")->isChecked());
+}
+
 TEST_F(Keys, TabBringsEveryControlItReachesIntoView) {
     for (WindowId id : {WindowId::frmDC, WindowId::FrmAC, WindowId::frmThreeLtop}) {
         QMainWindow* w = Active(id);
