@@ -21,8 +21,9 @@ namespace vora::calc {
 // the other), so every scaling is the one a plain formula with that
 // constant gives.
 struct Unit {
-    const char* name;
+    const char* name; // as its list shows it: "Kohm", "KOhm"
     int power;
+    const char* symbol; // the SI symbol beside a result: "k\u03A9", "\u00B5F"
 
     constexpr double Factor() const { return PowerOfTen(power); }
     constexpr double Shown() const { return PowerOfTen(-power); }
@@ -62,33 +63,41 @@ private:
 using Units = std::span<const Unit>;
 
 namespace unit_tables {
-inline constexpr Unit kOhms[] = {{.name = "Ohm", .power = 0},
-                                 {.name = "Kohm", .power = 3},
-                                 {.name = "Mohm", .power = 6},
-                                 {.name = "mOhm", .power = -3}};
-inline constexpr Unit kOhmsCapital[] = {{.name = "Ohm", .power = 0},
-                                        {.name = "KOhm", .power = 3},
-                                        {.name = "MOhm", .power = 6},
-                                        {.name = "mOhm", .power = -3}};
-inline constexpr Unit kFarads[] = {{.name = "F", .power = 0},
-                                   {.name = "\u00B5F", .power = -6},
-                                   {.name = "nF", .power = -9},
-                                   {.name = "pF", .power = -12},
-                                   {.name = "mF", .power = -3}};
-inline constexpr Unit kHenries[] = {{.name = "H", .power = 0},
-                                    {.name = "mH", .power = -3},
-                                    {.name = "\u00B5H", .power = -6},
-                                    {.name = "nH", .power = -9}};
-inline constexpr Unit kAmperes[] = {
-    {.name = "A", .power = 0}, {.name = "mA", .power = -3}, {.name = "KA", .power = 3}};
-inline constexpr Unit kVolts[] = {
-    {.name = "V", .power = 0}, {.name = "mV", .power = -3}, {.name = "KV", .power = 3}};
-inline constexpr Unit kSourceAmperes[] = {
-    {.name = "A", .power = 0}, {.name = "mA", .power = -3}, {.name = "\u00B5A", .power = -6}};
-inline constexpr Unit kSourceVolts[] = {
-    {.name = "V", .power = 0}, {.name = "mV", .power = -3}, {.name = "kV", .power = 3}};
-inline constexpr Unit kCoulombs[] = {
-    {.name = "C", .power = 0}, {.name = "\u00B5C", .power = -6}, {.name = "nC", .power = -9}};
+inline constexpr Unit kOhms[] = {{.name = "Ohm", .power = 0, .symbol = "\u03A9"},
+                                 {.name = "Kohm", .power = 3, .symbol = "k\u03A9"},
+                                 {.name = "Mohm", .power = 6, .symbol = "M\u03A9"},
+                                 {.name = "mOhm", .power = -3, .symbol = "m\u03A9"}};
+inline constexpr Unit kOhmsCapital[] = {{.name = "Ohm", .power = 0, .symbol = "\u03A9"},
+                                        {.name = "KOhm", .power = 3, .symbol = "k\u03A9"},
+                                        {.name = "MOhm", .power = 6, .symbol = "M\u03A9"},
+                                        {.name = "mOhm", .power = -3, .symbol = "m\u03A9"}};
+inline constexpr Unit kFarads[] = {{.name = "F", .power = 0, .symbol = "F"},
+                                   {.name = "\u00B5F", .power = -6, .symbol = "\u00B5F"},
+                                   {.name = "nF", .power = -9, .symbol = "nF"},
+                                   {.name = "pF", .power = -12, .symbol = "pF"},
+                                   {.name = "mF", .power = -3, .symbol = "mF"}};
+inline constexpr Unit kHenries[] = {{.name = "H", .power = 0, .symbol = "H"},
+                                    {.name = "mH", .power = -3, .symbol = "mH"},
+                                    {.name = "\u00B5H", .power = -6, .symbol = "\u00B5H"},
+                                    {.name = "nH", .power = -9, .symbol = "nH"}};
+inline constexpr Unit kAmperes[] = {{.name = "A", .power = 0, .symbol = "A"},
+                                    {.name = "mA", .power = -3, .symbol = "mA"},
+                                    {.name = "KA", .power = 3, .symbol = "kA"}};
+inline constexpr Unit kVolts[] = {{.name = "V", .power = 0, .symbol = "V"},
+                                  {.name = "mV", .power = -3, .symbol = "mV"},
+                                  {.name = "KV", .power = 3, .symbol = "kV"}};
+inline constexpr Unit kSourceAmperes[] = {{.name = "A", .power = 0, .symbol = "A"},
+                                          {.name = "mA", .power = -3, .symbol = "mA"},
+                                          {.name = "\u00B5A", .power = -6, .symbol = "\u00B5A"}};
+inline constexpr Unit kSourceVolts[] = {{.name = "V", .power = 0, .symbol = "V"},
+                                        {.name = "mV", .power = -3, .symbol = "mV"},
+                                        {.name = "kV", .power = 3, .symbol = "kV"}};
+inline constexpr Unit kCoulombs[] = {{.name = "C", .power = 0, .symbol = "C"},
+                                     {.name = "\u00B5C", .power = -6, .symbol = "\u00B5C"},
+                                     {.name = "nC", .power = -9, .symbol = "nC"}};
+inline constexpr Unit kSeconds[] = {{.name = "s", .power = 0, .symbol = "s"},
+                                    {.name = "ms", .power = -3, .symbol = "ms"},
+                                    {.name = "\u00B5s", .power = -6, .symbol = "\u00B5s"}};
 } // namespace unit_tables
 
 inline constexpr Units kOhms{unit_tables::kOhms};
@@ -103,6 +112,28 @@ inline constexpr Units kVolts{unit_tables::kVolts};
 inline constexpr Units kSourceAmperes{unit_tables::kSourceAmperes};
 inline constexpr Units kSourceVolts{unit_tables::kSourceVolts};
 inline constexpr Units kCoulombs{unit_tables::kCoulombs};
+// Times on the transient page.
+inline constexpr Units kSeconds{unit_tables::kSeconds};
+
+// The SI symbols of the base units, for results that have no unit list.
+namespace symbols {
+inline constexpr const char* kOhm = "\u03A9";
+inline constexpr const char* kVolt = "V";
+inline constexpr const char* kAmpere = "A";
+inline constexpr const char* kWatt = "W";
+inline constexpr const char* kVar = "var";
+inline constexpr const char* kVoltAmpere = "VA";
+inline constexpr const char* kHertz = "Hz";
+inline constexpr const char* kSecond = "s";
+inline constexpr const char* kJoule = "J";
+} // namespace symbols
+
+// The symbol of a list's base unit (its power-0 item): "\u03A9", "F", "H".
+constexpr const char* BaseSymbol(Units units) {
+    for (const Unit& u : units)
+        if (u.power == 0) return u.symbol;
+    return "";
+}
 
 inline std::vector<double> Factors(Units units) {
     std::vector<double> factors;
