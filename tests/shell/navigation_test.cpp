@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace vora::shell {
@@ -206,6 +207,105 @@ TEST_F(Navigation, ShortcutsWorkFromEveryWindowThatHasThem) {
     QApplication::setActiveWindow(main);
     QTest::keyClick(main, Qt::Key_H, Qt::ControlModifier);
     EXPECT_TRUE(main->isVisible());
+}
+
+// Every enabled item of every window's menu opens the window its caption
+// names. The expectations are written out here, by window objectName, rather
+// than read from the menu tables, so that a table wired to the wrong page
+// fails.
+TEST(MenuItems, EveryItemOpensTheWindowItNames) {
+    struct Item {
+        const char* item;
+        const char* opens;
+    };
+    struct Window {
+        W id;
+        std::vector<Item> items;
+    };
+    const std::vector<Window> windows = {
+        {W::frmmain,
+         {{"mnuDC", "frmDC"},
+          {"mnuCD", "frmDCC"},
+          {"mnuEI", "frmDCL"},
+          {"mnusingle", "FrmAC"},
+          {"mnuLinetophase", "frmThreeLtop"},
+          {"mnuphasetoline", "FrmThreePtoL"},
+          {"mnuabout", "frmHelp"},
+          {"mnuVORA", "frmAB"}}},
+        {W::frmDC,
+         {{"mnumain", "frmmain"},
+          {"mnuCD", "frmDCC"},
+          {"mnuEI", "frmDCL"},
+          {"mnusingle", "FrmAC"},
+          {"mnuLinetophase", "frmThreeLtop"},
+          {"mnuphasetoline", "FrmThreePtoL"},
+          {"mnuabout", "frmHelp"},
+          {"mnuVORA", "frmAB"}}},
+        {W::frmDCC,
+         {{"mnumain", "frmmain"},
+          {"mnuCD", "frmDCC"},
+          {"mnuEI", "frmDCL"},
+          {"mnusingle", "FrmAC"},
+          {"mnuLinetophase", "frmThreeLtop"},
+          {"mnuphasetoline", "FrmThreePtoL"},
+          {"mnuabout", "frmHelp"},
+          {"mnuVORA", "frmAB"}}},
+        {W::frmDCL,
+         {{"mnumain", "frmmain"},
+          {"mnuCD", "frmDCC"},
+          {"mnuEI", "frmDCL"},
+          {"mnusingle", "FrmAC"},
+          {"mnuLinetophase", "frmThreeLtop"},
+          {"mnuphasetoline", "FrmThreePtoL"},
+          {"mnuabout", "frmHelp"},
+          {"mnub", "frmAB"}}},
+        {W::FrmAC,
+         {{"mnumain", "frmmain"},
+          {"mnuDC", "frmDC"},
+          {"mnuCD", "frmDCC"},
+          {"mnuEI", "frmDCL"},
+          {"mnuLinetophase", "frmThreeLtop"},
+          {"mnuphasetoline", "FrmThreePtoL"},
+          {"mnuabout", "frmHelp"},
+          {"mnuVORA", "frmAB"}}},
+        {W::frmThreeLtop,
+         {{"mnumain", "frmmain"},
+          {"mnuDC", "frmDC"},
+          {"mnuCD", "frmDCC"},
+          {"mnuEI", "frmDCL"},
+          {"mnusinglephase", "FrmAC"},
+          {"mnuphasetoline", "FrmThreePtoL"},
+          {"mnuabout", "frmHelp"},
+          {"mnuas", "frmAB"}}},
+        {W::FrmThreePtoL,
+         {{"mnumainmenu", "frmmain"},
+          {"mnuDC", "frmDC"},
+          {"mnuCD", "frmDCC"},
+          {"mnuEI", "frmDCL"},
+          {"mnusinglephase", "FrmAC"},
+          {"mnulinephase", "frmThreeLtop"},
+          {"mnuabout", "frmHelp"},
+          {"mnuasc", "frmAB"}}},
+    };
+    for (const Window& window : windows) {
+        for (const Item& item : window.items) {
+            testing::RecordingMessages messages;
+            WindowSet set(messages);
+            ASSERT_TRUE(testing::StartUp(set));
+            if (window.id != W::frmmain) set.ShowPage(window.id);
+            QMainWindow* from = set.window(window.id);
+            const std::string where = from->objectName().toStdString() + " " + item.item;
+            QAction* action = Child<QAction>(*from, item.item);
+            ASSERT_NE(action, nullptr) << where;
+            ASSERT_TRUE(action->isEnabled()) << where;
+            action->trigger();
+            std::vector<std::string> visible;
+            for (W id : kWindowIds)
+                if (set.visible(id)) visible.push_back(set.window(id)->objectName().toStdString());
+            EXPECT_NE(std::find(visible.begin(), visible.end(), item.opens), visible.end())
+                << where << " did not open the window it names";
+        }
+    }
 }
 
 } // namespace
