@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+#include "find_value.h"
+
+#include "engineering.h"
+#include "number.h"
+#include "units.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace vora::calc {
+
+namespace {
+
+constexpr const char* kTitle = "Find a Value";
+
+[[noreturn]] void Refuse(std::string text, std::string field) {
+    Fail({kTitle, std::move(text), std::move(field)});
+}
+
+// Bounds read as a student writes them: four digits and a prefix.
+std::string Rounded(double value, const std::string& symbol) {
+    std::string text = FormatEngineering(value, symbol);
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+std::string WithUnit(const std::string& number, const std::string& symbol) {
+    return symbol.empty() ? number : number + " " + symbol;
+}
+
+std::string Quantity(double value, const std::string& symbol) {
+    return WithUnit(FormatNumber(value), symbol);
+}
+
+} // namespace
+
+std::vector<std::pair<std::string, int>> TargetUnits(const std::string& symbol) {
+    if (symbol.empty()) return {{"", 0}};
+    return {{"p" + symbol, -12}, {"n" + symbol, -9}, {"\u00B5" + symbol, -6}, {"m" + symbol, -3},
+            {symbol, 0},         {"k" + symbol, 3},  {"M" + symbol, 6}};
+}
+
+std::string ExactText(double x) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", x);
+    return text;
+}
+
+Outcome<Found> FindValue(const SolveProblem& problem, std::size_t t, std::size_t u,
+                         const Field& target, int power) {
+    return Attempt([&]() -> Found {
+        if (t >= problem.targets.size())
+            Refuse("Choose the result whose value you know.", "cboTarget");
+        if (u >= problem.unknowns.size())
+            Refuse("Choose the value to find: the page has no value that this result "
+                   "depends on.",
+                   "cboUnknown");
+        const SolveTarget& result = problem.targets[t];
+        const SolveUnknown& unknown = problem.unknowns[u];
+        const Parsed typed = ParseStrict(target.text);
+        if (!typed || !std::isfinite(typed.value * std::pow(10.0, power)))
+            Refuse("Enter the value of " + result.name + " as a number, for example 12 or 4.7E-3.",
+                   target.name);
+        const double wanted = typed.value * std::pow(10.0, power);
+
+        const ResultOf of = [&](double x) { return problem.result(t, u, x); };
+        const Solutions s = Solve(of, wanted, unknown.span);
+        if (!s.least || !s.greatest)
+            Refuse(result.name + " cannot be computed for any value of " + unknown.name +
+                       " with the other values as they are.",
+                   "cboUnknown");
+        const double least = *s.least, greatest = *s.greatest;
+        const double scale = std::max(std::fabs(least), std::fabs(greatest));
+        if (greatest - least <= 1e-12 * scale)
+            Refuse(result.name + " does not depend on " + unknown.name + ": it stays " +
+                       Quantity(least, result.symbol) + " whatever " + unknown.name +
+                       " is. Choose another value to find.",
+                   "cboUnknown");
+        if (s.values.empty()) {
+            if (wanted < 0 && least >= 0)
+                Refuse(result.name + " is never negative. Enter a positive value.", target.name);
+            if (wanted > 0 && greatest <= 0)
+                Refuse(result.name + " is never positive here. Enter a negative value.",
+                       target.name);
+            Refuse("No value of " + unknown.name + " gives " + result.name + " = " +
+                       Quantity(wanted, result.symbol) + ": with the other values as they are, " +
+                       result.name + " stays between " + Rounded(least, result.symbol) + " and " +
+                       Rounded(greatest, result.symbol) + " (for " + unknown.name + " from " +
+                       Rounded(unknown.span.low, unknown.symbol) + " to " +
+                       Rounded(unknown.span.high, unknown.symbol) + ").",
+                   target.name);
+        }
+
+        Found found;
+        found.values = s.values;
+        for (double x : s.values)
+            found.fieldTexts.push_back(FormatNumber(x / unknown.unitFactor));
+        // The check reads the value back as the field holds it.
+        const std::string& written = found.fieldTexts.front();
+        std::string values;
+        for (std::size_t i = 0; i < found.fieldTexts.size(); ++i) {
+            if (i > 0) values += i + 1 == found.fieldTexts.size() ? " or " : ", ";
+            values += unknown.name + " = " + WithUnit(found.fieldTexts[i], unknown.shownUnit);
+        }
+        found.line = "Given " + result.name + " = " + Quantity(wanted, result.symbol) + ", found " +
+                     values + ".";
+        if (const Parsed back = ParseStrict(written)) {
+            if (const auto check = problem.result(t, u, back.value * unknown.unitFactor))
+                found.line += " Check: with " + unknown.name + " = " +
+                              WithUnit(written, unknown.shownUnit) + ", " + result.name + " = " +
+                              Quantity(*check, result.symbol) + ".";
+        }
+        return found;
+    });
+}
+
+} // namespace vora::calc
