@@ -24,6 +24,10 @@ struct SolveTarget {
     std::string name;    // as the page names it: "RT", "Ir2", "PF"
     std::string caption; // in the list of results: "RT  total resistance"
     std::string symbol;  // SI symbol of its base unit, empty for a plain number
+    // The page's event that shows it, in the page's own numbering: the
+    // element pages' element (0 for the total button), the AC page's
+    // AcEvent, the three-phase pages' caption.
+    int event = 0;
 };
 
 // An input that can be found.

@@ -36,7 +36,7 @@ SolvePanel::SolvePanel(widgets::MessageBoxes& messages, Page page, QWidget* pare
     , messages_(messages)
     , page_(std::move(page)) {
     setObjectName("FrameSolve");
-    target_ = List("cboTarget", "The result whose value you know", this);
+    targets_ = List("cboTarget", "The result whose value you know", this);
     value_ = new QLineEdit(this);
     value_->setObjectName("txtTarget");
     value_->setToolTip("The value the result should have");
@@ -52,13 +52,13 @@ SolvePanel::SolvePanel(widgets::MessageBoxes& messages, Page page, QWidget* pare
 
     auto* grid = new QGridLayout(this);
     auto* result = new QLabel("&Result:", this);
-    result->setBuddy(target_);
+    result->setBuddy(targets_);
     auto* equals = new QLabel("&equals", this);
     equals->setBuddy(value_);
     auto* find = new QLabel("Find &the value of:", this);
     find->setBuddy(unknown_);
     grid->addWidget(result, 0, 0);
-    grid->addWidget(target_, 0, 1, 1, 3);
+    grid->addWidget(targets_, 0, 1, 1, 3);
     grid->addWidget(equals, 1, 0);
     grid->addWidget(value_, 1, 1);
     grid->addWidget(unit_, 1, 2);
@@ -71,7 +71,7 @@ SolvePanel::SolvePanel(widgets::MessageBoxes& messages, Page page, QWidget* pare
     solutions_->hide();
     solutionsLabel_->hide();
 
-    connect(target_, &QComboBox::currentIndexChanged, this, [this] { targetChanged(); });
+    connect(targets_, &QComboBox::currentIndexChanged, this, [this] { targetChanged(); });
     connect(solve_, &QPushButton::clicked, this, [this] { cmdSolve_Click(); });
     connect(value_, &QLineEdit::returnPressed, solve_, &QPushButton::click);
     connect(solutions_, &QComboBox::activated, this, [this](int i) { solutionChosen(i); });
@@ -82,7 +82,7 @@ SolvePanel::SolvePanel(widgets::MessageBoxes& messages, Page page, QWidget* pare
 void SolvePanel::open(const std::string& target) {
     fillLists(target);
     show();
-    if (target_->count() == 0) {
+    if (targets_->count() == 0) {
         messages_.show(window(), widgets::MessageBoxes::Icon::Information, "Find a Value",
                        "There is no result to start from yet. Enter the values and compute a "
                        "result first; then give the value it should have and choose the value "
@@ -95,13 +95,13 @@ void SolvePanel::open(const std::string& target) {
 
 void SolvePanel::fillLists(const std::string& target) {
     problem_ = page_.problem();
-    const QSignalBlocker block(target_);
-    const QString chosen = target.empty() ? target_->currentData().toString() : Q(target);
-    target_->clear();
+    const QSignalBlocker block(targets_);
+    const QString chosen = target.empty() ? targets_->currentData().toString() : Q(target);
+    targets_->clear();
     for (const calc::SolveTarget& t : problem_.targets)
-        target_->addItem(Q(t.caption), Q(t.name));
-    const int at = target_->findData(chosen);
-    target_->setCurrentIndex(at >= 0 ? at : 0);
+        targets_->addItem(Q(t.caption), Q(t.name));
+    const int at = targets_->findData(chosen);
+    targets_->setCurrentIndex(at >= 0 ? at : 0);
     const QString field = unknown_->currentData().toString();
     unknown_->clear();
     for (const calc::SolveUnknown& u : problem_.unknowns)
@@ -112,7 +112,7 @@ void SolvePanel::fillLists(const std::string& target) {
 }
 
 void SolvePanel::targetChanged() {
-    const int t = target_->currentIndex();
+    const int t = targets_->currentIndex();
     const QString previous = unit_->currentText();
     unit_->clear();
     if (t < 0 || static_cast<std::size_t>(t) >= problem_.targets.size()) return;
@@ -125,16 +125,16 @@ void SolvePanel::targetChanged() {
 
 void SolvePanel::cmdSolve_Click() {
     // The lists describe the values on screen now.
-    const QString target = target_->currentData().toString();
+    const QString target = targets_->currentData().toString();
     fillLists(target.toStdString());
-    if (target_->count() == 0) return open();
-    const auto t = static_cast<std::size_t>(target_->currentIndex());
+    if (targets_->count() == 0) return open();
+    const auto t = static_cast<std::size_t>(targets_->currentIndex());
     const int u = unknown_->currentIndex();
     const auto found = calc::FindValue(
         problem_, t, u < 0 ? problem_.unknowns.size() : static_cast<std::size_t>(u),
         {value_->text().toStdString(), "txtTarget", "Target value"}, unit_->currentData().toInt());
     if (!found) return ReportFailure(window(), messages_, found.failure());
-    targetName_ = problem_.targets[t].name;
+    solved_ = problem_.targets[t];
     unknownField_ = problem_.unknowns[static_cast<std::size_t>(u)].field;
     fieldTexts_ = found->fieldTexts;
     line_ = found->line;
@@ -161,7 +161,7 @@ void SolvePanel::apply(const QString& text) {
     auto* field = window()->findChild<QLineEdit*>(Q(unknownField_));
     if (!field) return;
     field->setText(text);
-    page_.show(targetName_);
+    page_.show(solved_);
     if (page_.working) {
         std::string line = line_;
         if (fieldTexts_.size() > 1)

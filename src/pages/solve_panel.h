@@ -31,8 +31,8 @@ public:
     struct Page {
         // The targets and unknowns of the values on screen.
         std::function<calc::SolveProblem()> problem;
-        // Computes and shows the named target as its click does.
-        std::function<void(const std::string& target)> show;
+        // Computes and shows the target as its click does.
+        std::function<void(const calc::SolveTarget& target)> show;
         widgets::WorkingPanel* working = nullptr;
     };
 
@@ -53,7 +53,7 @@ private:
     widgets::MessageBoxes& messages_;
     Page page_;
     calc::SolveProblem problem_;
-    QComboBox* target_ = nullptr;    // cboTarget
+    QComboBox* targets_ = nullptr;   // cboTarget
     QLineEdit* value_ = nullptr;     // txtTarget
     QComboBox* unit_ = nullptr;      // cboTargetUnit
     QComboBox* unknown_ = nullptr;   // cboUnknown
@@ -61,7 +61,8 @@ private:
     QComboBox* solutions_ = nullptr; // cboSolution: where several values meet the target
     QLabel* solutionsLabel_ = nullptr;
     // The last solving, for a choice among its values.
-    std::string targetName_, unknownField_;
+    calc::SolveTarget solved_{};
+    std::string unknownField_;
     std::vector<std::string> fieldTexts_;
     std::string line_;
 };

@@ -15,7 +15,7 @@ namespace vora::calc {
 
 namespace {
 
-enum class Event { Impedance, PowerFactor, Active, Reactive, Apparent, R, L, C };
+using Event = AcEvent;
 
 // One result: the event that shows it and how to read it from the outcome.
 struct AcTarget {
@@ -119,7 +119,8 @@ SolveProblem AcProblem(const AcInputs& page) {
     for (std::size_t t = 0; t < kTargets.size(); ++t)
         if (Read(t, page)) {
             targets.push_back(t);
-            p.targets.push_back({kTargets[t].name, kTargets[t].caption, kTargets[t].symbol});
+            p.targets.push_back({kTargets[t].name, kTargets[t].caption, kTargets[t].symbol,
+                                 static_cast<int>(kTargets[t].event)});
         }
 
     std::vector<Place> places;

@@ -8,6 +8,9 @@
 
 namespace vora::calc {
 
+// The events that show a result (SolveTarget::event).
+enum class AcEvent { Impedance, PowerFactor, Active, Reactive, Apparent, R, L, C };
+
 // The targets are the results the inputs give now; the unknowns are the
 // values of the elements in the circuit, the source when one is chosen, and
 // the frequency when the circuit holds an inductor or a capacitor.

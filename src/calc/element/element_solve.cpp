@@ -57,15 +57,19 @@ SolveProblem ElementProblem(const ElementKind& kind, const ElementClick& page) {
             for (std::size_t j = 0; j < 3; ++j) {
                 const ResultCell& c = r->whole[j];
                 if (!c.text.empty())
-                    p.targets.push_back({c.name, c.name + "  " + r->heads[j], c.unit});
+                    p.targets.push_back({c.name, c.name + "  " + r->heads[j], c.unit, 0});
             }
-            for (const ElementRow& row : r->rows)
+            int k = 0;
+            for (const ElementRow& row : r->rows) {
+                ++k;
                 for (std::size_t j = 0; j < 3; ++j) {
                     const ResultCell& c = row.cells[j];
                     if (!c.text.empty())
-                        p.targets.push_back(
-                            {c.name, c.name + "  " + r->heads[j] + " of " + row.element, c.unit});
+                        p.targets.push_back({c.name,
+                                             c.name + "  " + r->heads[j] + " of " + row.element,
+                                             c.unit, k});
                 }
+            }
         }
     }
 

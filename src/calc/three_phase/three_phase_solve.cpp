@@ -51,7 +51,8 @@ SolveProblem ThreePhaseProblem(Conversion conversion, const ThreePhaseEntries& p
         if (Read(conversion, t, page)) {
             targets.push_back(t);
             const char* name = toPhase ? kColumn[t].phase : kColumn[t].line;
-            p.targets.push_back({name, name, kColumn[t].symbol});
+            p.targets.push_back(
+                {name, name, kColumn[t].symbol, static_cast<int>(kColumn[t].caption)});
         }
     const std::array<const Field*, 3> fields{&page.current, &page.voltage, &page.impedance};
     const std::array<const char*, 3> symbols{symbols::kAmpere, symbols::kVolt, symbols::kOhm};
