@@ -3,8 +3,7 @@
 
 #include "page_ids.h"
 #include "pages/ac/ac_page.h"
-#include "pages/element/capacitor_page.h"
-#include "pages/element/chain_page.h"
+#include "pages/element/element_page.h"
 #include "pages/three_phase/three_phase_pages.h"
 
 #include <QAbstractButton>
@@ -204,7 +203,7 @@ std::vector<EventCase> EventCases() {
 std::unique_ptr<QMainWindow> MakePage(const std::string& page, widgets::MessageBoxes& messages) {
     const PageId* row = FindPage(page);
     if (!row) throw std::runtime_error("no page named " + page);
-    return std::unique_ptr<QMainWindow>(row->create(nullptr, messages));
+    return std::unique_ptr<QMainWindow>(shell::MakeWindow(*row, nullptr, messages));
 }
 
 void Prepare(QMainWindow& page, const EventCase& c, int round) {

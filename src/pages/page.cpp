@@ -3,8 +3,9 @@
 
 #include "report.h"
 #include "result_label.h"
+#include "widgets/form_controls.h"
+#include "widgets/message_boxes.h"
 #include "widgets/option_button.h"
-#include "widgets/page_colours.h"
 #include "widgets/unit_list.h"
 #include "widgets/working_panel.h"
 
@@ -13,54 +14,58 @@
 
 namespace vora::pages {
 
-Page::Page(const QString& name, const QColor& background, widgets::MessageBoxes& messages,
-           QWidget* parent)
-    : QMainWindow(parent)
-    , messages_(messages) {
-    setObjectName(name);
-    setWindowTitle("VORA");
-    widgets::ApplyBackground(this, background);
-}
+PageCore::PageCore(QMainWindow& window, widgets::MessageBoxes& messages,
+                   std::function<void()> refresh)
+    : window_(window)
+    , messages_(messages)
+    , refresh_(std::move(refresh)) {}
 
-widgets::WorkingPanel* Page::makeWorking(QWidget* parent) {
+widgets::WorkingPanel* PageCore::makeWorking(QWidget* parent) {
     working_ = new widgets::WorkingPanel(parent);
     return working_;
 }
 
-void Page::reportFailure(const calc::Failure& failure) {
-    ReportFailure(this, messages_, failure);
+void PageCore::reportFailure(const calc::Failure& failure) {
+    ReportFailure(&window_, messages_, failure);
 }
 
-void Page::showWorking(const calc::Working& working, bool showEnd) {
+void PageCore::showWorking(const calc::Working& working, bool showEnd) {
     ClearOutOfDate(working_);
     working_->setText(QString::fromStdString(working.Text()), showEnd);
 }
 
-void Page::markWorkingOutOfDate(const calc::Failure& failure) {
+void PageCore::markWorkingOutOfDate(const calc::Failure& failure) {
     if (!working_->text().isEmpty()) MarkOutOfDate(working_, QString::fromStdString(failure.text));
 }
 
-void Page::focusAfterChoice(QWidget* field) {
+bool PageCore::announceEmptySource(const QLineEdit* source, const QString& textPath) {
+    if (!source->text().isEmpty()) return false;
+    messages_.show(&window_, widgets::MessageBoxes::Icon::Information, "Ajaja",
+                   widgets::ResourceText(textPath));
+    return true;
+}
+
+void PageCore::FocusAfterChoice(QWidget* field) {
     if (!widgets::OptionButton::choosingByKeyboard()) field->setFocus(Qt::OtherFocusReason);
 }
 
-void Page::watch(QLineEdit* entry) {
-    connect(entry, &QLineEdit::textChanged, this, &Page::inputChanged);
+void PageCore::EnterClicks(QLineEdit* entry, QPushButton* button) {
+    QObject::connect(entry, &QLineEdit::returnPressed, button, &QPushButton::click);
 }
 
-void Page::watch(widgets::UnitList* list) {
-    connect(list, &QComboBox::currentTextChanged, this, &Page::inputChanged);
+void PageCore::watch(QLineEdit* entry) {
+    QObject::connect(entry, &QLineEdit::textChanged, &window_, [this] { inputChanged(); });
 }
 
-void Page::watch(QAbstractButton* option) {
-    connect(option, &QAbstractButton::toggled, this, &Page::inputChanged);
+void PageCore::watch(widgets::UnitList* list) {
+    QObject::connect(list, &QComboBox::currentTextChanged, &window_, [this] { inputChanged(); });
 }
 
-void Page::enterClicks(QLineEdit* entry, QPushButton* button) {
-    connect(entry, &QLineEdit::returnPressed, button, &QPushButton::click);
+void PageCore::watch(QAbstractButton* option) {
+    QObject::connect(option, &QAbstractButton::toggled, &window_, [this] { inputChanged(); });
 }
 
-void Page::inputChanged() {
+void PageCore::inputChanged() {
     if (batches_ > 0) {
         changed_ = true;
         return;
@@ -68,22 +73,22 @@ void Page::inputChanged() {
     // A refresh writes labels only, never inputs; guard anyway against a loop.
     if (refreshing_) return;
     refreshing_ = true;
-    refresh();
+    refresh_();
     refreshing_ = false;
 }
 
-Page::Batch::Batch(Page& page)
-    : page_(page) {
-    ++page_.batches_;
+PageCore::Batch::Batch(PageCore& core)
+    : core_(core) {
+    ++core_.batches_;
 }
 
-Page::Batch::~Batch() {
-    if (--page_.batches_ > 0 || !page_.changed_) return;
-    page_.changed_ = false;
-    page_.inputChanged();
+PageCore::Batch::~Batch() {
+    if (--core_.batches_ > 0 || !core_.changed_) return;
+    core_.changed_ = false;
+    core_.inputChanged();
 }
 
-std::optional<calc::Failure> Page::UnknownUnit(const widgets::UnitList* list) {
+std::optional<calc::Failure> PageCore::UnknownUnit(const widgets::UnitList* list) {
     if (list->position() >= 0) return std::nullopt;
     return calc::Failure{"Invalid Unit", list->unknownUnitText().toStdString(),
                          list->objectName().toStdString()};

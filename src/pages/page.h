@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// What every calculation page has in common: its window (name, title
-// "VORA", background), the message facade, the working area, and the one
-// way an event ends, Commit.
+// What every calculation page has in common: its stored values, the message
+// facade, the working area, and the one way an event ends, Commit. The
+// window's name, title and colour come from its registry row.
 #pragma once
 
 #include "calc/outcome.h"
@@ -9,11 +9,10 @@
 #include "calculation_page.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <optional>
 
 class QAbstractButton;
-
-class QColor;
 class QLineEdit;
 class QPushButton;
 
@@ -25,12 +24,15 @@ class WorkingPanel;
 
 namespace vora::pages {
 
-class Page : public QMainWindow, public CalculationPage {
+// The part of a page that does not depend on its stored values: one per
+// window, shared by its page class and its form.
+class PageCore {
 public:
-    Page(const QString& name, const QColor& background, widgets::MessageBoxes& messages,
-         QWidget* parent = nullptr);
+    // `refresh` computes the results on screen again after an input changed.
+    PageCore(QMainWindow& window, widgets::MessageBoxes& messages, std::function<void()> refresh);
+    PageCore(const PageCore&) = delete;
+    PageCore& operator=(const PageCore&) = delete;
 
-protected:
     widgets::MessageBoxes& messages() const { return messages_; }
     // The working area, made where the page builds it (its place in the
     // focus chain follows from that) and then put into its layout.
@@ -38,77 +40,62 @@ protected:
     widgets::WorkingPanel* working() const { return working_; }
     // One warning box (unless already announced) and the focus on the field.
     void reportFailure(const calc::Failure& failure);
+    void showWorking(const calc::Working& working, bool showEnd);
+    // Marks the working out of date with the failure's text.
+    void markWorkingOutOfDate(const calc::Failure& failure);
+    // The information box of a source field left exactly empty (blanks count
+    // as a value), with the text of the resource `textPath`; true if shown.
+    bool announceEmptySource(const QLineEdit* source, const QString& textPath);
 
     // The click step of an option: the focus to `field`, unless the option
     // was chosen with Space or an arrow key, which keep it on the option.
-    static void focusAfterChoice(QWidget* field);
+    static void FocusAfterChoice(QWidget* field);
+    // Enter in `entry` clicks `button`, the page's main computation.
+    static void EnterClicks(QLineEdit* entry, QPushButton* button);
+    // Why results are out of date, where no event failed with a message.
+    static calc::Failure Because(std::string why) { return {{}, std::move(why), {}}; }
+    // The failure of a unit list holding no unit it knows, if it does.
+    static std::optional<calc::Failure> UnknownUnit(const widgets::UnitList* list);
 
     // Results follow their inputs: every change of a watched input (typed,
-    // pasted, chosen or emptied) calls refresh(), which computes the results
-    // on screen again, silently, or marks them out of date.
+    // pasted, chosen or emptied) calls the refresh, which computes the
+    // results on screen again, silently, or marks them out of date.
     void watch(QLineEdit* entry);
     void watch(widgets::UnitList* list);
     void watch(QAbstractButton* option);
-    // Enter in `entry` clicks `button`, the page's main computation.
-    static void enterClicks(QLineEdit* entry, QPushButton* button);
-    virtual void refresh() {}
+
     // Inputs that a handler changes one after another recompute once, when
     // the outermost batch ends.
     class Batch {
     public:
-        explicit Batch(Page& page);
+        explicit Batch(PageCore& core);
         ~Batch();
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
 
     private:
-        Page& page_;
+        PageCore& core_;
     };
-    // Why results are out of date, where no event failed with a message.
-    static calc::Failure Because(std::string why) { return {{}, std::move(why), {}}; }
-    // The failure of a unit list holding no unit it knows, if it does.
-    static std::optional<calc::Failure> UnknownUnit(const widgets::UnitList* list);
-    // Marks the working out of date with the failure's text.
-    void markWorkingOutOfDate(const calc::Failure& failure);
-
-    // The end of every computing event. The event computed on a copy of the
-    // stored values; a failed outcome is reported and changes nothing, a
-    // successful one replaces `vars` and shows its working (scrolled to the
-    // end with `showEnd`). The caller writes its labels only on true.
-    template <class Vars, class Shown>
-    bool Commit(Vars& vars, const calc::Outcome<Shown>& out, bool showEnd = false) {
-        if (!out) {
-            reportFailure(out.failure());
-            return false;
-        }
-        vars = out->vars;
-        showWorking(out->working, showEnd);
-        return true;
-    }
-
-    // A refresh's success: as Commit's, without a failure to report.
-    template <class Vars, class Shown>
-    void Adopt(Vars& vars, const Shown& shown, bool showEnd = false) {
-        vars = shown.vars;
-        showWorking(shown.working, showEnd);
-    }
 
 private:
-    void showWorking(const calc::Working& working, bool showEnd);
     void inputChanged();
 
+    QMainWindow& window_;
     widgets::MessageBoxes& messages_;
+    std::function<void()> refresh_;
     int batches_ = 0;
     bool changed_ = false;
     bool refreshing_ = false;
     widgets::WorkingPanel* working_ = nullptr;
 };
 
-// A page (Page or a family base made from it) with its set of stored
-// values: it owns them, lists them, and commits events into them.
-template <class Vars, class Base = Page> class StoredPage : public Base {
+// A calculation page's window with its set of stored values: it owns them,
+// lists them, and commits events into them.
+template <class Vars> class Page : public QMainWindow, public CalculationPage {
 public:
-    using Base::Base;
+    explicit Page(widgets::MessageBoxes& messages, QWidget* parent = nullptr)
+        : QMainWindow(parent)
+        , core_(*this, messages, [this] { refresh(); }) {}
 
     // The page's stored values, for the tests and the working area.
     const Vars& vars() const { return vars_; }
@@ -117,14 +104,60 @@ public:
     }
 
 protected:
-    template <class Shown> bool Commit(const calc::Outcome<Shown>& out, bool showEnd = false) {
-        return Base::Commit(vars_, out, showEnd);
+    PageCore& core() { return core_; }
+    widgets::MessageBoxes& messages() const { return core_.messages(); }
+    widgets::WorkingPanel* makeWorking(QWidget* parent) { return core_.makeWorking(parent); }
+    widgets::WorkingPanel* working() const { return core_.working(); }
+    void reportFailure(const calc::Failure& failure) { core_.reportFailure(failure); }
+    void markWorkingOutOfDate(const calc::Failure& failure) { core_.markWorkingOutOfDate(failure); }
+    bool announceEmptySource(const QLineEdit* source, const QString& textPath) {
+        return core_.announceEmptySource(source, textPath);
     }
+    static void focusAfterChoice(QWidget* field) { PageCore::FocusAfterChoice(field); }
+    static void enterClicks(QLineEdit* entry, QPushButton* button) {
+        PageCore::EnterClicks(entry, button);
+    }
+    static calc::Failure Because(std::string why) { return PageCore::Because(std::move(why)); }
+    static std::optional<calc::Failure> UnknownUnit(const widgets::UnitList* list) {
+        return PageCore::UnknownUnit(list);
+    }
+    template <class Input> void watch(Input* input) { core_.watch(input); }
+    virtual void refresh() {}
+
+    class Batch {
+    public:
+        explicit Batch(Page& page)
+            : batch_(page.core_) {}
+
+    private:
+        PageCore::Batch batch_;
+    };
+
+    // The end of every computing event. The event computed on a copy of the
+    // stored values; a failed outcome is reported and changes nothing, a
+    // successful one replaces the stored values and shows its working
+    // (scrolled to the end with `showEnd`). The caller writes its labels
+    // only on true.
+    template <class Shown> bool Commit(const calc::Outcome<Shown>& out, bool showEnd = false) {
+        if (!out) {
+            core_.reportFailure(out.failure());
+            return false;
+        }
+        vars_ = out->vars;
+        core_.showWorking(out->working, showEnd);
+        return true;
+    }
+
+    // A refresh's success: as Commit's, without a failure to report.
     template <class Shown> void Adopt(const Shown& shown, bool showEnd = false) {
-        Base::Adopt(vars_, shown, showEnd);
+        vars_ = shown.vars;
+        core_.showWorking(shown.working, showEnd);
     }
 
     Vars vars_{};
+
+private:
+    PageCore core_;
 };
 
 } // namespace vora::pages

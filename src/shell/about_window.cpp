@@ -5,7 +5,6 @@
 #include "version.h"
 #include "widgets/form_controls.h"
 #include "widgets/page_body.h"
-#include "widgets/page_colours.h"
 #include "window_registry.h"
 
 #include <QFontDatabase>
@@ -20,10 +19,6 @@ namespace vora::shell {
 AboutWindow::AboutWindow(Navigation& windows, QWidget* parent)
     : QMainWindow(parent)
     , windows_(windows) {
-    setObjectName("frmAB");
-    setWindowTitle("About VORA Soft");
-    widgets::ApplyBackground(this, QColor(255, 128, 255));
-
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
 

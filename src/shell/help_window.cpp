@@ -5,7 +5,6 @@
 #include "pictures.h"
 #include "widgets/form_controls.h"
 #include "widgets/page_body.h"
-#include "widgets/page_colours.h"
 #include "window_registry.h"
 
 #include <QHBoxLayout>
@@ -34,10 +33,6 @@ QLabel* Line(const QString& name, const QString& text, int pointSize, QWidget* p
 HelpWindow::HelpWindow(Navigation& windows, QWidget* parent)
     : QMainWindow(parent)
     , windows_(windows) {
-    setObjectName("frmHelp");
-    setWindowTitle("How To Intaracting With \"VORA\" Soft");
-    widgets::ApplyBackground(this, QColor(192, 255, 192));
-
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     QLabel* title = Line("Label1", "\"VORA\" Soft", 20, central);

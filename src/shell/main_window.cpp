@@ -13,10 +13,6 @@ namespace vora::shell {
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent) {
-    setObjectName("frmmain");
-    setWindowTitle("VORA");
-    widgets::ApplyBackground(this, QColor(0, 255, 0));
-
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);
     grid->addWidget(Picture("I1", ":/pictures/resonance.pic", 318, 185,

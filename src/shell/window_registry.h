@@ -14,8 +14,7 @@
 #include "help_window.h"
 #include "main_window.h"
 #include "pages/ac/ac_page.h"
-#include "pages/element/capacitor_page.h"
-#include "pages/element/chain_page.h"
+#include "pages/element/element_page.h"
 #include "pages/three_phase/three_phase_pages.h"
 
 #include <QColor>
@@ -70,6 +69,12 @@ struct WindowEntry {
 template <class Page> QMainWindow* MakePage(Navigation*, widgets::MessageBoxes& messages) {
     return new Page(messages);
 }
+
+struct WindowEntry;
+// Makes the row's window and gives it the row's name, title and colour.
+// `windows` is null only for a calculation page made on its own.
+QMainWindow* MakeWindow(const WindowEntry& row, Navigation* windows,
+                        widgets::MessageBoxes& messages);
 
 inline constexpr auto kWindows = std::to_array<WindowEntry>({
     {.id = WindowId::frmmain,

@@ -23,12 +23,6 @@ std::size_t Index(WindowId id) {
     return static_cast<std::size_t>(id);
 }
 
-// The window is what its row says it is.
-[[maybe_unused]] bool MatchesRow(const QMainWindow& w, const WindowEntry& row) {
-    return w.objectName() == row.name && w.windowTitle() == row.title &&
-           w.palette().color(QPalette::Window) == QColor(row.colour);
-}
-
 // Runs `then` once, from the event loop, after the window's first expose.
 class ExposeWaiter : public QObject {
 public:
@@ -75,8 +69,7 @@ bool WindowSet::visible(WindowId id) const {
 
 QMainWindow* WindowSet::create(WindowId id) {
     const WindowEntry& row = Entry(id);
-    QMainWindow* w = row.create(this, messages_);
-    Q_ASSERT(MatchesRow(*w, row));
+    QMainWindow* w = MakeWindow(row, this, messages_);
     // The X11 window role carries the window's name, so that window managers
     // (and the real-input tests) can tell the windows apart: most of them
     // share the caption "VORA".

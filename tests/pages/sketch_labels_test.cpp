@@ -3,8 +3,8 @@
 // the source, in texts no smaller than the sketch font at any scale of the
 // drawing, apart from each other and inside the picture.
 #include "pages/ac/ac_page.h"
-#include "pages/element/chain_page.h"
 #include "pages/drawing/network_sketch_view.h"
+#include "pages/element/element_page.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"
 #include "widgets/unit_list.h"

@@ -2,9 +2,8 @@
 // The working area: the formula the page really used, the numbers it put in,
 // and the result the labels show; never a change to the page itself.
 #include "pages/ac/ac_page.h"
-#include "pages/element/capacitor_page.h"
-#include "pages/element/chain_page.h"
 #include "pages/drawing/network_sketch_view.h"
+#include "pages/element/element_page.h"
 #include "pages/three_phase/three_phase_pages.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"

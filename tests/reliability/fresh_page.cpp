@@ -115,21 +115,20 @@ void Replay(QMainWindow& page, QMainWindow& fresh, shell::WindowId id) {
 
 std::string ResultsAgreeWithAFreshPage(QMainWindow& page, shell::WindowId id) {
     RecordingMessages messages;
-    std::unique_ptr<QMainWindow> fresh(shell::Entry(id).create(nullptr, messages));
+    std::unique_ptr<QMainWindow> fresh(shell::MakeWindow(shell::Entry(id), nullptr, messages));
     CopyInputs(page, *fresh);
     Replay(page, *fresh, id);
     for (QLabel* result : page.findChildren<QLabel*>()) {
         if (!result->property("result").toBool() || !Current(result)) continue;
         const QLabel* copy = fresh->findChild<QLabel*>(result->objectName());
-        if (copy->text() != result->text())
-        {
+        if (copy->text() != result->text()) {
             std::string said;
             for (const auto& m : messages.shown)
                 said += "\n  message: " + m.text.toStdString();
             const auto* calculation = dynamic_cast<const pages::CalculationPage*>(&page);
-            return result->objectName().toStdString() + " shows \"" +
-                   result->text().toStdString() + "\", a fresh page \"" +
-                   copy->text().toStdString() + "\"" + said + "\nThe page:\n" +
+            return result->objectName().toStdString() + " shows \"" + result->text().toStdString() +
+                   "\", a fresh page \"" + copy->text().toStdString() + "\"" + said +
+                   "\nThe page:\n" +
                    (calculation ? calculation->inputsAndResults().toStdString() : std::string());
         }
     }

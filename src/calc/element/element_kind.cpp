@@ -11,9 +11,8 @@ const ElementKind& ElementKind::Resistor() {
                                   .plural = "resistors",
                                   .total = "RT",
                                   .quantity = "total resistance",
-                                  .button = "Total Resistance",
                                   .unit = "Ohm",
-                                  .units = Names(kOhms),
+                                  .units = kOhms,
                                   .readFactor = Factors(kOhms),
                                   .showFactor = ShownFactors(kOhms),
                                   .capacitive = false,
@@ -28,7 +27,8 @@ const ElementKind& ElementKind::Resistor() {
                                   .thirdUnit = "W",
                                   .resultLetter = 'r',
                                   .zeroIs = "a short",
-                                  .sourceFlowUnits = kSourceAmperes};
+                                  .sourceFlowUnits = kSourceAmperes,
+                                  .symbol = ElementSymbol::Resistor};
     return kind;
 }
 
@@ -38,9 +38,8 @@ const ElementKind& ElementKind::Capacitor() {
                                   .plural = "capacitors",
                                   .total = "CT",
                                   .quantity = "total capacitance",
-                                  .button = "Total Capacitance",
                                   .unit = "F",
-                                  .units = Names(kFarads),
+                                  .units = kFarads,
                                   .readFactor = Factors(kFarads),
                                   .showFactor = ShownFactors(kFarads),
                                   .capacitive = true,
@@ -55,7 +54,8 @@ const ElementKind& ElementKind::Capacitor() {
                                   .thirdUnit = "J",
                                   .resultLetter = 'c',
                                   .zeroIs = "an open gap",
-                                  .sourceFlowUnits = kCoulombs};
+                                  .sourceFlowUnits = kCoulombs,
+                                  .symbol = ElementSymbol::Capacitor};
     return kind;
 }
 
@@ -65,9 +65,8 @@ const ElementKind& ElementKind::Inductor() {
                                   .plural = "inductors",
                                   .total = "LT",
                                   .quantity = "total inductance",
-                                  .button = "Total Inductance",
                                   .unit = "H",
-                                  .units = Names(kHenries),
+                                  .units = kHenries,
                                   .readFactor = Factors(kHenries),
                                   .showFactor = ShownFactors(kHenries),
                                   .capacitive = false,
@@ -82,7 +81,8 @@ const ElementKind& ElementKind::Inductor() {
                                   .thirdUnit = "J",
                                   .resultLetter = 'l',
                                   .zeroIs = "a short",
-                                  .sourceFlowUnits = kSourceAmperes};
+                                  .sourceFlowUnits = kSourceAmperes,
+                                  .symbol = ElementSymbol::Inductor};
     return kind;
 }
 

@@ -16,15 +16,17 @@
 
 namespace vora::calc {
 
+// The schematic symbol a sketch draws for an element.
+enum class ElementSymbol { Resistor, Capacitor, Inductor };
+
 struct ElementKind {
     char letter;                    // element names in messages and working: R1, C1, L1
     std::string element;            // "Resistor", for messages
     std::string plural;             // "resistors"
     std::string total;              // stored name of the total: "RT", "CT", "LT"
     std::string quantity;           // "total resistance", for messages
-    std::string button;             // caption of the compute button
     std::string unit;               // of the elements and the total: "Ohm", "F", "H"
-    std::vector<std::string> units; // names of the total list's positions
+    Units units;                    // the element and total lists (the first resistor's aside)
     std::vector<double> readFactor; // entry number × factor = stored value
     std::vector<double> showFactor; // total label text × factor = shown value
     bool capacitive;                // parallel adds, series adds reciprocals
@@ -43,6 +45,7 @@ struct ElementKind {
     // The source list beside the current (or charge) unit; the voltage has
     // kSourceVolts. Position 0 is the base unit.
     Units sourceFlowUnits;
+    ElementSymbol symbol;
 
     static const ElementKind& Resistor();
     static const ElementKind& Capacitor();

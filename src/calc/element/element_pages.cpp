@@ -140,7 +140,7 @@ template <class Vars>
 Outcome<std::string> InUnit(const ElementKind& kind, const Vars& vars, int position) {
     return Attempt([&] {
         Working unused;
-        const TotalUnits units{kind.total, kind.quantity, kind.units, kind.showFactor};
+        const TotalUnits units{kind.total, kind.quantity, Names(kind.units), kind.showFactor};
         return ShowTotal(vars.*RolesOf(vars).total, position, units, unused);
     });
 }

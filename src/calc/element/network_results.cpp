@@ -71,7 +71,7 @@ NetworkResults Summarize(const ElementKind& kind, const NetworkTotal& t, const N
         const auto i = static_cast<std::size_t>(k - 1);
         const int pos = in.units[i];
         const std::string unit =
-            pos >= 0 && pos <= 2 ? kind.units[static_cast<std::size_t>(pos)] : kind.unit;
+            pos >= 0 && pos <= 2 ? kind.units[static_cast<std::size_t>(pos)].name : kind.unit;
         r.rows.push_back({kind.Element(k), Trimmed(in.values[i].text) + " " + unit,
                           ElementCells(kind, f, source, k)});
     }

@@ -183,7 +183,7 @@ NetworkTotal ComputeNetworkTotal(const ElementKind& kind, const NetworkEntries& 
     NetworkTotal t;
     TotalRun(kind, in, t).Run(showReading);
     NameLeftOut(kind, in, t);
-    const TotalUnits units{kind.total, kind.quantity, kind.units, kind.showFactor};
+    const TotalUnits units{kind.total, kind.quantity, Names(kind.units), kind.showFactor};
     t.label = ShowTotal(t.total, in.totalUnit, units, t.working);
     return t;
 }

@@ -10,9 +10,10 @@ namespace vora::calc {
 
 SketchValues ElementSketchValues(const ElementKind& kind, const ElementClick& click) {
     SketchValues v;
-    const UnitQuantity quantity = kind.capacitive      ? UnitQuantity::Capacitance
-                                  : kind.letter == 'L' ? UnitQuantity::Inductance
-                                                       : UnitQuantity::Resistance;
+    const UnitQuantity quantity =
+        kind.symbol == ElementSymbol::Capacitor  ? UnitQuantity::Capacitance
+        : kind.symbol == ElementSymbol::Inductor ? UnitQuantity::Inductance
+                                                 : UnitQuantity::Resistance;
     for (int k = 1; k <= 4; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
         const int pos = click.entries.units[i];

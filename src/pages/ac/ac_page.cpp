@@ -65,7 +65,7 @@ QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) 
 } // namespace
 
 FrmAC::FrmAC(widgets::MessageBoxes& messages, QWidget* parent)
-    : StoredPage("FrmAC", QColor(128, 255, 128), messages, parent) {
+    : Page(messages, parent) {
 
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);
@@ -112,7 +112,7 @@ QLabel* FrmAC::buildHint() {
 widgets::WorkingPanel* FrmAC::buildWorking() {
     widgets::WorkingPanel* panel = makeWorking(this);
     // The circuit as connected, drawn from the model that the results come from.
-    sketch_ = new NetworkSketchView(NetworkSketchView::Symbol::ByName);
+    sketch_ = new NetworkSketchView(NetworkSketchView::kMixed);
     sketch_->setAccessibleName("Sketch of the circuit");
     panel->setSide(BuildPictures(sketch_, phasors_, power_), 3);
     return panel;

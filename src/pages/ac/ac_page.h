@@ -43,7 +43,7 @@ void ShowRms(QLabel* label, const std::string& text, double rms, std::string_vie
 // A power result, which comes from rms values.
 void ShowPowerResult(QLabel* label, const std::string& text, double value, std::string_view unit);
 
-class FrmAC : public StoredPage<calc::AcVars> {
+class FrmAC : public Page<calc::AcVars> {
     Q_OBJECT
 public:
     explicit FrmAC(widgets::MessageBoxes& messages, QWidget* parent = nullptr);

@@ -33,10 +33,6 @@ calc::Field FieldOf(const QLineEdit* entry, const char* label) {
     return {entry->text().toStdString(), entry->objectName().toStdString(), label};
 }
 
-QString EmptySourceText() {
-    return widgets::ResourceText(":/texts/ac_empty_source.txt");
-}
-
 } // namespace
 
 void FrmAC::buildResetMenu() {
@@ -377,10 +373,7 @@ void FrmAC::cmdXC_Click() {
 // element is in the circuit.
 void FrmAC::showElement(calc::AcElement element) {
     // Exactly empty: blanks count as a source value.
-    if (txtIV_->text().isEmpty()) {
-        messages().show(this, widgets::MessageBoxes::Icon::Information, "Ajaja", EmptySourceText());
-        return;
-    }
+    if (announceEmptySource(txtIV_, ":/texts/empty_source_supply.txt")) return;
     click({Event::Element, element});
 }
 

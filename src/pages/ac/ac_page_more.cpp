@@ -153,7 +153,7 @@ void FrmAC::addSourceCurrent(QGridLayout* grid, int row, QWidget* parent) {
 }
 
 QWidget* FrmAC::buildPicture(QWidget* parent, int width) {
-    image1_ = new NetworkSketchView(NetworkSketchView::Symbol::ByName, parent);
+    image1_ = new NetworkSketchView(NetworkSketchView::kMixed, parent);
     image1_->setObjectName("Image1");
     image1_->setAccessibleName("Circuit diagram");
     image1_->setOnSheet(false);

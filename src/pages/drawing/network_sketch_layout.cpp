@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "network_sketch_layout.h"
 
+#include "calc/element/element_kind.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -299,8 +301,7 @@ private:
         const double s1 = mid + s * kSymbolWidth / 2;
         QPainterPath path;
         switch (SymbolOf(name)) {
-        case NetworkSketchView::Symbol::ByName:
-        case NetworkSketchView::Symbol::Resistor: {
+        case calc::ElementSymbol::Resistor: {
             Line(x, wire, s0, wire);
             Line(s1, wire, x + width, wire);
             path.moveTo(s0, wire);
@@ -311,7 +312,7 @@ private:
             path.lineTo(s1, wire);
             break;
         }
-        case NetworkSketchView::Symbol::Capacitor: {
+        case calc::ElementSymbol::Capacitor: {
             const double gap = 4 * s;
             Line(x, wire, mid - gap, wire);
             Line(mid + gap, wire, x + width, wire);
@@ -319,7 +320,7 @@ private:
             Line(mid + gap, wire - kSymbolHalf * s, mid + gap, wire + kSymbolHalf * s);
             break;
         }
-        case NetworkSketchView::Symbol::Inductor: {
+        case calc::ElementSymbol::Inductor: {
             Line(x, wire, s0, wire);
             Line(s1, wire, x + width, wire);
             const int loops = 4;
@@ -351,9 +352,9 @@ private:
         labels.push_back({text, p_.transform().mapRect(box), font});
     }
 
-    NetworkSketchView::Symbol SymbolOf(const std::string& name) const {
-        using S = NetworkSketchView::Symbol;
-        if (d_.symbol != S::ByName) return d_.symbol;
+    calc::ElementSymbol SymbolOf(const std::string& name) const {
+        using S = calc::ElementSymbol;
+        if (d_.kind) return d_.kind->symbol;
         return name.starts_with('L')   ? S::Inductor
                : name.starts_with('C') ? S::Capacitor
                                        : S::Resistor;

@@ -20,8 +20,8 @@ struct Drawing {
     const calc::Sketch& network;
     const calc::SketchValues& values;
     Source source;
-    std::string highlight; // the element drawn in red
-    NetworkSketchView::Symbol symbol;
+    std::string highlight;         // the element drawn in red
+    const calc::ElementKind* kind; // of every element, or NetworkSketchView::kMixed
 };
 
 // The elements left to right, as the sketch lists them.

@@ -19,9 +19,9 @@ QFont SketchFont() {
     return font;
 }
 
-NetworkSketchView::NetworkSketchView(Symbol symbol, QWidget* parent)
+NetworkSketchView::NetworkSketchView(const calc::ElementKind* kind, QWidget* parent)
     : QWidget(parent)
-    , symbol_(symbol) {
+    , kind_(kind) {
     setObjectName("picNetwork");
     setAccessibleName("Sketch of the network");
     // It paints every pixel, so nothing behind it needs repainting first.
@@ -62,8 +62,8 @@ void NetworkSketchView::setEmptyText(const QString& text) {
 
 // The network as the working writes it, then every value it shows.
 void NetworkSketchView::describe() {
-    const auto& kind = symbol_ == Symbol::Capacitor ? calc::ElementKind::Capacitor()
-                                                    : calc::ElementKind::Resistor();
+    // A mixed circuit is described as resistors and inductors are.
+    const calc::ElementKind& kind = kind_ ? *kind_ : calc::ElementKind::Resistor();
     QString text = QString::fromStdString(calc::DescribeNetwork(sketch_, kind));
     if (!sketch_.empty()) {
         for (const std::string& name : sketch::ElementNames(sketch_))
@@ -84,8 +84,8 @@ QSize NetworkSketchView::minimumSizeHint() const {
     const QSize least(240, 70);
     if (sketch_.empty()) return least;
     const sketch::Source source = sourceDrawn();
-    const QSizeF content = sketch::Smallest(
-        {sketch_, values_, source, highlight_.toStdString(), symbol_}, SketchFont());
+    const QSizeF content =
+        sketch::Smallest({sketch_, values_, source, highlight_.toStdString(), kind_}, SketchFont());
     return least.expandedTo(content.toSize() + QSize(1, 1));
 }
 
@@ -124,8 +124,7 @@ std::vector<SketchLabel> NetworkSketchView::paint(QPainter& p, const QRectF& are
         p.restore();
         return labels;
     }
-    const sketch::Drawing drawing{sketch_, values_, sourceDrawn(), highlight_.toStdString(),
-                                  symbol_};
+    const sketch::Drawing drawing{sketch_, values_, sourceDrawn(), highlight_.toStdString(), kind_};
     labels = sketch::Draw(p, area, font, drawing);
     p.restore();
     return labels;

@@ -11,6 +11,10 @@
 
 class QPainter;
 
+namespace vora::calc {
+struct ElementKind;
+}
+
 namespace vora::pages {
 
 namespace sketch {
@@ -37,11 +41,12 @@ struct SketchLabel {
 class NetworkSketchView : public QWidget {
     Q_OBJECT
 public:
-    // ByName draws each element by the first letter of its name (R, L or C),
-    // for circuits that mix the three kinds.
-    enum class Symbol { Resistor, Capacitor, Inductor, ByName };
+    // Where a circuit mixes the three kinds, each element is drawn by the
+    // first letter of its name (R, L or C), as calc names them.
+    static constexpr const calc::ElementKind* kMixed = nullptr;
 
-    explicit NetworkSketchView(Symbol symbol, QWidget* parent = nullptr);
+    // `kind` is that of every element, or kMixed.
+    explicit NetworkSketchView(const calc::ElementKind* kind, QWidget* parent = nullptr);
 
     void setSketch(const calc::Sketch& sketch, const QString& highlight = {});
     // The element values and the source that the last result read.
@@ -74,7 +79,7 @@ private:
     void describe();
     sketch::Source sourceDrawn() const;
 
-    Symbol symbol_;
+    const calc::ElementKind* kind_;
     calc::Sketch sketch_;
     QString highlight_;
     bool onSheet_ = true;

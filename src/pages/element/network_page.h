@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The transaction of the two computing events of an element-network page,
-// for the page's own set of stored values: gather the entries, compute on a
-// copy, and commit the copy and the label texts only when it succeeded.
+// The page of a network of resistors, capacitors or inductors, for its own
+// set of stored values: the form's controls, the transaction of its two
+// computing events (gather the entries, compute on a copy, commit the copy
+// and write the labels only when it succeeded), and the wiring of its
+// handlers.
 //
 // The results stay those of the values on screen: an edit computes the
 // results shown again, silently, with the same functions as the clicks, and
@@ -10,62 +12,82 @@
 
 #include "calc/element/element_pages.h"
 #include "calc/outcome.h"
-#include "element_network_page.h"
-#include "pages/calculation_page.h"
+#include "element_form.h"
+#include "pages/page.h"
+#include "widgets/option_button.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <array>
 
 namespace vora::pages {
 
-template <class Vars> class NetworkPage : public StoredPage<Vars, ElementNetworkPage> {
-    using Stored = StoredPage<Vars, ElementNetworkPage>;
+// A page's named handlers: the total button's, and per element the
+// double-clicks on its Series and Parallel options.
+template <class P> struct NetworkHandlers {
+    using Handler = void (P::*)();
+    Handler total;
+    std::array<std::array<Handler, 2>, 4> doubleClicks;
+};
 
+template <class Vars> class NetworkPage : public Page<Vars> {
 public:
     using TotalFn = calc::Outcome<calc::TotalShown<Vars>> (*)(const calc::NetworkEntries&, Vars);
     using ElementFn = calc::Outcome<calc::ElementShown<Vars>> (*)(const calc::ElementClick&, Vars);
 
-    NetworkPage(const ElementPageTexts& texts, widgets::MessageBoxes& messages, TotalFn total,
-                ElementFn element, QWidget* parent = nullptr)
-        : Stored(texts, messages, parent)
+    // The handlers are `P`'s, the window class made from this page.
+    template <class P>
+    NetworkPage(const ElementTexts& texts, widgets::MessageBoxes& messages, TotalFn total,
+                ElementFn element, const NetworkHandlers<P>& handlers, QWidget* parent = nullptr)
+        : Page<Vars>(messages, parent)
+        , form_(texts, *this, this->core(),
+                [this](int position) { return calc::TotalInUnit(vars_, position); })
         , total_(total)
         , element_(element) {
-        this->watchInputs();
+        form_.watchInputs();
+        wire(handlers);
     }
 
+    // Reset menu: element k's options cleared and its field emptied; "&New"
+    // does that for all four.
+    void resetElement(int k) {
+        const Batch once(*this);
+        form_.clearElement(k);
+    }
+    void mnuAll_Click() {
+        const Batch once(*this);
+        for (int k = 1; k <= 4; ++k)
+            form_.clearElement(k);
+    }
+
+    QString inputsAndResults() const override { return form_.inputsAndResults(); }
+
 protected:
-    using Stored::Adopt;
-    using Stored::Commit;
-    using Stored::vars_;
+    using typename Page<Vars>::Batch;
+    using Page<Vars>::Adopt;
+    using Page<Vars>::Commit;
+    using Page<Vars>::vars_;
 
     void computeTotal() {
         if (refuseUnknownUnit()) return;
-        const auto out = total_(this->networkEntries(), vars_);
+        const auto out = total_(form_.networkEntries(), vars_);
         if (!Commit(out)) return;
         showTotalOf(*out);
-    }
-
-    void showNetwork(const calc::Outcome<calc::NetworkResults>& out) {
-        if (out)
-            this->showNetworkResults(*out);
-        else
-            this->clearNetworkResults();
     }
 
     // Reads the whole page, as the total does, so that the total and the
     // results always describe the network on the screen.
     void showElement(int k, calc::Choice option) {
-        this->announceEmptySource();
+        this->announceEmptySource(form_.source(), form_.texts().emptySource);
         if (refuseUnknownUnit()) return;
-        const auto out = element_(this->elementClick(k, option), vars_);
+        const auto out = element_(form_.elementClick(k, option), vars_);
         // Scrolled to the end, where the element's results are.
         if (!Commit(out, true)) return;
         showElementOf(*out, k);
     }
 
-    calc::Outcome<std::string> totalInUnit(int position) const override {
-        return calc::TotalInUnit(vars_, position);
-    }
-
     void refresh() override {
-        this->updateHint();
+        form_.updateHint();
         if (!totalShown_) return;
         std::optional<calc::Failure> elementFailure;
         if (shownElement_ > 0) {
@@ -76,53 +98,78 @@ protected:
                 elementFailure = out.failure();
             }
         }
-        if (auto unknown = this->unknownUnit()) return markAll(*unknown);
-        const auto total = total_(this->networkEntries(), vars_);
+        if (auto unknown = form_.unknownUnit()) return markAll(*unknown);
+        const auto total = total_(form_.networkEntries(), vars_);
         if (!total) return markAll(total.failure());
         Adopt(*total);
         showTotalOf(*total);
-        if (elementFailure) this->markElementOutOfDate(*elementFailure);
+        if (elementFailure) form_.markElementOutOfDate(*elementFailure);
     }
 
 private:
+    // The one place the controls meet the named handlers, which the tests
+    // and the benchmarks call by name.
+    template <class P> void wire(const NetworkHandlers<P>& handlers) {
+        // P is made once this page is: the handler is looked up when called.
+        const auto call = [this](void (P::*handler)()) {
+            return [this, handler] { (static_cast<P*>(this)->*handler)(); };
+        };
+        QObject::connect(form_.computeButton(), &QPushButton::clicked, this, call(handlers.total));
+        for (int k = 1; k <= 4; ++k) {
+            const auto& [series, parallel] = handlers.doubleClicks[static_cast<std::size_t>(k - 1)];
+            QObject::connect(form_.option(k, calc::Choice::Series),
+                             &widgets::OptionButton::doubleClicked, this, call(series));
+            QObject::connect(form_.option(k, calc::Choice::Parallel),
+                             &widgets::OptionButton::doubleClicked, this, call(parallel));
+            QObject::connect(form_.resetAction(k), &QAction::triggered, this,
+                             [this, k] { resetElement(k); });
+        }
+        QObject::connect(form_.newAction(), &QAction::triggered, this, [this] { mnuAll_Click(); });
+    }
+
     bool refuseUnknownUnit() {
-        const auto unknown = this->unknownUnit();
+        const auto unknown = form_.unknownUnit();
         if (unknown) this->reportFailure(*unknown);
         return unknown.has_value();
     }
 
     void showTotalOf(const calc::TotalShown<Vars>& out) {
         totalShown_ = true;
-        this->showTotal(out.label, vars_.*calc::RolesOf(vars_).total);
-        this->showSketch(out.sketch, 0);
+        form_.showTotal(out.label, vars_.*calc::RolesOf(vars_).total);
+        form_.showSketch(out.sketch, 0);
         // Silently: the source field is the double-click's to complain about.
-        showNetwork(calc::NetworkResultsOf(this->kind(), this->elementClick(shownElement_, {})));
+        const auto network =
+            calc::NetworkResultsOf(form_.kind(), form_.elementClick(shownElement_, {}));
+        if (network)
+            form_.showNetworkResults(*network);
+        else
+            form_.clearNetworkResults();
     }
 
     void showElementOf(const calc::ElementShown<Vars>& out, int k) {
         totalShown_ = true;
         shownElement_ = k;
-        this->showTotal(out.totalLabel, vars_.*calc::RolesOf(vars_).total);
-        this->showElementResults(out.cells);
-        this->showSketch(out.sketch, k);
-        this->showNetworkResults(out.network);
+        form_.showTotal(out.totalLabel, vars_.*calc::RolesOf(vars_).total);
+        form_.showElementResults(out.cells);
+        form_.showSketch(out.sketch, k);
+        form_.showNetworkResults(out.network);
     }
 
     // The shown element's results from the values on screen, as its
     // double-click would give them, without a message.
     calc::Outcome<calc::ElementShown<Vars>> elementNow() const {
         const int k = shownElement_;
-        const calc::Choice option = this->choiceOf(k);
-        const std::string element = this->elementName(k);
+        const calc::Choice option = form_.choiceOf(k);
+        const std::string element = form_.elementName(k);
         if (option == calc::Choice::None)
             return this->Because("Choose Series or Parallel for " + element +
                                  " to see its results again.");
-        if (this->sourceEmpty())
+        if (form_.sourceEmpty())
             return this->Because("The source value is empty. Enter it to see the results "
                                  "of " +
                                  element + " again.");
-        if (auto unknown = this->unknownUnit()) return *unknown;
-        auto out = element_(this->elementClick(k, option), vars_);
+        if (auto unknown = form_.unknownUnit()) return *unknown;
+        auto out = element_(form_.elementClick(k, option), vars_);
         if (!out && out.failure().text.empty())
             return this->Because("Enter a number as the source value to see the results "
                                  "of " +
@@ -131,10 +178,11 @@ private:
     }
 
     void markAll(const calc::Failure& why) {
-        this->markTotalOutOfDate(why);
-        if (shownElement_ > 0) this->markElementOutOfDate(why);
+        form_.markTotalOutOfDate(why);
+        if (shownElement_ > 0) form_.markElementOutOfDate(why);
     }
 
+    ElementForm form_;
     TotalFn total_;
     ElementFn element_;
     bool totalShown_ = false; // a total is on screen

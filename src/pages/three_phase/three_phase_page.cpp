@@ -44,7 +44,7 @@ QLabel* MakeHeading(const PageText& text, QWidget* parent) {
 
 ThreePhasePage::ThreePhasePage(const ThreePhasePageTexts& texts, widgets::MessageBoxes& messages,
                                QWidget* parent)
-    : StoredPage(texts.window, texts.background, messages, parent)
+    : Page(messages, parent)
     , texts_(texts) {
 
     auto* central = new QWidget(this);

@@ -27,7 +27,7 @@ namespace vora::pages {
 
 class VectorDiagramView;
 
-class ThreePhasePage : public StoredPage<calc::ThreePhaseVars> {
+class ThreePhasePage : public Page<calc::ThreePhaseVars> {
     Q_OBJECT
 public:
     ThreePhasePage(const ThreePhasePageTexts& texts, widgets::MessageBoxes& messages,

@@ -13,8 +13,6 @@ const QString kLineImpedanceTip = "The per-phase star equivalent VL / (√3 · I
 
 const ThreePhasePageTexts& ThreePhasePageTexts::LineToPhase() {
     static const ThreePhasePageTexts texts{
-        .window = "frmThreeLtop",
-        .background = QColor(0, 255, 255),
         .connectionHeading = {"Label1", "Types of Three phase AC CircuitConnections"},
         .deltaAbove = false,
         .instruction = {"Label11",
@@ -39,8 +37,6 @@ const ThreePhasePageTexts& ThreePhasePageTexts::LineToPhase() {
 
 const ThreePhasePageTexts& ThreePhasePageTexts::PhaseToLine() {
     static const ThreePhasePageTexts texts{
-        .window = "FrmThreePtoL",
-        .background = QColor(255, 192, 128),
         .connectionHeading = {"Label1", "Types of Three Phase AC Circuit Connections"},
         .deltaAbove = true,
         .instruction = {"Label11",

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Everything that differs between the line-to-phase and phase-to-line pages:
 // names and captions of the controls, the order of the options and of the
-// entries in the focus chain, the colour, and the conversion they run.
+// entries in the focus chain, and the conversion they run.
 #pragma once
 
 #include "calc/three_phase/three_phase.h"
 
-#include <QColor>
 #include <QString>
 #include <array>
 
@@ -30,8 +29,6 @@ struct ThreePhasePageTexts {
                                                              const calc::ThreePhaseEntries&,
                                                              calc::ThreePhaseVars);
 
-    QString window;
-    QColor background;
     PageText connectionHeading; // Label1
     bool deltaAbove = false;    // the phase-to-line page lists delta first
     PageText instruction;       // Label11

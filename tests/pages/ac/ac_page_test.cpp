@@ -8,6 +8,7 @@
 #include "pages/drawing/network_sketch_view.h"
 #include "pages/result_label.h"
 #include "support/recording_messages.h"
+#include "support/registered_page.h"
 #include "support/widgets.h"
 #include "widgets/option_button.h"
 #include "widgets/unit_list.h"
@@ -81,7 +82,8 @@ protected:
     }
 
     testing::RecordingMessages messages_;
-    FrmAC page_{messages_};
+    std::unique_ptr<FrmAC> made_ = testing::Registered<FrmAC>(messages_);
+    FrmAC& page_ = *made_;
 };
 
 TEST_F(AcPage, OpensWithFirstUnitsAndNothingChosen) {

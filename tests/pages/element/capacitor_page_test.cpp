@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The capacitor page as the user drives it: totals, double-clicks, the
 // values carried between them, and what happens to bad input.
-#include "pages/element/capacitor_page.h"
+#include "pages/element/element_page.h"
 #include "pages/result_label.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The layout and small behaviours that the resistor, capacitor and inductor
 // pages share: one table per page, the same checks for all three.
-#include "pages/element/capacitor_page.h"
-#include "pages/element/chain_page.h"
+#include "pages/element/element_page.h"
 #include "support/recording_messages.h"
+#include "support/registered_page.h"
 #include "support/widgets.h"
 #include "widgets/option_button.h"
 #include "widgets/unit_list.h"
@@ -185,7 +185,7 @@ const std::vector<PageCase>& Pages() {
     const QStringList henries{"H", "mH", kMicro + "H", "nH"};
     static const std::vector<PageCase> pages{
         {"resistor",
-         [](widgets::MessageBoxes& m) { return std::make_unique<frmDC>(m); },
+         [](widgets::MessageBoxes& m) { return testing::Registered<frmDC>(m); },
          'R',
          QColor(255, 255, 0),
          {"Frame6=Resistors connection and Its Value Given",
@@ -218,7 +218,7 @@ const std::vector<PageCase>& Pages() {
          {"mnuR1=&Resistor One", "mnuR2=&Resistor Two", "mnuR3=&Resistor Three",
           "mnuR4=Resistor Four"}},
         {"capacitor",
-         [](widgets::MessageBoxes& m) { return std::make_unique<frmDCC>(m); },
+         [](widgets::MessageBoxes& m) { return testing::Registered<frmDCC>(m); },
          'C',
          QColor(0, 0, 255),
          {"Frame6=Capacitors connection and Its Value Given", "Frame10=Capacitor One",
@@ -234,7 +234,7 @@ const std::vector<PageCase>& Pages() {
          {"mnuC1=&Capacitor One", "mnuC2=&Capacitor Two", "mnuC3=&Capacitor Three",
           "mnuC4=&Capacitor Four"}},
         {"inductor",
-         [](widgets::MessageBoxes& m) { return std::make_unique<frmDCL>(m); },
+         [](widgets::MessageBoxes& m) { return testing::Registered<frmDCL>(m); },
          'R',
          QColor(0, 255, 255),
          {"Frame6=Inductors connection and Its  Coils ", "Frame10=Inductor One",

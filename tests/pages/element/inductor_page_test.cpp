@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The inductor page: its totals as the user reads them, its own empty-source
 // message, and the shared double-click blocks through the page.
-#include "pages/element/chain_page.h"
+#include "pages/element/element_page.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"
 #include "widgets/unit_list.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // "Total Resistance" on the page: what the user sees, and what happens to the
 // page when an entry cannot be used.
-#include "pages/element/chain_page.h"
+#include "pages/element/element_page.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"
 #include "widgets/option_button.h"

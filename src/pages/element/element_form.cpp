@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "element_network_page.h"
+#include "element_form.h"
 
 #include "calc/element/element_kind.h"
 #include "calc/element/sketch_values.h"
 #include "network_results_view.h"
 #include "pages/drawing/network_sketch_view.h"
+#include "pages/page.h"
 #include "pages/result_label.h"
 #include "widgets/form_controls.h"
-#include "widgets/message_boxes.h"
 #include "widgets/option_button.h"
 #include "widgets/page_body.h"
-#include "widgets/page_colours.h"
 #include "widgets/unit_list.h"
 #include "widgets/working_panel.h"
 
@@ -19,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStringList>
@@ -38,37 +38,30 @@ const char* const kFrameNames[4] = {"Frame10", "Frame7", "Frame8", "Frame9"};
 // Wide enough that the explanation wraps into a few long lines.
 constexpr int kOpenWidth = 980;
 
+QString Symbol(const char* symbol) {
+    return QString::fromUtf8(symbol);
+}
+
 } // namespace
 
-ElementNetworkPage::ElementNetworkPage(const ElementPageTexts& texts,
-                                       widgets::MessageBoxes& messages, QWidget* parent)
-    : Page(texts.window, texts.background, messages, parent)
-    , texts_(texts) {
-
-    auto* central = new QWidget(this);
+ElementForm::ElementForm(const ElementTexts& texts, QMainWindow& window, PageCore& core,
+                         TotalInUnit totalInUnit)
+    : texts_(texts)
+    , window_(window)
+    , core_(core) {
+    auto* central = new QWidget(&window_);
     auto* outer = new QVBoxLayout(central);
     outer->addWidget(buildFrame6(central));
-    widgets::SetPageBody(this, central, kOpenWidth);
+    widgets::SetPageBody(&window_, central, kOpenWidth);
 
     buildResetMenu();
     Form_Load();
-    totalFollower_ = new UnitFollower(
-        total_, totalUnit_, [this](int position) { return totalInUnit(position); },
-        [this](const calc::Failure& failure) { reportFailure(failure); });
+    totalFollower_ =
+        new UnitFollower(total_, totalUnit_, std::move(totalInUnit),
+                         [this](const calc::Failure& failure) { core_.reportFailure(failure); });
 }
 
-const calc::ElementKind& ElementNetworkPage::kind() const {
-    switch (texts_.messageLetter.toLatin1()) {
-    case 'C':
-        return calc::ElementKind::Capacitor();
-    case 'L':
-        return calc::ElementKind::Inductor();
-    default:
-        return calc::ElementKind::Resistor();
-    }
-}
-
-QGroupBox* ElementNetworkPage::buildFrame6(QWidget* parent) {
+QGroupBox* ElementForm::buildFrame6(QWidget* parent) {
     auto* frame6 = new QGroupBox(texts_.frame6, parent);
     frame6->setObjectName("Frame6");
     auto* grid = new QGridLayout(frame6);
@@ -90,31 +83,28 @@ QGroupBox* ElementNetworkPage::buildFrame6(QWidget* parent) {
     return frame6;
 }
 
-QLabel* ElementNetworkPage::buildHint() {
-    QLabel* hint = MakeLabel("lblHint", texts_.hint, this);
-    hint_ = hint;
-    hint->setWordWrap(true);
-    QFont font = hint->font();
+QLabel* ElementForm::buildHint() {
+    hint_ = MakeLabel("lblHint", texts_.hint, &window_);
+    hint_->setWordWrap(true);
+    QFont font = hint_->font();
     font.setItalic(true);
-    hint->setFont(font);
-    return hint;
+    hint_->setFont(font);
+    return hint_;
 }
 
-QWidget* ElementNetworkPage::buildElements() {
-    auto* row = new QWidget(this);
+QWidget* ElementForm::buildElements() {
+    auto* row = new QWidget(&window_);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     const QChar c = texts_.letter;
     for (int k = 1; k <= 4; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        const QString n = QString::number(k);
-        const QString element = QString(texts_.messageLetter) + n;
+        const QString element = QString::fromStdString(elementName(k));
         auto* column = new QVBoxLayout;
 
         auto* valueRow = new QHBoxLayout;
         values_[i] = MakeEntry(QString("txt%1%2").arg(c).arg(k),
-                               texts_.elementTipFormat.arg(QString(texts_.tipLetter) + n),
-                               element + " Value", row);
+                               QString("\"%1%2 Value\"").arg(c).arg(k), element + " Value", row);
         units_[i] = new widgets::UnitList(row);
         units_[i]->setObjectName(QString("cbo%1%2").arg(c).arg(k));
         units_[i]->setAccessibleName(element + " Unit");
@@ -136,14 +126,16 @@ QWidget* ElementNetworkPage::buildElements() {
         column->addWidget(frame);
         layout->addLayout(column);
 
-        connect(series_[i], &QAbstractButton::clicked, this, [this, k] { connectionClicked(k); });
-        connect(parallel_[i], &QAbstractButton::clicked, this, [this, k] { connectionClicked(k); });
+        QLineEdit* field = values_[i];
+        for (widgets::OptionButton* choice : {series_[i], parallel_[i]})
+            QObject::connect(choice, &QAbstractButton::clicked, &window_,
+                             [field] { PageCore::FocusAfterChoice(field); });
     }
     return row;
 }
 
-QGroupBox* ElementNetworkPage::buildSource() {
-    auto* frame1 = new QGroupBox(texts_.frame1, this);
+QGroupBox* ElementForm::buildSource() {
+    auto* frame1 = new QGroupBox(texts_.frame1, &window_);
     frame1->setObjectName("Frame1");
     auto* layout = new QGridLayout(frame1);
 
@@ -159,13 +151,11 @@ QGroupBox* ElementNetworkPage::buildSource() {
     layout->addWidget(frame2, 0, 0, 1, 5);
 
     txtIV_ = MakeEntry("txtIV", texts_.txtIVTip, "Source Value", frame1);
-    lblIV_ = MakeLabel("lblIV", texts_.lblIV, frame1);
-    lblVI_ = MakeLabel("lblVI", "V", frame1);
+    lblIV_ = MakeLabel("lblIV", Symbol(calc::BaseSymbol(kind().sourceFlowUnits)), frame1);
+    lblVI_ = MakeLabel("lblVI", Symbol(calc::BaseSymbol(calc::kSourceVolts)), frame1);
     // Each quantity's unit list goes with its unit label: shown and hidden with it.
     cboIV_ = widgets::MakeUnitList("cboIV", texts_.optI + " Unit", frame1);
-    cboIV_->fill(UnitNames(kind().sourceFlowUnits));
     cboVI_ = widgets::MakeUnitList("cboVI", "Voltage Unit", frame1);
-    cboVI_->fill(UnitNames(calc::kSourceVolts));
     layout->addWidget(txtIV_, 1, 0);
     layout->addWidget(lblIV_, 1, 1);
     layout->addWidget(cboIV_, 1, 2);
@@ -173,13 +163,13 @@ QGroupBox* ElementNetworkPage::buildSource() {
     layout->addWidget(cboVI_, 1, 4);
     layout->setColumnStretch(0, 1);
 
-    connect(optI_, &QAbstractButton::clicked, this, &ElementNetworkPage::optI_Click);
-    connect(optV_, &QAbstractButton::clicked, this, &ElementNetworkPage::optV_Click);
+    QObject::connect(optI_, &QAbstractButton::clicked, &window_, [this] { optI_Click(); });
+    QObject::connect(optV_, &QAbstractButton::clicked, &window_, [this] { optV_Click(); });
     return frame1;
 }
 
-QGroupBox* ElementNetworkPage::buildResults() {
-    auto* frame3 = new QGroupBox(texts_.frame3, this);
+QGroupBox* ElementForm::buildResults() {
+    auto* frame3 = new QGroupBox(texts_.frame3, &window_);
     frame3->setObjectName("Frame3");
     auto* layout = new QGridLayout(frame3);
 
@@ -198,8 +188,9 @@ QGroupBox* ElementNetworkPage::buildResults() {
     auto* pairs = new QGridLayout(frame4);
     const QString names[2] = {"lblI", "lblv"};
     const QString values[2] = {"lblIT", "lblVT"};
-    const QString units[2][2] = {{"Label1", texts_.label1}, {"Label2", "V"}};
-    const QString quantities[2] = {texts_.label1 == "C" ? "Charge" : "Current", "Voltage"};
+    const QString units[2][2] = {{"Label1", QString::fromStdString(kind().flowUnit)},
+                                 {"Label2", Symbol(calc::symbols::kVolt)}};
+    const QString quantities[2] = {texts_.optI, "Voltage"};
     for (int row = 0; row < 2; ++row) {
         resultNames_[row] = MakeLabel(names[row], {}, frame4);
         resultNames_[row]->setMinimumWidth(40);
@@ -220,16 +211,14 @@ QGroupBox* ElementNetworkPage::buildResults() {
     return frame3;
 }
 
-QWidget* ElementNetworkPage::buildThirdPair() {
-    auto* row = new QWidget(this);
+QWidget* ElementForm::buildThirdPair() {
+    auto* row = new QWidget(&window_);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(MakeLabel(texts_.thirdHeading.name, texts_.thirdHeading.text, row));
-    resultNames_[2] = MakeLabel(texts_.thirdName.name, {}, row);
+    resultNames_[2] = MakeLabel(texts_.thirdName, {}, row);
     resultNames_[2]->setMinimumWidth(40);
-    resultValues_[2] =
-        MakeResult(texts_.thirdValue.name,
-                   texts_.thirdUnit.text == "WATT" ? "Power result" : "Energy result", row);
+    resultValues_[2] = MakeResult(texts_.thirdValue, texts_.thirdQuantity + " result", row);
     layout->addWidget(resultNames_[2]);
     layout->addWidget(resultValues_[2], 1);
     resultUnits_[2] = MakeLabel(texts_.thirdUnit.name, texts_.thirdUnit.text, row);
@@ -241,8 +230,8 @@ QWidget* ElementNetworkPage::buildThirdPair() {
     return row;
 }
 
-QWidget* ElementNetworkPage::buildExplanations() {
-    auto* box = new QWidget(this);
+QWidget* ElementForm::buildExplanations() {
+    auto* box = new QWidget(&window_);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     for (const auto& text : texts_.explanations) {
@@ -253,147 +242,130 @@ QWidget* ElementNetworkPage::buildExplanations() {
     return box;
 }
 
-QWidget* ElementNetworkPage::buildWorking() {
-    makeWorking(this);
-    const QChar c = texts_.messageLetter;
-    sketch_ = new NetworkSketchView(c == 'C'   ? NetworkSketchView::Symbol::Capacitor
-                                    : c == 'L' ? NetworkSketchView::Symbol::Inductor
-                                               : NetworkSketchView::Symbol::Resistor);
-    working()->setSide(sketch_);
-    return working();
+QWidget* ElementForm::buildWorking() {
+    widgets::WorkingPanel* working = core_.makeWorking(&window_);
+    sketch_ = new NetworkSketchView(texts_.kind);
+    working->setSide(sketch_);
+    return working;
 }
 
-void ElementNetworkPage::showSketch(const calc::Sketch& sketch, int highlight) {
-    ClearOutOfDate(sketch_);
-    sketch_->setSketch(sketch, highlight > 0
-                                   ? QString(texts_.messageLetter) + QString::number(highlight)
-                                   : QString());
-    // The fields as the computation just read them.
-    sketch_->setValues(calc::ElementSketchValues(kind(), elementClick(0, {})));
-}
-
-void ElementNetworkPage::buildResetMenu() {
-    resetMenu_ = menuBar()->addMenu("&Reset");
+void ElementForm::buildResetMenu() {
+    resetMenu_ = window_.menuBar()->addMenu("&Reset");
     resetMenu_->setObjectName("mnuresate");
-    for (int k = 1; k <= 4; ++k) {
-        const auto& item = texts_.resetItems[static_cast<std::size_t>(k - 1)];
-        QAction* action = resetMenu_->addAction(item.text);
-        action->setObjectName(item.name);
-        connect(action, &QAction::triggered, this, [this, k] { resetElement(k); });
+    for (std::size_t i = 0; i < 4; ++i) {
+        const NamedText& item = texts_.resetItems[i];
+        resetActions_[i] = resetMenu_->addAction(item.text);
+        resetActions_[i]->setObjectName(item.name);
     }
-    QAction* all = resetMenu_->addAction("&New");
-    all->setObjectName("mnuAll");
-    all->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(all, &QAction::triggered, this, &ElementNetworkPage::mnuAll_Click);
+    new_ = resetMenu_->addAction("&New");
+    new_->setObjectName("mnuAll");
+    new_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
 }
 
-void ElementNetworkPage::Form_Load() {
-    for (std::size_t i = 0; i < 4; ++i)
-        units_[i]->fill(texts_.elementUnits[i]);
-    totalUnit_->fill(texts_.totalUnits);
+QAction* ElementForm::resetAction(int k) const {
+    return resetActions_[static_cast<std::size_t>(k - 1)];
 }
 
-void ElementNetworkPage::connectionClicked(int k) {
-    focusAfterChoice(values_[static_cast<std::size_t>(k - 1)]);
+void ElementForm::Form_Load() {
+    units_[0]->fill(UnitNames(texts_.firstUnits));
+    for (std::size_t i = 1; i < 4; ++i)
+        units_[i]->fill(UnitNames(kind().units));
+    totalUnit_->fill(UnitNames(kind().units));
+    cboIV_->fill(UnitNames(kind().sourceFlowUnits));
+    cboVI_->fill(UnitNames(calc::kSourceVolts));
 }
 
-void ElementNetworkPage::optI_Click() {
-    focusAfterChoice(txtIV_);
-    lblVI_->hide();
-    cboVI_->hide();
-    lblIV_->show();
-    cboIV_->show();
+void ElementForm::optI_Click() {
+    showSourceUnit(false);
 }
 
-void ElementNetworkPage::optV_Click() {
-    focusAfterChoice(txtIV_);
-    lblVI_->show();
-    cboVI_->show();
-    lblIV_->hide();
-    cboIV_->hide();
+void ElementForm::optV_Click() {
+    showSourceUnit(true);
 }
 
-void ElementNetworkPage::resetElement(int k) {
-    const Batch once(*this);
+void ElementForm::showSourceUnit(bool voltage) {
+    PageCore::FocusAfterChoice(txtIV_);
+    lblVI_->setVisible(voltage);
+    cboVI_->setVisible(voltage);
+    lblIV_->setVisible(!voltage);
+    cboIV_->setVisible(!voltage);
+}
+
+void ElementForm::clearElement(int k) {
     const auto i = static_cast<std::size_t>(k - 1);
     series_[i]->clear();
     parallel_[i]->clear();
     values_[i]->setText({});
 }
 
-void ElementNetworkPage::mnuAll_Click() {
-    const Batch once(*this);
-    for (int k = 1; k <= 4; ++k)
-        resetElement(k);
-}
-
-void ElementNetworkPage::watchInputs() {
+void ElementForm::watchInputs() {
     for (std::size_t i = 0; i < 4; ++i) {
-        watch(values_[i]);
-        watch(units_[i]);
-        watch(series_[i]);
-        watch(parallel_[i]);
-        enterClicks(values_[i], compute_);
+        core_.watch(values_[i]);
+        core_.watch(units_[i]);
+        core_.watch(series_[i]);
+        core_.watch(parallel_[i]);
+        PageCore::EnterClicks(values_[i], compute_);
     }
-    watch(optI_);
-    watch(optV_);
-    watch(txtIV_);
-    watch(cboIV_);
-    watch(cboVI_);
+    core_.watch(optI_);
+    core_.watch(optV_);
+    core_.watch(txtIV_);
+    core_.watch(cboIV_);
+    core_.watch(cboVI_);
     // After its follower, which shows a current total in the new unit.
-    watch(totalUnit_);
-    enterClicks(txtIV_, compute_);
+    core_.watch(totalUnit_);
+    PageCore::EnterClicks(txtIV_, compute_);
 }
 
-calc::Choice ElementNetworkPage::choiceOf(int k) const {
+calc::Choice ElementForm::choiceOf(int k) const {
     const auto i = static_cast<std::size_t>(k - 1);
     return series_[i]->isChecked()     ? calc::Choice::Series
            : parallel_[i]->isChecked() ? calc::Choice::Parallel
                                        : calc::Choice::None;
 }
 
-bool ElementNetworkPage::sourceEmpty() const {
+bool ElementForm::sourceEmpty() const {
     return txtIV_->text().isEmpty();
 }
 
-std::optional<calc::Failure> ElementNetworkPage::unknownUnit() const {
+std::string ElementForm::elementName(int k) const {
+    return kind().Element(k);
+}
+
+std::optional<calc::Failure> ElementForm::unknownUnit() const {
     for (const widgets::UnitList* list : units_)
-        if (auto failure = UnknownUnit(list)) return failure;
+        if (auto failure = PageCore::UnknownUnit(list)) return failure;
     // The source list of the chosen source.
-    if (auto failure = UnknownUnit(optV_->isChecked() ? cboVI_ : cboIV_)) return failure;
-    return UnknownUnit(totalUnit_);
+    if (auto failure = PageCore::UnknownUnit(optV_->isChecked() ? cboVI_ : cboIV_)) return failure;
+    return PageCore::UnknownUnit(totalUnit_);
 }
 
-void ElementNetworkPage::markTotalOutOfDate(const calc::Failure& why) {
-    MarkOutOfDate(total_, QString::fromStdString(why.text));
-    markWorkingOutOfDate(why);
-    MarkOutOfDate(sketch_, QString::fromStdString(why.text));
+void ElementForm::markTotalOutOfDate(const calc::Failure& why) {
+    const QString text = QString::fromStdString(why.text);
+    MarkOutOfDate(total_, text);
+    core_.markWorkingOutOfDate(why);
+    MarkOutOfDate(sketch_, text);
     for (QWidget* result : networkResultWidgets())
-        MarkOutOfDate(result, QString::fromStdString(why.text));
+        MarkOutOfDate(result, text);
 }
 
-void ElementNetworkPage::markElementOutOfDate(const calc::Failure& why) {
+void ElementForm::markElementOutOfDate(const calc::Failure& why) {
     for (std::size_t i = 0; i < 3; ++i) {
         MarkOutOfDate(resultNames_[i], QString::fromStdString(why.text));
         MarkOutOfDate(resultValues_[i], QString::fromStdString(why.text));
     }
 }
 
-bool ElementNetworkPage::elementResultsShown() const {
-    return !resultNames_[0]->text().isEmpty();
-}
-
-void ElementNetworkPage::updateHint() {
+void ElementForm::updateHint() {
     int length = 0;
     while (length < 4 && choiceOf(length + 1) != calc::Choice::None)
         ++length;
     QStringList leftOut;
     for (int k = length + 1; k <= 4; ++k)
         if (!values_[static_cast<std::size_t>(k - 1)]->text().trimmed().isEmpty())
-            leftOut << QString(texts_.messageLetter) + QString::number(k);
+            leftOut << QString::fromStdString(elementName(k));
     QString hint = texts_.hint;
     if (!leftOut.isEmpty()) {
-        const QString gap = QString(texts_.messageLetter) + QString::number(length + 1);
+        const QString gap = QString::fromStdString(elementName(length + 1));
         hint = leftOut.join(", ") + (leftOut.size() == 1 ? " is" : " are") +
                " left out of the network: choose Series or Parallel for " + gap +
                (leftOut.size() == 1 && leftOut.front() == gap ? " to connect it."
@@ -402,27 +374,24 @@ void ElementNetworkPage::updateHint() {
     if (hint_->text() != hint) hint_->setText(hint);
 }
 
-widgets::OptionButton* ElementNetworkPage::option(int k, calc::Choice choice) const {
+widgets::OptionButton* ElementForm::option(int k, calc::Choice choice) const {
     const auto i = static_cast<std::size_t>(k - 1);
     return choice == calc::Choice::Parallel ? parallel_[i] : series_[i];
 }
 
-calc::NetworkEntries ElementNetworkPage::networkEntries() const {
+calc::NetworkEntries ElementForm::networkEntries() const {
     calc::NetworkEntries e;
     for (std::size_t i = 0; i < 4; ++i) {
-        const QString element = QString(texts_.messageLetter) + QString::number(i + 1);
         e.values[i] = {values_[i]->text().toStdString(), values_[i]->objectName().toStdString(),
-                       (element + " Value").toStdString()};
+                       elementName(static_cast<int>(i) + 1) + " Value"};
         e.units[i] = units_[i]->position();
-        e.choices[i] = series_[i]->isChecked()     ? calc::Choice::Series
-                       : parallel_[i]->isChecked() ? calc::Choice::Parallel
-                                                   : calc::Choice::None;
+        e.choices[i] = choiceOf(static_cast<int>(i) + 1);
     }
     e.totalUnit = totalUnit_->position();
     return e;
 }
 
-calc::ElementClick ElementNetworkPage::elementClick(int k, calc::Choice option) const {
+calc::ElementClick ElementForm::elementClick(int k, calc::Choice option) const {
     calc::ElementClick click;
     click.element = k;
     click.option = option;
@@ -435,21 +404,14 @@ calc::ElementClick ElementNetworkPage::elementClick(int k, calc::Choice option) 
     return click;
 }
 
-void ElementNetworkPage::announceEmptySource() {
-    if (txtIV_->text().isEmpty())
-        messages().show(this, widgets::MessageBoxes::Icon::Information, "Ajaja",
-                        texts_.emptySourceText);
-}
-
-void ElementNetworkPage::showTotal(const std::string& label, double total) {
-    ShowResult(total_, label, total, kind().unit == "Ohm" ? "Ω" : kind().unit);
+void ElementForm::showTotal(const std::string& label, double total) {
+    ShowResult(total_, label, total, calc::BaseSymbol(kind().units));
     totalFollower_->shown();
 }
 
-void ElementNetworkPage::showElementResults(const std::array<calc::ResultCell, 3>& cells) {
+void ElementForm::showElementResults(const std::array<calc::ResultCell, 3>& cells) {
     // The first pair's unit follows its quantity: "A/s" for a rate of rise.
-    resultUnits_[0]->setText(
-        cells[0].unit == kind().flowUnit ? texts_.label1 : QString::fromStdString(cells[0].unit));
+    resultUnits_[0]->setText(QString::fromStdString(cells[0].unit));
     for (std::size_t i = 0; i < 3; ++i) {
         const calc::ResultCell& cell = cells[i];
         ClearOutOfDate(resultNames_[i]);
@@ -463,32 +425,40 @@ void ElementNetworkPage::showElementResults(const std::array<calc::ResultCell, 3
     }
 }
 
-void ElementNetworkPage::showNetworkResults(const calc::NetworkResults& results) {
+void ElementForm::showNetworkResults(const calc::NetworkResults& results) {
     for (QWidget* result : networkResultWidgets())
         ClearOutOfDate(result);
     network_->showResults(results.whole);
     table_->showResults(results);
 }
 
-void ElementNetworkPage::clearNetworkResults() {
+void ElementForm::clearNetworkResults() {
     for (QWidget* result : networkResultWidgets())
         ClearOutOfDate(result);
     network_->clearResults();
     table_->clearResults();
 }
 
-std::vector<QWidget*> ElementNetworkPage::networkResultWidgets() const {
+void ElementForm::showSketch(const calc::Sketch& sketch, int highlight) {
+    ClearOutOfDate(sketch_);
+    sketch_->setSketch(sketch,
+                       highlight > 0 ? QString::fromStdString(elementName(highlight)) : QString());
+    // The fields as the computation just read them.
+    sketch_->setValues(calc::ElementSketchValues(kind(), elementClick(0, {})));
+}
+
+std::vector<QWidget*> ElementForm::networkResultWidgets() const {
     return {network_->triple(0).value, network_->triple(1).value, network_->triple(2).value,
             table_};
 }
 
-QString ElementNetworkPage::inputsAndResults() const {
+QString ElementForm::inputsAndResults() const {
     QStringList lines{texts_.frame6.trimmed()};
     for (std::size_t i = 0; i < 4; ++i) {
         const QString connection = series_[i]->isChecked()     ? "Series"
                                    : parallel_[i]->isChecked() ? "Parallel"
                                                                : "no connection";
-        lines << ReportLine(QString(texts_.messageLetter) + QString::number(i + 1),
+        lines << ReportLine(QString::fromStdString(elementName(static_cast<int>(i) + 1)),
                             values_[i]->text(), units_[i]->currentText()) +
                      ", " + connection;
     }
@@ -519,8 +489,8 @@ QString ElementNetworkPage::inputsAndResults() const {
         lines << "Every element: (out of date)";
     else
         lines << table_->report();
-    if (!working()->text().isEmpty() && !IsOutOfDate(working()))
-        lines << "Working:" << working()->text();
+    const widgets::WorkingPanel* working = core_.working();
+    if (!working->text().isEmpty() && !IsOutOfDate(working)) lines << "Working:" << working->text();
     return lines.join('\n');
 }
 
