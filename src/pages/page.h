@@ -72,11 +72,13 @@ protected:
     void markWorkingOutOfDate(const calc::Failure& failure);
 
     // The end of every computing event. The event computed on a copy of the
-    // stored values; a failed outcome is reported and changes nothing, a
-    // successful one replaces `vars` and shows its working (scrolled to the
-    // end with `showEnd`). The caller writes its labels only on true.
+    // stored values; an unchanged outcome does nothing, a failed one is
+    // reported and changes nothing, a successful one replaces `vars` and
+    // shows its working (scrolled to the end with `showEnd`). The caller
+    // writes its labels only on true.
     template <class Vars, class Shown>
     bool Commit(Vars& vars, const calc::Outcome<Shown>& out, bool showEnd = false) {
+        if (out.unchanged()) return false;
         if (!out) {
             reportFailure(out.failure());
             return false;

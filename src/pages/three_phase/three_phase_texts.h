@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Everything that differs between the line-to-phase and phase-to-line pages:
-// names and captions of the controls, the order of the options and of the
-// entries in the focus chain, the colour, and the conversion they run.
+// Everything that differs between the line-to-phase and phase-to-line pages,
+// and every text they show: names and captions of the controls, the order of
+// the options and of the entries in the focus chain, and the conversion they
+// run.
 #pragma once
 
 #include "calc/three_phase/three_phase.h"
+#include "calc/units.h"
 
 #include <QColor>
 #include <QString>
@@ -20,19 +22,23 @@ struct PageText {
 // One labelled row: caption, then the entry or the result, then the unit.
 struct ThreePhaseRow {
     PageText caption;
+    QString field; // objectName of the entry or the result label
     PageText unit;
+    const char* symbol; // the unit of the result's engineering form
     QString accessible; // what a screen reader calls the entry or the caption
     QString tip = {};   // what the quantity means, where it needs saying
 };
 
-struct ThreePhasePageTexts {
+struct ThreePhaseTexts {
     using Convert = calc::Outcome<calc::ThreePhaseShown> (*)(calc::Caption,
                                                              const calc::ThreePhaseEntries&,
                                                              calc::ThreePhaseVars);
 
     QString window;
     QColor background;
+    PageText quantities;        // Label10: its text is a resource path
     PageText connectionHeading; // Label1
+    PageText star, delta;       // optY, optD
     bool deltaAbove = false;    // the phase-to-line page lists delta first
     PageText instruction;       // Label11
     PageText inputHeading;
@@ -40,10 +46,14 @@ struct ThreePhasePageTexts {
     bool reversedEntryFocus = false;     // focus goes impedance, voltage, current
     PageText outputHeading;
     std::array<ThreePhaseRow, 4> outputs; // lblI2, lblV2, lblZ2, lblS2 with their units
+    QString clickToCompute;               // the captions' tool-tips start with it
+    PageText clearEntries;                // the Ctrl+N action
+    QString noConnection;                 // in the copied text
+    QString chooseConnection;             // why results are out of date without a connection
     Convert convert = nullptr;
 
-    static const ThreePhasePageTexts& LineToPhase();
-    static const ThreePhasePageTexts& PhaseToLine();
+    static const ThreePhaseTexts& LineToPhase();
+    static const ThreePhaseTexts& PhaseToLine();
 };
 
 } // namespace vora::pages
