@@ -30,40 +30,17 @@ namespace {
 
 constexpr int kPictureWidth = 360;
 
-QGroupBox* MakeFrame(const AcControl& c, QWidget* parent) {
-    return widgets::MakeFrame(c.name, c.text, parent);
-}
-
-QLineEdit* MakeEntry(const AcControl& c, QWidget* parent) {
-    QLineEdit* entry = widgets::MakeEntry(c.name, c.tip, c.accessible, parent);
+// The AC page's entries and buttons are wider than their captions need.
+QLineEdit* MakeWideEntry(const ControlText& c, QWidget* parent) {
+    QLineEdit* entry = MakeEntry(c, parent);
     entry->setMinimumWidth(90);
     return entry;
 }
 
-QPushButton* MakeButton(const AcControl& c, QWidget* parent) {
-    QPushButton* button = widgets::MakeButton(c.name, c.text, parent);
+QPushButton* MakeWideButton(const ControlText& c, QWidget* parent) {
+    QPushButton* button = MakeButton(c, parent);
     button->setMinimumWidth(130);
     return button;
-}
-
-widgets::OptionButton* MakeOption(const AcControl& c, QWidget* parent) {
-    widgets::OptionButton* option = widgets::MakeOption(c.name, c.text, c.accessible, parent);
-    if (!c.tip.isEmpty()) option->setToolTip(c.tip);
-    return option;
-}
-
-QLabel* MakeResult(const AcControl& c, QWidget* parent) {
-    return widgets::MakeResult(c.name, c.accessible, parent);
-}
-
-widgets::UnitList* MakeUnitList(const AcControl& c, QWidget* parent) {
-    return widgets::MakeUnitList(c.name, c.accessible, parent);
-}
-
-QLabel* MakeLabel(const AcControl& c, QWidget* parent) {
-    QLabel* label = widgets::MakeLabel(c.name, c.text, parent);
-    if (!c.tip.isEmpty()) label->setToolTip(c.tip);
-    return label;
 }
 
 // Caption, value and unit at `column` of a result grid. These results sit
@@ -138,7 +115,7 @@ QWidget* AcForm::buildElements(QWidget* parent) {
 
         auto* valueFrame = MakeFrame(t.valueFrame, box);
         auto* value = new QHBoxLayout(valueFrame);
-        c.value = MakeEntry(t.entry, valueFrame);
+        c.value = MakeWideEntry(t.entry, valueFrame);
         c.unit = MakeUnitList(t.list, valueFrame);
         value->addWidget(c.value, 1);
         value->addWidget(c.unit);
@@ -174,7 +151,7 @@ QWidget* AcForm::buildSource(QWidget* parent) {
 
     auto* frame9 = MakeFrame(texts.valueFrame, box);
     auto* value = new QHBoxLayout(frame9);
-    txtIV = MakeEntry(texts.sourceEntry, frame9);
+    txtIV = MakeWideEntry(texts.sourceEntry, frame9);
     cboIV = MakeUnitList(texts.sourceList, frame9);
     value->addWidget(txtIV, 1);
     value->addWidget(cboIV);
@@ -189,8 +166,7 @@ QWidget* AcForm::buildSource(QWidget* parent) {
 QGroupBox* AcForm::buildFrequency(QWidget* parent) {
     auto* frame13 = MakeFrame(texts.frequencyFrame, parent);
     auto* row = new QHBoxLayout(frame13);
-    txtF = widgets::MakeEntry(texts.frequencyEntry.name, texts.frequencyEntry.tip,
-                              texts.frequencyEntry.accessible, frame13);
+    txtF = MakeEntry(texts.frequencyEntry, frame13);
     txtF->setMinimumWidth(60);
     txtF->setText(texts.frequencyDefault);
     cboF = MakeUnitList(texts.frequencyList, frame13);
@@ -224,7 +200,7 @@ QGroupBox* AcForm::buildImpedance(QWidget* parent) {
     auto* row = new QHBoxLayout;
     rows->addLayout(row);
     rows->addLayout(buildReactances(frame5));
-    cmdZT = MakeButton(texts.impedanceButton, frame5);
+    cmdZT = MakeWideButton(texts.impedanceButton, frame5);
     lblZT = MakeResult(texts.impedanceResult, frame5);
     cboZT = MakeUnitList(texts.impedanceList, frame5);
     row->addWidget(cmdZT);
@@ -246,7 +222,7 @@ QLayout* AcForm::buildReactances(QWidget* parent) {
 QGroupBox* AcForm::buildPowerFactor(QWidget* parent) {
     auto* frame12 = MakeFrame(texts.powerFactorFrame, parent);
     auto* row = new QHBoxLayout(frame12);
-    cmdPF = MakeButton(texts.powerFactorButton, frame12);
+    cmdPF = MakeWideButton(texts.powerFactorButton, frame12);
     lblPF = MakeResult(texts.powerFactorResult, frame12);
     lblLG = MakeResult(texts.laggingResult, frame12);
     lblLG->setMinimumWidth(lblLG->fontMetrics().horizontalAdvance(texts.laggingWidest) + 16);
@@ -262,7 +238,7 @@ QGroupBox* AcForm::buildPowers(QWidget* parent) {
     for (std::size_t r = 0; r < powers.size(); ++r) {
         const AcPowerTexts& t = texts.powers[r];
         const int at = static_cast<int>(r);
-        powerButtons[r] = MakeButton(t.button, frame11);
+        powerButtons[r] = MakeWideButton(t.button, frame11);
         powers[r] = MakeResult(t.result, frame11);
         grid->addWidget(powerButtons[r], at, 0);
         grid->addWidget(powers[r], at, 1);

@@ -33,9 +33,10 @@ void SetTip(QLabel* label, const QString& tip) {
 
 // A current or voltage result, which is rms: "1.478 A" and under it "rms
 // value, peak 2.090 A"; the peak is √2 times.
-void ShowRms(QLabel* label, const std::string& text, double rms, std::string_view unit) {
+void ShowRms(QLabel* label, const std::string& text, double rms, std::string_view unit,
+             const AcTexts& texts) {
     ShowResult(label, text, rms, unit);
-    SetTip(label, Readable(label) + "\nrms value, peak " +
+    SetTip(label, Readable(label) + "\n" + texts.peakTip +
                       ToQt(calc::FormatEngineering(std::sqrt(2.0) * rms, unit)));
 }
 
@@ -86,7 +87,7 @@ void AcForm::showPowerFactor(const std::string& factor, const std::string& laggi
 void AcForm::showPower(std::size_t power, const std::string& text, double value) {
     QLabel* label = powers[power];
     ShowResult(label, text, value, texts.powers[power].symbol);
-    SetTip(label, Readable(label) + "\nfrom the rms voltage and current");
+    SetTip(label, Readable(label) + "\n" + texts.powerTip);
 }
 
 void AcForm::showElement(const std::array<std::string, 2>& names, const std::string& current,
@@ -95,8 +96,8 @@ void AcForm::showElement(const std::array<std::string, 2>& names, const std::str
     ClearOutOfDate(lblv);
     lblI->setText(ToQt(names[0]));
     lblv->setText(ToQt(names[1]));
-    ShowRms(lblIV, current, amperes, calc::BaseSymbol(texts.currentUnits));
-    ShowRms(lblVV, voltage, volts, calc::BaseSymbol(texts.voltageUnits));
+    ShowRms(lblIV, current, amperes, calc::BaseSymbol(texts.currentUnits), texts);
+    ShowRms(lblVV, voltage, volts, calc::BaseSymbol(texts.voltageUnits), texts);
 }
 
 void AcForm::showMore(const calc::AcShown& shown) {
@@ -109,7 +110,7 @@ void AcForm::showMore(const calc::AcShown& shown) {
         Show(lblQF, r ? r->q : std::nullopt, texts.q.symbol);
     }
     if (const auto& s = shown.sourceCurrent) {
-        ShowRms(lblIS, s->magnitude.text, s->magnitude.value, texts.sourceCurrent.symbol);
+        ShowRms(lblIS, s->magnitude.text, s->magnitude.value, texts.sourceCurrent.symbol, texts);
         Show(lblIA, s->phase, texts.angle.symbol);
     }
 }

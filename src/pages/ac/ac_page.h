@@ -4,6 +4,7 @@
 // power factor and three powers. Double-clicking an element's connection
 // option shows the current through it and the voltage across it.
 //
+// The controls are an AcForm built from AcTexts; the page keeps the handlers.
 // Every computing handler reads the fields it needs, hands them with a copy of
 // the stored values to calc/, which builds and solves the circuit as
 // connected, and commits the copy, the label texts, the working and the

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The AC page's handlers and their wiring: small input steps, and the
-// computing events as transactions over a copy of the stored values.
+// The AC page's handlers: small input steps, and the computing events as
+// transactions over a copy of the stored values.
 #include "ac_page.h"
 #include "calc/ac/ac_events.h"
 #include "calc/ac/ac_sketch_values.h"
@@ -15,8 +15,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 
 namespace vora::pages {

@@ -138,6 +138,8 @@ const AcTexts& AcTexts::Get() {
         .explanation = {"Label4", ":/texts/ac_real_circuits.txt"},
         .sketch = "Sketch of the circuit",
 
+        .peakTip = "rms value, peak ",
+        .powerTip = "from the rms voltage and current",
         .emptySourceTitle = "Ajaja",
         .emptySourceText = ":/texts/ac_empty_source.txt",
         .emptySourceOutOfDate = "The source value is empty. Enter it to see the element's current "

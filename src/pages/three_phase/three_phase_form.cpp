@@ -26,23 +26,12 @@ namespace {
 // Wide enough that the explanation band wraps into a few long lines.
 constexpr int kOpenWidth = 820;
 
-QLabel* MakeLabel(const PageText& text, QWidget* parent) {
-    return widgets::MakeLabel(text.name, text.text, parent);
-}
-
-QLabel* MakeHeading(const PageText& text, QWidget* parent) {
+QLabel* MakeHeading(const ControlText& text, QWidget* parent) {
     QLabel* label = MakeLabel(text, parent);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
     return label;
-}
-
-widgets::OptionButton* MakeOption(const PageText& text, QWidget* parent) {
-    auto* option = new widgets::OptionButton(text.text, parent);
-    option->setObjectName(text.name);
-    option->setAccessibleName(text.text);
-    return option;
 }
 
 } // namespace
@@ -119,7 +108,7 @@ void ThreePhaseForm::buildInputs(QGridLayout* grid, int firstRow) {
         const ThreePhaseRow& row = texts.inputs[i];
         const int r = firstRow + 1 + static_cast<int>(i);
         QLabel* caption = MakeLabel(row.caption, parent);
-        QLineEdit* entry = widgets::MakeEntry(row.field, row.tip, row.accessible, parent);
+        QLineEdit* entry = MakeEntry({row.field, {}, row.accessible, row.tip}, parent);
         caption->setBuddy(entry);
         entryFields[i] = entry;
         grid->addWidget(caption, r, 0);
@@ -142,7 +131,7 @@ void ThreePhaseForm::buildOutputs(QGridLayout* grid, int firstRow) {
                             (row.tip.isEmpty() ? QString() : ": " + row.tip));
         captions[i] = caption;
 
-        QLabel* result = widgets::MakeResult(row.field, row.accessible + " result", parent);
+        QLabel* result = MakeResult({row.field, {}, row.accessible + " result"}, parent);
         results[i] = result;
 
         grid->addWidget(caption, r, 4);

@@ -7,6 +7,7 @@
 
 #include "calc/three_phase/three_phase.h"
 #include "calc/units.h"
+#include "pages/control_text.h"
 
 #include <QColor>
 #include <QString>
@@ -14,16 +15,11 @@
 
 namespace vora::pages {
 
-struct PageText {
-    QString name; // objectName
-    QString text; // caption as shown
-};
-
 // One labelled row: caption, then the entry or the result, then the unit.
 struct ThreePhaseRow {
-    PageText caption;
+    ControlText caption;
     QString field; // objectName of the entry or the result label
-    PageText unit;
+    ControlText unit;
     const char* symbol; // the unit of the result's engineering form
     QString accessible; // what a screen reader calls the entry or the caption
     QString tip = {};   // what the quantity means, where it needs saying
@@ -36,18 +32,18 @@ struct ThreePhaseTexts {
 
     QString window;
     QColor background;
-    PageText quantities;        // Label10: its text is a resource path
-    PageText connectionHeading; // Label1
-    PageText star, delta;       // optY, optD
-    bool deltaAbove = false;    // the phase-to-line page lists delta first
-    PageText instruction;       // Label11
-    PageText inputHeading;
+    ControlText quantities;        // Label10: its text is a resource path
+    ControlText connectionHeading; // Label1
+    ControlText star, delta;       // optY, optD
+    bool deltaAbove = false;       // the phase-to-line page lists delta first
+    ControlText instruction;       // Label11
+    ControlText inputHeading;
     std::array<ThreePhaseRow, 3> inputs; // current, voltage, impedance
     bool reversedEntryFocus = false;     // focus goes impedance, voltage, current
-    PageText outputHeading;
+    ControlText outputHeading;
     std::array<ThreePhaseRow, 4> outputs; // lblI2, lblV2, lblZ2, lblS2 with their units
     QString clickToCompute;               // the captions' tool-tips start with it
-    PageText clearEntries;                // the Ctrl+N action
+    ControlText clearEntries;             // the Ctrl+N action
     QString noConnection;                 // in the copied text
     QString chooseConnection;             // why results are out of date without a connection
     Convert convert = nullptr;
