@@ -35,7 +35,7 @@ void PageCore::showWorking(const calc::Working& working, bool showEnd) {
 }
 
 void PageCore::markWorkingOutOfDate(const calc::Failure& failure) {
-    if (!working_->text().isEmpty()) MarkOutOfDate(working_, QString::fromStdString(failure.text));
+    if (!working_->text().isEmpty()) MarkOutOfDate(working_, QString::fromStdString(failure.reason()));
 }
 
 bool PageCore::announceEmptySource(const QLineEdit* source, const QString& textPath) {

@@ -134,11 +134,12 @@ protected:
     };
 
     // The end of every computing event. The event computed on a copy of the
-    // stored values; a failed outcome is reported and changes nothing, a
-    // successful one replaces the stored values and shows its working
+    // stored values; an unchanged outcome does nothing, a failed one is
+    // reported and changes nothing, a successful one replaces the stored values and shows its working
     // (scrolled to the end with `showEnd`). The caller writes its labels
     // only on true.
     template <class Shown> bool Commit(const calc::Outcome<Shown>& out, bool showEnd = false) {
+        if (out.unchanged()) return false;
         if (!out) {
             core_.reportFailure(out.failure());
             return false;

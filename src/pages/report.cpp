@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "report.h"
 
+#include "result_label.h"
 #include "widgets/message_boxes.h"
+#include "widgets/working_panel.h"
 
 #include <QWidget>
 
@@ -9,11 +11,18 @@ namespace vora::pages {
 
 void ReportFailure(QWidget* window, widgets::MessageBoxes& messages, const calc::Failure& failure) {
     if (!failure.alreadyReported)
-        messages.show(window, widgets::MessageBoxes::Icon::Warning,
+        messages.show(window,
+                      failure.recommendation ? widgets::MessageBoxes::Icon::Information
+                                             : widgets::MessageBoxes::Icon::Warning,
                       QString::fromStdString(failure.title), QString::fromStdString(failure.text));
     if (failure.field.empty()) return;
     if (auto* field = window->findChild<QWidget*>(QString::fromStdString(failure.field)))
         field->setFocus(Qt::OtherFocusReason);
+}
+
+QString InputsAndResults(QStringList lines, const widgets::WorkingPanel* working) {
+    if (!working->text().isEmpty() && !IsOutOfDate(working)) lines << "Working:" << working->text();
+    return lines.join('\n');
 }
 
 } // namespace vora::pages

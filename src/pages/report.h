@@ -3,11 +3,14 @@
 
 #include "calc/outcome.h"
 
+#include <QStringList>
+
 class QWidget;
 
 namespace vora::widgets {
 class MessageBoxes;
-}
+class WorkingPanel;
+} // namespace vora::widgets
 
 namespace vora::pages {
 
@@ -15,5 +18,9 @@ namespace vora::pages {
 // already announced during the same event) and the focus on the offending
 // control. The caller has changed nothing yet, so nothing needs undoing.
 void ReportFailure(QWidget* window, widgets::MessageBoxes& messages, const calc::Failure& failure);
+
+// A page's copied text: its lines of inputs and results, then the working
+// after a line "Working:" where it is shown and not out of date.
+QString InputsAndResults(QStringList lines, const widgets::WorkingPanel* working);
 
 } // namespace vora::pages

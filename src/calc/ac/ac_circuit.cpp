@@ -165,14 +165,15 @@ Circuit ReadCircuit(const AcInputs& in, AcVars& vars, Working& w) {
     const auto lc = [](const Sketch& s) {
         return s.kind == Sketch::Kind::Parallel &&
                std::count_if(s.parts.begin(), s.parts.end(), [](const Sketch& p) {
-                   return p.kind == Sketch::Kind::Element && (p.name == "L" || p.name == "C");
+                   return p.kind == Sketch::Kind::Element &&
+                          (p.name == kNames[1] || p.name == kNames[2]);
                }) == 2;
     };
     const Sketch* group = lc(c.sketch) ? &c.sketch : nullptr;
     for (const Sketch& part : c.sketch.parts)
         if (lc(part)) group = &part;
     if (group) {
-        const Impedance x = c.TotalOf(Parallel({Element("L"), Element("C")}));
+        const Impedance x = c.TotalOf(Parallel({Element(kNames[1]), Element(kNames[2])}));
         if (!x.open) vars.ParallelLC = x.value.imag();
     }
     return c;

@@ -283,11 +283,15 @@ Outcome<AcShown> TotalImpedance(const AcInputs& in, AcVars vars) {
         const Circuit c = ReadCircuit(in, vars, out.working);
         if (c.total.open) {
             const std::vector<std::string> opens = Where(c, true);
-            if (opens.empty()) {
-                AcShown infinite;
-                infinite.infinite = true;
-                return infinite;
-            }
+            // An L ∥ C group at resonance in the path: no element to blame.
+            if (opens.empty())
+                Fail({.title = "Recommendation",
+                      .text = "Impedance Become Infinity",
+                      .field = {},
+                      .alreadyReported = false,
+                      .recommendation = true,
+                      .outOfDate = "The impedance is infinite: the inductor and the capacitor "
+                                   "in parallel are at resonance."});
             FailOpen(in, opens,
                      "no current can flow through the circuit: its total impedance "
                      "is infinite");
@@ -315,7 +319,7 @@ Outcome<AcShown> PowerFactor(const AcInputs& in, AcVars vars) {
         // so that a factor of 1 never reads as lagging or leading.
         const Complex z = c.total.value;
         const std::string phi = "φ = arg Z = " + Short(std::arg(z) * 180 / std::numbers::pi) + "°";
-        if (FormatNumber(std::abs(z.real() / std::abs(z))) == "1") {
+        if (ParseStrict(FormatNumber(std::abs(z.real() / std::abs(z)))).value == 1) {
             out.second = "Unit";
             w.Say(phi + ": Unit, cos φ shows as 1");
         } else if (z.imag() > 0) {

@@ -19,9 +19,9 @@ AcValue ValueOf(double x) {
 enum class Damping { None, Series, Parallel };
 
 Damping DampingOf(const Sketch& s) {
-    const std::string d = Describe(s);
-    if (d == "R + L + C" || d == "(R + L) ∥ C") return Damping::Series;
-    if (d == "R ∥ L ∥ C") return Damping::Parallel;
+    const Sketch r = Element(kNames[0]), l = Element(kNames[1]), c = Element(kNames[2]);
+    if (s == Series({r, l, c}) || s == Parallel({Series({r, l}), c})) return Damping::Series;
+    if (s == Parallel({r, l, c})) return Damping::Parallel;
     return Damping::None;
 }
 

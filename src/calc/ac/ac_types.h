@@ -99,10 +99,6 @@ struct AcShown {
     std::optional<AcResonance> resonance;
     // The power buttons and the double-clicks, which drive the circuit.
     std::optional<AcSourceCurrent> sourceCurrent;
-    // Total Impedance of a circuit that is open with no element to blame (an
-    // L ∥ C group at resonance in its path): the page says so and changes
-    // nothing else.
-    bool infinite = false;
 };
 
 } // namespace vora::calc

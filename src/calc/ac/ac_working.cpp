@@ -29,8 +29,8 @@ std::string Value(const Impedance& z) {
 // How a part appears in its group's formula.
 std::string Symbol(const Sketch& s) {
     if (s.kind != Sketch::Kind::Element) return "Z(" + Describe(s) + ")";
-    if (s.name == "L") return "jXL";
-    if (s.name == "C") return "-jXC";
+    if (s.name == kNames[1]) return "jXL";
+    if (s.name == kNames[2]) return "-jXC";
     return s.name;
 }
 

@@ -56,13 +56,13 @@ struct ThreePhaseEntries {
 
 struct ThreePhaseShown {
     ThreePhaseVars vars;
-    bool computed = false; // false when no connection is chosen: nothing changes
-    std::string label;     // the new text of the clicked caption's result label
+    std::string label; // the new text of the clicked caption's result label
     Working working;
     // The phase and line voltages, after a click on the voltage caption.
     VectorDiagram diagram;
 };
 
+// With no connection chosen a click does nothing (Unchanged).
 // Line-to-phase page: the entries are line quantities.
 Outcome<ThreePhaseShown> LineToPhase(Caption clicked, const ThreePhaseEntries& entries,
                                      ThreePhaseVars vars);

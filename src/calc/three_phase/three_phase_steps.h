@@ -79,12 +79,12 @@ private:
 template <class Run>
 Outcome<ThreePhaseShown> Click(Caption clicked, const ThreePhaseEntries& in, ThreePhaseVars vars,
                                const Sides& sides) {
-    if (in.connection == Connection::None) return ThreePhaseShown{vars, false, {}, {}, {}};
+    if (in.connection == Connection::None) return Unchanged{};
     return Attempt([&] {
         Run run(sides, in, vars);
         const double shown = run.Do(clicked);
         if (!AllFinite(vars)) run.FailTooLarge(clicked);
-        ThreePhaseShown out{vars, true, FormatNumber(shown), run.TakeWorking(), {}};
+        ThreePhaseShown out{vars, FormatNumber(shown), run.TakeWorking(), {}};
         if (clicked == Caption::Voltage)
             out.diagram = ThreePhaseDiagram(in.connection, vars.PhaseVoltage, vars.LineVoltage);
         return out;

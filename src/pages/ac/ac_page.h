@@ -4,44 +4,28 @@
 // power factor and three powers. Double-clicking an element's connection
 // option shows the current through it and the voltage across it.
 //
+// The controls are an AcForm built from AcTexts; the page keeps the handlers.
 // Every computing handler reads the fields it needs, hands them with a copy of
 // the stored values to calc/, which builds and solves the circuit as
 // connected, and commits the copy, the label texts, the working and the
 // sketch only when the computation succeeded.
 #pragma once
 
+#include "ac_form.h"
 #include "calc/ac/ac_types.h"
 #include "pages/page.h"
 
-#include <array>
-#include <string>
-#include <string_view>
 #include <vector>
 
-class QGridLayout;
-class QLayout;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace vora::widgets {
 class MessageBoxes;
-class OptionButton;
-class UnitList;
-class WorkingPanel;
 } // namespace vora::widgets
 
 namespace vora::pages {
 
-class NetworkSketchView;
-class VectorDiagramView;
 class UnitFollower;
-
-// A current or voltage result, which is rms: its tool-tip gives the peak too.
-void ShowRms(QLabel* label, const std::string& text, double rms, std::string_view unit);
-// A power result, which comes from rms values.
-void ShowPowerResult(QLabel* label, const std::string& text, double value, std::string_view unit);
 
 class FrmAC : public Page<calc::AcVars> {
     Q_OBJECT
@@ -84,24 +68,6 @@ public:
     void OptXcp_DblClick();
 
 private:
-    // One element's controls, in the order resistor, inductor, capacitor.
-    struct ElementControls {
-        QLineEdit* value = nullptr;
-        widgets::UnitList* unit = nullptr;
-        widgets::OptionButton* series = nullptr;
-        widgets::OptionButton* parallel = nullptr;
-    };
-
-    QWidget* buildElements();
-    QWidget* buildSource();
-    QGroupBox* buildImpedance();
-    QGroupBox* buildPowerFactor();
-    QGroupBox* buildPowers();
-    QGroupBox* buildElementResults();
-    QWidget* buildExplanation();
-    QLabel* buildHint();
-    widgets::WorkingPanel* buildWorking();
-    void buildResetMenu();
     void connectHandlers();
 
     // The page's computing events: the five buttons and an element's
@@ -114,8 +80,6 @@ private:
         bool operator==(const Shown&) const = default;
     };
 
-    calc::Choices<3> choices() const;
-    calc::AcInputs inputs() const;
     void resetElement(int index);
     void focusElement(int index);
     // The event computed on a copy of the stored values; a unit list that
@@ -130,48 +94,11 @@ private:
     void watchInputs();
     void followUnits();
     void showElement(calc::AcElement element);
-
-    std::vector<Shown> shown_; // events whose results are on screen, the last clicked last
-    // The supply frequency, rms or peak, the picture of the circuit as chosen
-    // and the further results (ac_page_more.cpp).
-    QGroupBox* buildFrequency();
-    QWidget* buildPeakChoice(QWidget* parent);
-    QLayout* buildReactances(QWidget* parent);
-    QGroupBox* buildResonance();
-    void addSourceCurrent(QGridLayout* grid, int row, QWidget* parent);
-    QLabel* addResult(QGridLayout* grid, int row, int column, const char* caption, const char* name,
-                      const char* accessible, const char* unit, QWidget* parent);
-    QWidget* buildPicture(QWidget* parent, int width);
+    // The picture of the circuit as chosen, whatever the fields hold.
     void updatePicture();
-    // The reactances, the resonance and the source current an event computed.
-    void showMore(const calc::AcShown& shown);
 
-    std::array<ElementControls, 3> elements_{};
-    widgets::OptionButton* optV_ = nullptr;
-    widgets::OptionButton* optI_ = nullptr;
-    QLineEdit* txtIV_ = nullptr;
-    widgets::UnitList* cboIV_ = nullptr;
-    widgets::UnitList* cboZT_ = nullptr;
-    widgets::UnitList* cboI_ = nullptr;
-    widgets::UnitList* cboV_ = nullptr;
-    QPushButton* cmdZT_ = nullptr;
-    QPushButton* cmdPF_ = nullptr;
-    QPushButton* cmdRP_ = nullptr;
-    QPushButton* cmdXL_ = nullptr;
-    QPushButton* cmdXC_ = nullptr;
-    QLabel* lblZT_ = nullptr;
-    QLabel* lblPF_ = nullptr;
-    QLabel* lblLG_ = nullptr;
-    QLabel* lblP_ = nullptr;
-    QLabel* lblXL_ = nullptr;
-    QLabel* lblXC_ = nullptr;
-    QLabel* lblI_ = nullptr;
-    QLabel* lblv_ = nullptr;
-    QLabel* lblIV_ = nullptr;
-    QLabel* lblVV_ = nullptr;
-    NetworkSketchView* sketch_ = nullptr;
-    VectorDiagramView* phasors_ = nullptr;
-    VectorDiagramView* power_ = nullptr;
+    AcForm form_;
+    std::vector<Shown> shown_; // events whose results are on screen, the last clicked last
 
     // What lblZT, lblIV and lblVV show, in ohms, amperes and volts, so that
     // they follow their unit lists.
@@ -179,22 +106,6 @@ private:
     UnitFollower* impedanceUnit_ = nullptr;
     UnitFollower* currentUnit_ = nullptr;
     UnitFollower* voltageUnit_ = nullptr;
-
-    QLineEdit* txtF_ = nullptr;
-    widgets::UnitList* cboF_ = nullptr;
-    widgets::OptionButton* optRms_ = nullptr;
-    widgets::OptionButton* optPeak_ = nullptr;
-    QLabel* lblReactL_ = nullptr;
-    QLabel* lblReactC_ = nullptr;
-    QLabel* lblF0_ = nullptr;
-    QLabel* lblW0_ = nullptr;
-    QLabel* lblQF_ = nullptr;
-    QLabel* lblIS_ = nullptr;
-    QLabel* lblIA_ = nullptr;
-    // The result labels added beside the buttons' own, in one list so that
-    // the page can treat the results on screen alike.
-    std::vector<QLabel*> moreResults_;
-    NetworkSketchView* image1_ = nullptr;
 };
 
 } // namespace vora::pages

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The AC page's handlers and their wiring: small input steps, and the
-// computing events as transactions over a copy of the stored values.
+// The AC page's handlers: small input steps, and the computing events as
+// transactions over a copy of the stored values.
 #include "ac_page.h"
 #include "calc/ac/ac_events.h"
 #include "calc/ac/ac_sketch_values.h"
-#include "pages/drawing/vector_diagram_view.h"
 #include "pages/drawing/network_sketch_view.h"
+#include "pages/drawing/vector_diagram_view.h"
 #include "pages/result_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
@@ -15,8 +15,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 
 namespace vora::pages {
@@ -29,73 +27,10 @@ QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-calc::Field FieldOf(const QLineEdit* entry, const char* label) {
-    return {entry->text().toStdString(), entry->objectName().toStdString(), label};
-}
-
 } // namespace
 
-void FrmAC::buildResetMenu() {
-    QMenu* reset = menuBar()->addMenu("&Reset");
-    reset->setObjectName("mnuresate");
-    struct Item {
-        const char* name;
-        const char* caption;
-        void (FrmAC::*handler)();
-    };
-    const Item items[] = {
-        {"MNUXc", "&Capacitor", &FrmAC::MNUXc_Click},
-        {"mnuXL", "&Inductor", &FrmAC::mnuXL_Click},
-        {"SubmnuR1", "&Resistor", &FrmAC::SubmnuR1_Click},
-        {"mnuAll", "&New", &FrmAC::mnuAll_Click},
-    };
-    for (const Item& item : items) {
-        QAction* action = reset->addAction(item.caption);
-        action->setObjectName(item.name);
-        connect(action, &QAction::triggered, this, item.handler);
-    }
-    reset->actions().last()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-}
-
-void FrmAC::connectHandlers() {
-    using Handler = void (FrmAC::*)();
-    const std::array<std::array<Handler, 4>, 3> handlers{{
-        {&FrmAC::optR1s_Click, &FrmAC::optR1p_Click, &FrmAC::optR1s_DblClick,
-         &FrmAC::optR1p_DblClick},
-        {&FrmAC::optXLs_Click, &FrmAC::optXLp_Click, &FrmAC::optXLs_DblClick,
-         &FrmAC::optXLp_DblClick},
-        {&FrmAC::OPtXcs_Click, &FrmAC::OptXcp_Click, &FrmAC::OPtXcs_DblClick,
-         &FrmAC::OptXcp_DblClick},
-    }};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const auto& [seriesClick, parallelClick, seriesDouble, parallelDouble] = handlers[i];
-        connect(elements_[i].series, &QAbstractButton::clicked, this, seriesClick);
-        connect(elements_[i].parallel, &QAbstractButton::clicked, this, parallelClick);
-        connect(elements_[i].series, &widgets::OptionButton::doubleClicked, this, seriesDouble);
-        connect(elements_[i].parallel, &widgets::OptionButton::doubleClicked, this, parallelDouble);
-    }
-    connect(optI_, &QAbstractButton::clicked, this, &FrmAC::optI_Click);
-    connect(optV_, &QAbstractButton::clicked, this, &FrmAC::optV_Click);
-    connect(cmdZT_, &QPushButton::clicked, this, &FrmAC::cmdZT_Click);
-    connect(cmdPF_, &QPushButton::clicked, this, &FrmAC::cmdPF_Click);
-    connect(cmdRP_, &QPushButton::clicked, this, &FrmAC::cmdRP_Click);
-    connect(cmdXL_, &QPushButton::clicked, this, &FrmAC::cmdXL_Click);
-    connect(cmdXC_, &QPushButton::clicked, this, &FrmAC::cmdXC_Click);
-}
-
-void FrmAC::Form_Load() {
-    elements_[kResistor].unit->fill(UnitNames(calc::kOhmsCapital));
-    elements_[kInductor].unit->fill(UnitNames(calc::kHenries));
-    elements_[kCapacitor].unit->fill(UnitNames(calc::kFarads));
-    cboZT_->fill(UnitNames(calc::kOhms));
-    cboI_->fill(UnitNames(calc::kAmperes));
-    cboV_->fill(UnitNames(calc::kVolts));
-    // Current units at positions 0 to 2, voltage units at 3 to 5.
-    cboIV_->fill(UnitNames(calc::kAmperes) + UnitNames(calc::kVolts));
-}
-
 void FrmAC::focusElement(int index) {
-    focusAfterChoice(elements_[static_cast<std::size_t>(index)].value);
+    focusAfterChoice(form_.elements[static_cast<std::size_t>(index)].value);
 }
 
 void FrmAC::optR1s_Click() {
@@ -118,18 +53,19 @@ void FrmAC::OptXcp_Click() {
 }
 
 void FrmAC::optI_Click() {
-    focusAfterChoice(txtIV_);
-    cboIV_->setCurrentIndex(0); // "A"
+    focusAfterChoice(form_.txtIV);
+    form_.cboIV->setCurrentIndex(0); // the first current unit
 }
 
 void FrmAC::optV_Click() {
-    focusAfterChoice(txtIV_);
-    cboIV_->setCurrentIndex(3); // "V"
+    focusAfterChoice(form_.txtIV);
+    // the first voltage unit, after the current units
+    form_.cboIV->setCurrentIndex(static_cast<int>(form_.texts.sourceCurrentUnits.size()));
 }
 
 void FrmAC::resetElement(int index) {
     const Batch once(*this);
-    ElementControls& c = elements_[static_cast<std::size_t>(index)];
+    AcForm::Element& c = form_.elements[static_cast<std::size_t>(index)];
     c.series->clear();
     c.parallel->clear();
     c.value->setText({});
@@ -152,54 +88,27 @@ void FrmAC::mnuAll_Click() {
     SubmnuR1_Click();
 }
 
-calc::Choices<3> FrmAC::choices() const {
-    calc::Choices<3> choices{};
-    for (std::size_t i = 0; i < 3; ++i)
-        choices[i] = elements_[i].series->isChecked()     ? calc::Choice::Series
-                     : elements_[i].parallel->isChecked() ? calc::Choice::Parallel
-                                                          : calc::Choice::None;
-    return choices;
-}
-
-calc::AcInputs FrmAC::inputs() const {
-    const char* labels[3] = {"Resistor Value", "Inductor Value", "Capacitor Value"};
-    calc::AcInputs in;
-    for (std::size_t i = 0; i < 3; ++i)
-        in.elements[i] = {FieldOf(elements_[i].value, labels[i]), elements_[i].unit->position()};
-    in.choices = choices();
-    in.source = optV_->isChecked()   ? calc::Source::Voltage
-                : optI_->isChecked() ? calc::Source::Current
-                                     : calc::Source::None;
-    in.value = {FieldOf(txtIV_, "Current and Voltage Value"), cboIV_->position()};
-    in.peak = optPeak_->isChecked();
-    in.frequency = {FieldOf(txtF_, "Supply Frequency"), cboF_->position()};
-    in.impedanceUnit = cboZT_->position();
-    in.currentUnit = cboI_->position();
-    in.voltageUnit = cboV_->position();
-    return in;
-}
-
 calc::Outcome<calc::AcShown> FrmAC::run(const Shown& shown) const {
     // The unit lists the event reads: the elements', then its own.
     std::vector<const widgets::UnitList*> lists;
-    for (const ElementControls& c : elements_)
+    for (const AcForm::Element& c : form_.elements)
         lists.push_back(c.unit);
     switch (shown.event) {
     case Event::Impedance:
-        lists.push_back(cboZT_);
+        lists.push_back(form_.cboZT);
         break;
     case Event::PowerFactor:
         break;
     case Event::Element:
-        lists.insert(lists.end(), {cboIV_, cboI_, cboV_});
+        lists.insert(lists.end(), {form_.cboIV, form_.cboI, form_.cboV});
         break;
     default:
-        lists.push_back(cboIV_);
+        lists.push_back(form_.cboIV);
     }
     for (const widgets::UnitList* list : lists)
         if (auto unknown = UnknownUnit(list)) return *unknown;
 
-    const calc::AcInputs in = inputs();
+    const calc::AcInputs in = form_.inputs();
     switch (shown.event) {
     case Event::Impedance:
         return calc::TotalImpedance(in, vars_);
@@ -219,11 +128,6 @@ calc::Outcome<calc::AcShown> FrmAC::run(const Shown& shown) const {
 
 void FrmAC::click(const Shown& shown) {
     const auto out = run(shown);
-    // An impedance that is infinite with no element to blame (an L ∥ C group
-    // at resonance): the page's own message, and nothing changes.
-    if (out && out->infinite)
-        return messages().show(this, widgets::MessageBoxes::Icon::Information, "Recommendation",
-                               "Impedance Become Infinity");
     if (!Commit(out)) return;
     showOutcome(shown, *out);
     std::erase(shown_, shown);
@@ -231,37 +135,34 @@ void FrmAC::click(const Shown& shown) {
 }
 
 void FrmAC::showOutcome(const Shown& shown, const calc::AcShown& out) {
-    ClearOutOfDate(sketch_);
-    ClearOutOfDate(phasors_);
-    ClearOutOfDate(power_);
+    AcForm& f = form_;
+    ClearOutOfDate(f.sketch);
+    ClearOutOfDate(f.phasors);
+    ClearOutOfDate(f.power);
     // Most events keep the circuit: no need to paint its sketch again.
-    if (!(sketch_->sketch() == out.sketch)) sketch_->setSketch(out.sketch);
+    if (!(f.sketch->sketch() == out.sketch)) f.sketch->setSketch(out.sketch);
     // The fields as the event just read them; the picture shows them too.
-    const calc::SketchValues values = calc::AcSketchValues(inputs());
-    sketch_->setValues(values);
-    image1_->setValues(values);
-    phasors_->setDiagram(out.diagrams.phasors);
-    power_->setDiagram(out.diagrams.power);
-    showMore(out);
+    const calc::SketchValues values = calc::AcSketchValues(f.inputs());
+    f.sketch->setValues(values);
+    f.image1->setValues(values);
+    f.phasors->setDiagram(out.diagrams.phasors);
+    f.power->setDiagram(out.diagrams.power);
+    f.showMore(out);
     using V = calc::AcVars;
     switch (shown.event) {
     case Event::Impedance:
         shownImpedance_ = out.vars.Impedance;
-        ShowResult(lblZT_, out.value, shownImpedance_, "Ω");
+        f.showImpedance(out.value, shownImpedance_);
         impedanceUnit_->shown();
         return;
     case Event::PowerFactor:
-        ClearOutOfDate(lblPF_);
-        ClearOutOfDate(lblLG_);
-        lblPF_->setText(ToQt(out.value));
-        lblLG_->setText(ToQt(out.second));
-        return;
+        return f.showPowerFactor(out.value, out.second);
     case Event::Active:
-        return ShowPowerResult(lblP_, out.value, out.vars.ActivePower, "W");
+        return f.showPower(0, out.value, out.vars.ActivePower);
     case Event::Reactive:
-        return ShowPowerResult(lblXL_, out.value, out.vars.ReactivePower, "VAR");
+        return f.showPower(1, out.value, out.vars.ReactivePower);
     case Event::Apparent:
-        return ShowPowerResult(lblXC_, out.value, out.vars.ApparentPower, "VA");
+        return f.showPower(2, out.value, out.vars.ApparentPower);
     case Event::Element:
         break;
     }
@@ -273,12 +174,7 @@ void FrmAC::showOutcome(const Shown& shown, const calc::AcShown& out) {
     const auto& [current, voltage] = stored[static_cast<std::size_t>(shown.element)];
     shownCurrent_ = out.vars.*current;
     shownVoltage_ = out.vars.*voltage;
-    ClearOutOfDate(lblI_);
-    ClearOutOfDate(lblv_);
-    lblI_->setText(ToQt(out.names[0]));
-    lblv_->setText(ToQt(out.names[1]));
-    ShowRms(lblIV_, out.value, shownCurrent_, "A");
-    ShowRms(lblVV_, out.second, shownVoltage_, "V");
+    f.showElement(out.names, out.value, shownCurrent_, out.second, shownVoltage_);
     currentUnit_->shown();
     voltageUnit_->shown();
 }
@@ -287,29 +183,30 @@ void FrmAC::showOutcome(const Shown& shown, const calc::AcShown& out) {
 // with them (the reactances and the resonance with the circuit's events, the
 // source current with those that drive it).
 std::vector<QLabel*> FrmAC::labelsOf(Event event) const {
-    const std::vector<QLabel*> circuit{lblReactL_, lblReactC_, lblF0_, lblW0_, lblQF_};
-    const std::vector<QLabel*> source{lblIS_, lblIA_};
+    const std::vector<QLabel*> circuit{form_.lblReactL, form_.lblReactC, form_.lblF0, form_.lblW0,
+                                       form_.lblQF};
+    const std::vector<QLabel*> source{form_.lblIS, form_.lblIA};
     std::vector<QLabel*> labels;
     switch (event) {
     case Event::Impedance:
-        labels = {lblZT_};
+        labels = {form_.lblZT};
         labels.insert(labels.end(), circuit.begin(), circuit.end());
         return labels;
     case Event::PowerFactor:
-        labels = {lblPF_, lblLG_};
+        labels = {form_.lblPF, form_.lblLG};
         labels.insert(labels.end(), circuit.begin(), circuit.end());
         return labels;
     case Event::Active:
-        labels = {lblP_};
+        labels = {form_.powers[0]};
         break;
     case Event::Reactive:
-        labels = {lblXL_};
+        labels = {form_.powers[1]};
         break;
     case Event::Apparent:
-        labels = {lblXC_};
+        labels = {form_.powers[2]};
         break;
     case Event::Element:
-        labels = {lblI_, lblIV_, lblv_, lblVV_};
+        labels = {form_.lblI, form_.lblIV, form_.lblv, form_.lblVV};
         break;
     }
     labels.insert(labels.end(), source.begin(), source.end());
@@ -320,35 +217,31 @@ std::vector<QLabel*> FrmAC::labelsOf(Event event) const {
 // working and the pictures are those of the last one that can be computed.
 void FrmAC::refresh() {
     if (shown_.empty()) return;
-    std::optional<calc::Failure> last;
+    std::string last; // why the last event that could not be computed failed
     const Shown* lastShown = nullptr;
     for (const Shown& shown : shown_) {
         calc::Outcome<calc::AcShown> out = run(shown);
-        if (out && out->infinite)
-            out = Because("The impedance is infinite: the inductor and the capacitor "
-                          "in parallel are at resonance.");
-        if (out && shown.event == Event::Element && txtIV_->text().isEmpty())
-            out = Because("The source value is empty. Enter it to see the element's "
-                          "current and voltage again.");
+        if (out && shown.event == Event::Element && form_.txtIV->text().isEmpty())
+            out = Because(form_.texts.emptySourceOutOfDate.toStdString());
         if (!out) {
-            const QString why = ToQt(out.failure().text);
+            last = out.failure().reason();
             for (QLabel* label : labelsOf(shown.event))
-                MarkOutOfDate(label, why);
-            last = out.failure();
+                MarkOutOfDate(label, ToQt(last));
             continue;
         }
         Adopt(*out);
         showOutcome(shown, *out);
-        last.reset();
+        last.clear();
         lastShown = &shown;
     }
     if (lastShown) return;
     // Nothing could be computed: the working and the pictures go with the results.
-    markWorkingOutOfDate(*last);
-    for (QWidget* picture : std::initializer_list<QWidget*>{sketch_, phasors_, power_})
-        MarkOutOfDate(picture, ToQt(last->text));
+    markWorkingOutOfDate(Because(last));
+    for (QWidget* picture :
+         std::initializer_list<QWidget*>{form_.sketch, form_.phasors, form_.power})
+        MarkOutOfDate(picture, ToQt(last));
     // The picture follows the choices at once: it loses the values it can no longer vouch for.
-    image1_->setValues({});
+    form_.image1->setValues({});
 }
 
 void FrmAC::cmdZT_Click() {
@@ -373,45 +266,45 @@ void FrmAC::cmdXC_Click() {
 // element is in the circuit.
 void FrmAC::showElement(calc::AcElement element) {
     // Exactly empty: blanks count as a source value.
-    if (announceEmptySource(txtIV_, ":/texts/empty_source_supply.txt")) return;
+    if (announceEmptySource(form_.txtIV, form_.texts.emptySourceText)) return;
     click({Event::Element, element});
 }
 
 void FrmAC::watchInputs() {
-    for (const ElementControls& c : elements_) {
+    for (const AcForm::Element& c : form_.elements) {
         watch(c.value);
         watch(c.unit);
         watch(c.series);
         watch(c.parallel);
-        enterClicks(c.value, cmdZT_);
+        enterClicks(c.value, form_.cmdZT);
     }
-    watch(optV_);
-    watch(optI_);
-    watch(txtIV_);
-    watch(cboIV_);
-    watch(txtF_);
-    watch(cboF_);
-    watch(optRms_);
-    watch(optPeak_);
+    watch(form_.optV);
+    watch(form_.optI);
+    watch(form_.txtIV);
+    watch(form_.cboIV);
+    watch(form_.txtF);
+    watch(form_.cboF);
+    watch(form_.optRms);
+    watch(form_.optPeak);
     // After their followers, which show a current result in the new unit.
-    watch(cboZT_);
-    watch(cboI_);
-    watch(cboV_);
-    enterClicks(txtIV_, cmdZT_);
-    enterClicks(txtF_, cmdZT_);
+    watch(form_.cboZT);
+    watch(form_.cboI);
+    watch(form_.cboV);
+    enterClicks(form_.txtIV, form_.cmdZT);
+    enterClicks(form_.txtF, form_.cmdZT);
 }
 
 // Choosing another unit shows the same impedance, current or voltage in it.
 void FrmAC::followUnits() {
     const auto report = [this](const calc::Failure& failure) { reportFailure(failure); };
     impedanceUnit_ = new UnitFollower(
-        lblZT_, cboZT_,
+        form_.lblZT, form_.cboZT,
         [this](int position) { return calc::ImpedanceInUnit(shownImpedance_, position); }, report);
     currentUnit_ = new UnitFollower(
-        lblIV_, cboI_,
+        form_.lblIV, form_.cboI,
         [this](int position) { return calc::CurrentInUnit(shownCurrent_, position); }, report);
     voltageUnit_ = new UnitFollower(
-        lblVV_, cboV_,
+        form_.lblVV, form_.cboV,
         [this](int position) { return calc::VoltageInUnit(shownVoltage_, position); }, report);
 }
 

@@ -4,9 +4,9 @@
 namespace vora::pages {
 
 frmThreeLtop::frmThreeLtop(widgets::MessageBoxes& messages, QWidget* parent)
-    : ThreePhasePage(ThreePhasePageTexts::LineToPhase(), messages, parent) {}
+    : ThreePhasePage(ThreePhaseTexts::LineToPhase(), messages, parent) {}
 
 FrmThreePtoL::FrmThreePtoL(widgets::MessageBoxes& messages, QWidget* parent)
-    : ThreePhasePage(ThreePhasePageTexts::PhaseToLine(), messages, parent) {}
+    : ThreePhasePage(ThreePhaseTexts::PhaseToLine(), messages, parent) {}
 
 } // namespace vora::pages
