@@ -7,12 +7,15 @@
 #include "pages/drawing/transient_curve_view.h"
 #include "pages/result_label.h"
 #include "pages/transient/transient_page.h"
+#include "pages/working_pdf.h"
 #include "shell/window_registry.h"
 #include "support/recording_messages.h"
 #include "support/widgets.h"
 #include "widgets/unit_list.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -178,6 +181,18 @@ TEST_F(TransientPage, TheCurveIsTheModelsPoints) {
         EXPECT_EQ(points[k].current, expected[k].current);
     }
     EXPECT_TRUE(view->accessibleDescription().contains("vC = 4.415 V"));
+
+    // On the sheet while current, and left off it while out of date.
+    const auto pictures = HandoutPictures(*page_);
+    ASSERT_EQ(pictures.size(), 1u);
+    EXPECT_EQ(pictures[0], view);
+    const QTemporaryDir folder;
+    const QString sheet = folder.filePath("transient.pdf");
+    EXPECT_EQ(WriteWorkingPdf(sheet, "RC And RL Transients", page_->inputsAndResults(), pictures),
+              "");
+    EXPECT_GT(QFileInfo(sheet).size(), 0);
+    Type(*page_, "txtR", "");
+    EXPECT_TRUE(HandoutPictures(*page_).empty());
 }
 
 } // namespace
