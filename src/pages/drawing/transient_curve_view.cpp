@@ -240,25 +240,37 @@ void TransientCurveView::drawCurves(QPainter& p, const QRectF& plot, double vLow
     p.setPen(QPen(kGrey, 1, Qt::DotLine));
     p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     const QString when = "t = " + Engineering(at_.t, "s", 4) + (at_.t > end ? " > 5τ" : "");
-    const bool left = x > plot.center().x();
-    const auto boxBeside = [&](const QString& text, qreal y) {
+    const bool toLeft = x > plot.center().x();
+    const auto boxBeside = [&](const QString& text, qreal y, bool left) {
         const qreal w = fm.horizontalAdvance(text) + 4;
         QRectF box(left ? x - 6 - w : x + 6, y - line / 2, w, line);
         box.moveLeft(std::clamp(box.left(), plot.left() + 2, plot.right() - 2 - w));
         box.moveTop(std::clamp(box.top(), plot.top() + 1, plot.bottom() - 1 - line));
         return box;
     };
-    Label(p, boxBeside(when, plot.top() + 2 + line / 2), when, kGrey);
 
     const QPointF dotV(x, vOf(at_.storageVoltage)), dotI(x, iOf(at_.current));
     const QString textV = StorageName(model_) + " = " + Engineering(at_.storageVoltage, "V", 4);
     const QString textI = "i = " + Engineering(at_.current, "A", 4);
-    QRectF boxV = boxBeside(textV, dotV.y() - line / 2 - 2);
-    QRectF boxI = boxBeside(textI, dotI.y() - line / 2 - 2);
+    QRectF boxV = boxBeside(textV, dotV.y() - line / 2 - 2, toLeft);
+    QRectF boxI = boxBeside(textI, dotI.y() - line / 2 - 2, toLeft);
     // Two labels at one height: the current's goes under its dot.
-    if (boxI.intersects(boxV)) boxI = boxBeside(textI, dotI.y() + line / 2 + 2);
+    if (boxI.intersects(boxV)) boxI = boxBeside(textI, dotI.y() + line / 2 + 2, toLeft);
     if (boxI.intersects(boxV))
         boxI.moveTop(boxV.top() < plot.center().y() ? boxV.bottom() + 2 : boxV.top() - line - 2);
+    // The time at the top of its line, or at the foot where a value stands at the top.
+    // The time at the top or the foot of its line, on either side, clear of the values.
+    for (const qreal y : {plot.top() + 2 + line / 2, plot.bottom() - 2 - line / 2}) {
+        bool placed = false;
+        for (const bool side : {toLeft, !toLeft}) {
+            const QRectF boxT = boxBeside(when, y, side);
+            if (boxT.intersects(boxV) || boxT.intersects(boxI)) continue;
+            Label(p, boxT, when, kGrey);
+            placed = true;
+            break;
+        }
+        if (placed) break;
+    }
     for (const auto& [dot, colour] : {std::pair{dotV, kVoltage}, std::pair{dotI, kCurrent}}) {
         p.setPen(Qt::NoPen);
         p.setBrush(colour);
