@@ -124,14 +124,15 @@ std::string ResultsAgreeWithAFreshPage(QMainWindow& page, shell::WindowId id) {
     for (QLabel* result : page.findChildren<QLabel*>()) {
         if (!result->property("result").toBool() || !Current(result)) continue;
         const QLabel* copy = fresh->findChild<QLabel*>(result->objectName());
-        if (copy->text() != result->text()) {
+        if (copy->text() != result->text())
+        {
             std::string said;
             for (const auto& m : messages.shown)
                 said += "\n  message: " + m.text.toStdString();
             const auto* calculation = dynamic_cast<const pages::CalculationPage*>(&page);
-            return result->objectName().toStdString() + " shows \"" + result->text().toStdString() +
-                   "\", a fresh page \"" + copy->text().toStdString() + "\"" + said +
-                   "\nThe page:\n" +
+            return result->objectName().toStdString() + " shows \"" +
+                   result->text().toStdString() + "\", a fresh page \"" +
+                   copy->text().toStdString() + "\"" + said + "\nThe page:\n" +
                    (calculation ? calculation->inputsAndResults().toStdString() : std::string());
         }
     }

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+
 #include <gtest/gtest.h>
 
 namespace vora::shell {
@@ -24,8 +25,8 @@ void Dump(const QList<QAction*>& actions, int depth, QStringList& out) {
             out << indent + menu->objectName() + "|" + menu->title();
             Dump(menu->actions(), depth + 1, out);
         } else {
-            out << indent + a->objectName() + "|" + a->text() + "|" + a->shortcut().toString() +
-                       (a->isEnabled() ? "" : "(off)");
+            out << indent + a->objectName() + "|" + a->text() + "|" +
+                       a->shortcut().toString() + (a->isEnabled() ? "" : "(off)");
         }
     }
 }
@@ -43,24 +44,25 @@ protected:
 };
 
 TEST_F(Menus, MainWindow) {
-    EXPECT_EQ(MenuOf(windows_, W::frmmain), (QStringList{
-                                                "mnuFile|File",
-                                                "  nmumain|&Home|Ctrl+H(off)",
-                                                "  mnuExit|Exit|Ctrl+X",
-                                                "mnuEl|&Engineering",
-                                                "  mnuDC|&DC Circuit Analysis|",
-                                                "  mnuCD|&Capacitor And Dielectrics|",
-                                                "  mnuEI|&Electromagnetic Induction|",
-                                                "  mnuAC|&AC Circuit Analysis",
-                                                "    mnusingle|&Single  Phase AC Circuit|",
-                                                "    mnuthree|&Poly Phase AC Circuit",
-                                                "      mnuLinetophase|&Line To Phase NetWorks|",
-                                                "      mnuphasetoline|&Phase To Line NetWorks|",
-                                                "  mnuTransient|RC And RL Transients|",
-                                                "mnuHelp|Help",
-                                                "  mnuabout|&Content |F1",
-                                                "  mnuVORA|&About VORA|Ctrl+B",
-                                            }));
+    EXPECT_EQ(MenuOf(windows_, W::frmmain),
+              (QStringList{
+                  "mnuFile|File",
+                  "  nmumain|&Home|Ctrl+H(off)",
+                  "  mnuExit|Exit|Ctrl+X",
+                  "mnuEl|&Engineering",
+                  "  mnuDC|&DC Circuit Analysis|",
+                  "  mnuCD|&Capacitor And Dielectrics|",
+                  "  mnuEI|&Electromagnetic Induction|",
+                  "  mnuAC|&AC Circuit Analysis",
+                  "    mnusingle|&Single  Phase AC Circuit|",
+                  "    mnuthree|&Poly Phase AC Circuit",
+                  "      mnuLinetophase|&Line To Phase NetWorks|",
+                  "      mnuphasetoline|&Phase To Line NetWorks|",
+                  "  mnuTransient|RC And RL Transients|",
+                  "mnuHelp|Help",
+                  "  mnuabout|&Content |F1",
+                  "  mnuVORA|&About VORA|Ctrl+B",
+              }));
 }
 
 TEST_F(Menus, AcPage) {
@@ -81,8 +83,9 @@ TEST_F(Menus, AcPage) {
     };
     ASSERT_GE(menu.size(), expected.size());
     EXPECT_EQ(menu.mid(0, expected.size()), expected);
-    EXPECT_EQ(menu.mid(menu.size() - 3), (QStringList{"mnuHelp|&Help", "  mnuabout|&Content |F1",
-                                                      "  mnuVORA|&About VORA|Ctrl+B"}));
+    EXPECT_EQ(menu.mid(menu.size() - 3),
+              (QStringList{"mnuHelp|&Help", "  mnuabout|&Content |F1",
+                           "  mnuVORA|&About VORA|Ctrl+B"}));
 }
 
 TEST_F(Menus, ElementPagesDisableTheResistorItemAndKeepResetBeforeHelp) {
@@ -105,18 +108,19 @@ TEST_F(Menus, ElementPagesDisableTheResistorItemAndKeepResetBeforeHelp) {
 
 TEST_F(Menus, ThreePhasePages) {
     const QStringList ltop = MenuOf(windows_, W::frmThreeLtop);
-    for (const char* line :
-         {"  mnuExit|Exit|Ctrl+X", "  mnuDC|&DC CIrcuit Analysis|",
-          "    mnusinglephase|&Single Phase AC Circuit Analysis|",
-          "      mnuLinetophase|&Line To Phase NetWorks|(off)",
-          "      mnuphasetoline|phase To Line NetWorks|", "  mnuas|About VORA|Ctrl+B"})
+    for (const char* line : {"  mnuExit|Exit|Ctrl+X", "  mnuDC|&DC CIrcuit Analysis|",
+                             "    mnusinglephase|&Single Phase AC Circuit Analysis|",
+                             "      mnuLinetophase|&Line To Phase NetWorks|(off)",
+                             "      mnuphasetoline|phase To Line NetWorks|",
+                             "  mnuas|About VORA|Ctrl+B"})
         EXPECT_TRUE(ltop.contains(line)) << line;
     const QStringList ptol = MenuOf(windows_, W::FrmThreePtoL);
     for (const char* line : {"  mnumainmenu|&Home|Ctrl+H", "mnuElectirca|&Engineering",
                              "    mnuthreephase|&Poly Phase AC Circuit Analysis",
                              "      mnulinephase|&Line To Phase NetWorks|",
-                             "      mnuphasetoline|&Phase To Line NetWorks|(off)", "mnuHelp|Help",
-                             "  mnuabout| &Content |F1", "  mnuasc|About VORA|Ctrl+B"})
+                             "      mnuphasetoline|&Phase To Line NetWorks|(off)",
+                             "mnuHelp|Help", "  mnuabout| &Content |F1",
+                             "  mnuasc|About VORA|Ctrl+B"})
         EXPECT_TRUE(ptol.contains(line)) << line;
 }
 
