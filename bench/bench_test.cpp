@@ -115,7 +115,7 @@ TEST(Probes, StartupProbesReportShownTimeAndMemory) {
 
 TEST(Probes, PageProbeCreatesEveryPageAndRejectsOthers) {
     for (const char* page :
-         {"frmDC", "frmDCC", "frmDCL", "FrmAC", "frmThreeLtop", "FrmThreePtoL"}) {
+         {"frmDC", "frmDCC", "frmDCL", "FrmAC", "frmThreeLtop", "FrmThreePtoL", "frmTransient"}) {
         const ChildReport report = RunChild(VORA_PAGE_PROBE, {page}, "created", 20'000);
         ASSERT_EQ(report.words.size(), 2u) << page;
         EXPECT_GT(std::stoll(report.words[1]), 0) << page;

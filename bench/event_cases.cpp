@@ -5,6 +5,7 @@
 #include "pages/ac/ac_page.h"
 #include "pages/element/element_page.h"
 #include "pages/three_phase/three_phase_pages.h"
+#include "pages/transient/transient_page.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -181,6 +182,24 @@ void AddThreePhaseCases(std::vector<EventCase>& cases, const char* page) {
                      Call<P>(&P::lblS2_Click)});
 }
 
+// R = 10 kΩ, C = 100 µF charged by 12 V, at two times.
+void AddTransientCases(std::vector<EventCase>& cases) {
+    using P = pages::frmTransient;
+    const auto setup = [](QMainWindow& page) {
+        Type(page, "txtR", "10");
+        Unit(page, "cboR", 1);
+        Type(page, "txtC", "100");
+        Unit(page, "cboC", 1);
+        Type(page, "txtV", "12");
+    };
+    cases.push_back({"frmTransient",
+                     "cmdCompute_Click",
+                     setup,
+                     {{"txtT", "1", "2"}},
+                     {},
+                     Call<P>(&P::cmdCompute_Click)});
+}
+
 } // namespace
 
 std::vector<EventCase> EventCases() {
@@ -197,6 +216,7 @@ std::vector<EventCase> EventCases() {
     AddAcCases(cases);
     AddThreePhaseCases(cases, "frmThreeLtop");
     AddThreePhaseCases(cases, "FrmThreePtoL");
+    AddTransientCases(cases);
     return cases;
 }
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "working_pdf.h"
 
-#include "drawing/vector_diagram_view.h"
 #include "drawing/network_sketch_view.h"
+#include "drawing/transient_curve_view.h"
+#include "drawing/vector_diagram_view.h"
 #include "result_label.h"
 
 #include <QDate>
@@ -157,12 +158,15 @@ void DrawPicture(QPainter& p, QWidget* picture, const QRectF& box) {
         diagram->paintOn(p, inside);
     } else if (auto* sketch = qobject_cast<NetworkSketchView*>(picture)) {
         sketch->paintOn(p, inside, Sized(p.font(), 11)); // over 8 pt at 96 px an inch
+    } else if (auto* curve = qobject_cast<TransientCurveView*>(picture)) {
+        curve->paintOn(p, inside, Sized(p.font(), 11));
     }
     p.restore();
 }
 
 // Height over width of the box a picture is printed in.
 qreal Aspect(const QWidget* picture) {
+    if (qobject_cast<const TransientCurveView*>(picture)) return 0.5;
     return qobject_cast<const VectorDiagramView*>(picture) ? 0.6 : 0.3;
 }
 
@@ -177,6 +181,8 @@ std::vector<QWidget*> HandoutPictures(QWidget& window) {
             pictures.push_back(sketch);
     for (auto* diagram : window.findChildren<VectorDiagramView*>())
         if (!diagram->diagram().empty() && !IsOutOfDate(diagram)) pictures.push_back(diagram);
+    for (auto* curve : window.findChildren<TransientCurveView*>())
+        if (!curve->empty() && !IsOutOfDate(curve)) pictures.push_back(curve);
     return pictures;
 }
 

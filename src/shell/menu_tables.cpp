@@ -132,6 +132,13 @@ WindowMenus PhaseToLineMenus() {
     return m;
 }
 
+// Every item of the shared menu leads to another page here.
+WindowMenus TransientMenus() {
+    WindowMenus m = PageMenus("mnuVORA");
+    m.dc.disabled = false;
+    return m;
+}
+
 } // namespace
 
 const WindowMenus kMainMenus = MainMenus();
@@ -141,6 +148,7 @@ const WindowMenus kInductorMenus = PageMenus("mnub");
 const WindowMenus kAcMenus = AcMenus();
 const WindowMenus kLineToPhaseMenus = LineToPhaseMenus();
 const WindowMenus kPhaseToLineMenus = PhaseToLineMenus();
+const WindowMenus kTransientMenus = TransientMenus();
 
 const WindowMenus& MenusOf(WindowId id) {
     return *Entry(id).menus;

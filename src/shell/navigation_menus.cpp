@@ -93,7 +93,7 @@ void AddUnlistedPages(QMenu* engineering, const WindowMenus& m, WindowId self,
         if (listed) continue;
         // Kept alive by the menu: the action's name and caption are copied,
         // the command and target captured by value.
-        const std::string name = std::string("mnu") + page.name;
+        const std::string name = *page.menuName ? page.menuName : std::string("mnu") + page.name;
         AddItem(engineering,
                 {.name = name.c_str(),
                  .caption = page.menuCaption,

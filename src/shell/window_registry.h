@@ -16,6 +16,7 @@
 #include "pages/ac/ac_page.h"
 #include "pages/element/element_page.h"
 #include "pages/three_phase/three_phase_pages.h"
+#include "pages/transient/transient_page.h"
 
 #include <QColor>
 #include <algorithm>
@@ -40,12 +41,13 @@ enum class WindowId {
     FrmThreePtoL,
     frmHelp,
     frmAB,
+    frmTransient,
 };
 
 class Navigation;
 struct WindowMenus;
 extern const WindowMenus kMainMenus, kResistorMenus, kCapacitorMenus, kInductorMenus, kAcMenus,
-    kLineToPhaseMenus, kPhaseToLineMenus;
+    kLineToPhaseMenus, kPhaseToLineMenus, kTransientMenus;
 
 struct WindowEntry {
     WindowId id;
@@ -63,6 +65,8 @@ struct WindowEntry {
     // Where the other windows' Engineering menus have no row of their own
     // for this page, they add one with this caption at their end.
     const char* menuCaption = "";
+    // That item's objectName; without one, "mnu" and the window's name.
+    const char* menuName = "";
 };
 
 // A calculation page needs only the message facade.
@@ -145,6 +149,16 @@ inline constexpr auto kWindows = std::to_array<WindowEntry>({
      .create = [](Navigation* w, widgets::MessageBoxes&) -> QMainWindow* {
          return new AboutWindow(*w);
      }},
+    {.id = WindowId::frmTransient,
+     .name = "frmTransient",
+     .title = "VORA",
+     .colour = qRgb(216, 191, 255),
+     .create = &MakePage<pages::frmTransient>,
+     .menus = &kTransientMenus,
+     .calculationPage = true,
+     .pageName = "RC And RL Transients",
+     .menuCaption = "RC And RL Transients",
+     .menuName = "mnuTransient"},
 });
 
 constexpr std::size_t kWindowCount = kWindows.size();

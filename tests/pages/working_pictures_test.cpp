@@ -247,7 +247,7 @@ TEST_F(WorkingPictures, CtrlSAsksWhereStartingInTheFolderUsedLast) {
 
 TEST_F(WorkingPictures, EveryCalculationPageSavesWithCtrlSAndItsContextMenu) {
     for (WindowId id : {WindowId::frmDC, WindowId::frmDCC, WindowId::frmDCL, WindowId::FrmAC,
-                        WindowId::frmThreeLtop, WindowId::FrmThreePtoL}) {
+                        WindowId::frmThreeLtop, WindowId::FrmThreePtoL, WindowId::frmTransient}) {
         QMainWindow* page = windows_.window(id);
         QAction* save = page->findChild<QAction*>("actSaveWorking");
         ASSERT_NE(save, nullptr) << page->objectName().toStdString();
@@ -285,7 +285,7 @@ TEST_F(WorkingPictures, PrintingGivesTheSheetThatIsSaved) {
     EXPECT_TRUE(messages_.shown.empty());
 
     for (WindowId id : {WindowId::frmDC, WindowId::frmDCC, WindowId::frmDCL, WindowId::FrmAC,
-                        WindowId::frmThreeLtop, WindowId::FrmThreePtoL}) {
+                        WindowId::frmThreeLtop, WindowId::FrmThreePtoL, WindowId::frmTransient}) {
         QMainWindow* page = windows_.window(id);
         QAction* print = page->findChild<QAction*>("actPrintWorking");
         ASSERT_NE(print, nullptr) << page->objectName().toStdString();

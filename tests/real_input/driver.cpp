@@ -66,6 +66,7 @@ const std::map<WindowId, const char*> kMainItemFor{
     {WindowId::FrmAC, "mnusingle"},
     {WindowId::frmThreeLtop, "mnuLinetophase"},
     {WindowId::FrmThreePtoL, "mnuphasetoline"},
+    {WindowId::frmTransient, "mnuTransient"},
 };
 
 // Lets the mirror's (offscreen) window system deliver what a command did:

@@ -14,7 +14,7 @@ using shell::WindowId;
 
 constexpr WindowId kWithMenus[] = {
     WindowId::frmmain, WindowId::frmDC,        WindowId::frmDCC,       WindowId::frmDCL,
-    WindowId::FrmAC,   WindowId::frmThreeLtop, WindowId::FrmThreePtoL,
+    WindowId::FrmAC,   WindowId::frmThreeLtop, WindowId::FrmThreePtoL, WindowId::frmTransient,
 };
 
 TEST_F(RealInput, PrefaceAnsweredWithEnterAndWithAClick) {

@@ -162,8 +162,8 @@ void ExpectReachable(Driver& driver) {
     const auto shown = driver.Shown();
     if (shown.count("box") || shown.count("menu") || shown.count("dlgSaveWorking"))
         throw StepFailure("a message box, menu or dialog stays open after Escape and Enter");
-    for (const char* page :
-         {"frmmain", "frmDC", "frmDCC", "frmDCL", "FrmAC", "frmThreeLtop", "FrmThreePtoL"})
+    for (const char* page : {"frmmain", "frmDC", "frmDCC", "frmDCL", "FrmAC", "frmThreeLtop",
+                             "FrmThreePtoL", "frmTransient"})
         if (shown.count(page)) return;
     throw StepFailure("no window of the page set is on screen");
 }

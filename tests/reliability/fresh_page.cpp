@@ -101,6 +101,9 @@ void Replay(QMainWindow& page, QMainWindow& fresh, shell::WindowId id) {
                                                          : QStringList{"OPtXcs", "OptXcp"};
         return DoubleClickChecked(fresh, options);
     }
+    case WindowId::frmTransient:
+        if (Current(label("lblTau"))) Press(fresh, "cmdCompute");
+        return;
     default: {
         const std::pair<const char*, const char*> captions[] = {
             {"lblI0", "lblI2"}, {"lblV0", "lblV2"}, {"lblZ0", "lblZ2"}, {"lblS0", "lblS2"}};

@@ -21,7 +21,7 @@ TEST(Accessibility, EveryControlOfEveryPageHasAName) {
     testing::RecordingMessages messages;
     WindowSet windows(messages);
     for (WindowId id : {WindowId::frmDC, WindowId::frmDCC, WindowId::frmDCL, WindowId::FrmAC,
-                        WindowId::frmThreeLtop, WindowId::FrmThreePtoL}) {
+                        WindowId::frmThreeLtop, WindowId::FrmThreePtoL, WindowId::frmTransient}) {
         QMainWindow* page = windows.window(id);
         const std::string where = page->objectName().toStdString() + ": ";
         for (QLineEdit* e : page->findChildren<QLineEdit*>()) {

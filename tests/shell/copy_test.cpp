@@ -53,8 +53,8 @@ TEST(CopyAll, EveryCalculationPageCopiesItsInputsAndResults) {
     const QString three = CopyWithShortcut(ltop);
     EXPECT_TRUE(three.contains("Line Current = 10 A")) << three.toStdString();
 
-    for (WindowId id :
-         {WindowId::frmDCC, WindowId::frmDCL, WindowId::FrmAC, WindowId::FrmThreePtoL}) {
+    for (WindowId id : {WindowId::frmDCC, WindowId::frmDCL, WindowId::FrmAC, WindowId::FrmThreePtoL,
+                        WindowId::frmTransient}) {
         windows.ShowPage(id);
         EXPECT_FALSE(CopyWithShortcut(windows.window(id)).isEmpty());
     }

@@ -58,6 +58,7 @@ TEST_F(Menus, MainWindow) {
                   "    mnuthree|&Poly Phase AC Circuit",
                   "      mnuLinetophase|&Line To Phase NetWorks|",
                   "      mnuphasetoline|&Phase To Line NetWorks|",
+                  "  mnuTransient|RC And RL Transients|",
                   "mnuHelp|Help",
                   "  mnuabout|&Content |F1",
                   "  mnuVORA|&About VORA|Ctrl+B",

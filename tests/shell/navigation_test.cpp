@@ -188,7 +188,8 @@ TEST_F(Navigation, MainExitEndsTheProgram) {
 
 TEST_F(Navigation, ShortcutsWorkFromEveryWindowThatHasThem) {
     ASSERT_TRUE(testing::StartUp(windows_));
-    for (W page : {W::frmDC, W::frmDCC, W::frmDCL, W::FrmAC, W::frmThreeLtop, W::FrmThreePtoL}) {
+    for (W page : {W::frmDC, W::frmDCC, W::frmDCL, W::FrmAC, W::frmThreeLtop, W::FrmThreePtoL,
+                   W::frmTransient}) {
         windows_.ShowPage(page);
         QMainWindow* w = windows_.window(page);
         QApplication::setActiveWindow(w);

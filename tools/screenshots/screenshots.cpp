@@ -165,6 +165,17 @@ void PhaseToLineExample(QMainWindow* ptol) {
         .click("lblS2");
 }
 
+void TransientExample(QMainWindow* transient) {
+    Scenario(transient)
+        .type("txtR", "10")
+        .unit("cboR", 1)
+        .type("txtC", "100")
+        .unit("cboC", 1)
+        .type("txtV", "12")
+        .type("txtT", "1")
+        .click("cmdCompute");
+}
+
 // The README's picture of a window: its file and the example on it.
 struct Scene {
     const char* window;
@@ -182,6 +193,7 @@ const Scene kScenes[] = {
     {.window = "FrmThreePtoL", .file = "phase_to_line.png", .example = PhaseToLineExample},
     {.window = "frmHelp", .file = "help.png"},
     {.window = "frmAB", .file = "about.png"},
+    {.window = "frmTransient", .file = "transients.png", .example = TransientExample},
 };
 
 const Scene* SceneOf(std::string_view window) {

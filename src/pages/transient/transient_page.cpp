@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#include "transient_page.h"
+
+#include "pages/drawing/transient_curve_view.h"
+#include "pages/result_label.h"
+#include "widgets/option_button.h"
+#include "widgets/page_body.h"
+#include "widgets/unit_list.h"
+#include "widgets/working_panel.h"
+
+#include <QColor>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vora::pages {
+
+namespace {
+
+// Wide enough for the entries and the results side by side.
+constexpr int kOpenWidth = 900;
+
+} // namespace
+
+frmTransient::frmTransient(widgets::MessageBoxes& messages, QWidget* parent)
+    : StoredPage("frmTransient", QColor(216, 191, 255), messages, parent)
+    , form_(TransientTexts::Get()) {
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->addWidget(form_.build(central));
+    widgets::WorkingPanel* panel = makeWorking(central);
+    const TransientTexts& texts = TransientTexts::Get();
+    curve_ = new TransientCurveView(texts.curveTitle, texts.curvePlaceholder);
+    curve_->setObjectName("picCurve");
+    panel->setSide(curve_, 3);
+    column->addWidget(panel, 1); // a taller window gives its height to the working
+    widgets::SetPageBody(this, central, kOpenWidth);
+    connectHandlers();
+}
+
+void frmTransient::connectHandlers() {
+    using calc::transient::Circuit;
+    using calc::transient::Step;
+    connect(form_.compute(), &QPushButton::clicked, this, &frmTransient::cmdCompute_Click);
+    connect(form_.option(Circuit::RC), &QAbstractButton::clicked, this, &frmTransient::optRC_Click);
+    connect(form_.option(Circuit::RL), &QAbstractButton::clicked, this, &frmTransient::optRL_Click);
+    connect(form_.option(Step::Charge), &QAbstractButton::clicked, this,
+            &frmTransient::optCharge_Click);
+    connect(form_.option(Step::Discharge), &QAbstractButton::clicked, this,
+            &frmTransient::optDischarge_Click);
+    // An arrow key changes the circuit without a click: the rows follow the choice itself.
+    connect(form_.option(Circuit::RL), &QAbstractButton::toggled, this,
+            [this] { form_.showCircuit(); });
+    for (QLineEdit* field : form_.fields()) {
+        enterClicks(field, form_.compute());
+        watch(field);
+    }
+    for (widgets::UnitList* list : form_.lists())
+        watch(list);
+    for (QAbstractButton* option : form_.options())
+        watch(option);
+}
+
+void frmTransient::optRC_Click() {
+    focusAfterChoice(form_.storage());
+}
+
+void frmTransient::optRL_Click() {
+    focusAfterChoice(form_.storage());
+}
+
+void frmTransient::optCharge_Click() {
+    focusAfterChoice(form_.voltage());
+}
+
+void frmTransient::optDischarge_Click() {
+    focusAfterChoice(form_.voltage());
+}
+
+calc::Outcome<calc::TransientShown> frmTransient::run() const {
+    for (const widgets::UnitList* list : form_.listsRead())
+        if (auto failure = UnknownUnit(list)) return *failure;
+    return calc::ComputeTransient(form_.entries(), vars_);
+}
+
+void frmTransient::cmdCompute_Click() {
+    const auto out = run();
+    if (!Commit(out)) return;
+    showOutcome(*out);
+}
+
+void frmTransient::showOutcome(const calc::TransientShown& shown) {
+    form_.show(shown);
+    ClearOutOfDate(curve_);
+    curve_->setCurve(shown.model, shown.curve, shown.at);
+}
+
+// Results on screen follow the entries: computed again silently, or marked
+// out of date while the entries cannot give them.
+void frmTransient::refresh() {
+    if (!form_.hasResults()) return;
+    const auto out = run();
+    if (!out) {
+        const QString why = QString::fromStdString(out.failure().text);
+        form_.markOutOfDate(why);
+        MarkOutOfDate(curve_, why);
+        markWorkingOutOfDate(out.failure());
+        return;
+    }
+    Adopt(*out);
+    showOutcome(*out);
+}
+
+QString frmTransient::inputsAndResults() const {
+    QStringList lines = form_.report();
+    if (!working()->text().isEmpty() && !IsOutOfDate(working()))
+        lines << "Working:" << working()->text();
+    return lines.join('\n');
+}
+
+} // namespace vora::pages
