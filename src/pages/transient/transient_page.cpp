@@ -8,7 +8,6 @@
 #include "widgets/unit_list.h"
 #include "widgets/working_panel.h"
 
-#include <QColor>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,7 +22,7 @@ constexpr int kOpenWidth = 900;
 } // namespace
 
 frmTransient::frmTransient(widgets::MessageBoxes& messages, QWidget* parent)
-    : StoredPage("frmTransient", QColor(216, 191, 255), messages, parent)
+    : Page(messages, parent)
     , form_(TransientTexts::Get()) {
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);

@@ -17,7 +17,7 @@ namespace vora::pages {
 
 class TransientCurveView;
 
-class frmTransient : public StoredPage<calc::TransientVars> {
+class frmTransient : public Page<calc::TransientVars> {
     Q_OBJECT
 public:
     explicit frmTransient(widgets::MessageBoxes& messages, QWidget* parent = nullptr);

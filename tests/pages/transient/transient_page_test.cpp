@@ -34,7 +34,8 @@ const char* const kResults[] = {"lblTau", "lblStorageV", "lblI", "lblVR", "lblW"
 class TransientPage : public ::testing::Test {
 protected:
     void SetUp() override {
-        window_.reset(shell::Entry(shell::WindowId::frmTransient).create(nullptr, messages_));
+        window_.reset(
+            shell::MakeWindow(shell::Entry(shell::WindowId::frmTransient), nullptr, messages_));
         page_ = dynamic_cast<frmTransient*>(window_.get());
         ASSERT_NE(page_, nullptr);
         page_->show();
