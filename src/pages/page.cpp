@@ -3,12 +3,16 @@
 
 #include "report.h"
 #include "result_label.h"
+#include "solve_panel.h"
 #include "widgets/form_controls.h"
 #include "widgets/message_boxes.h"
 #include "widgets/option_button.h"
 #include "widgets/unit_list.h"
 #include "widgets/working_panel.h"
 
+#include <QAction>
+#include <QDockWidget>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -35,7 +39,29 @@ void PageCore::showWorking(const calc::Working& working, bool showEnd) {
 }
 
 void PageCore::markWorkingOutOfDate(const calc::Failure& failure) {
-    if (!working_->text().isEmpty()) MarkOutOfDate(working_, QString::fromStdString(failure.reason()));
+    if (!working_->text().isEmpty())
+        MarkOutOfDate(working_, QString::fromStdString(failure.reason()));
+}
+
+SolvePanel* PageCore::addFinding(std::function<calc::SolveProblem()> problem,
+                                 std::function<void(const calc::SolveTarget&)> show) {
+    finding_ = new SolvePanel(messages_, {std::move(problem), std::move(show), working_}, nullptr);
+    auto* dock = new QDockWidget(&window_);
+    dock->setObjectName("dockSolve");
+    dock->setWindowTitle("Find a Value");
+    dock->setTitleBarWidget(new QWidget(dock)); // the panel's frame is its title
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock->setWidget(finding_);
+    dock->hide();
+    window_.addDockWidget(Qt::BottomDockWidgetArea, dock);
+
+    auto* find = new QAction("Find a Value\u2026", &window_);
+    find->setObjectName("actFind");
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    find->setShortcutContext(Qt::WindowShortcut);
+    window_.addAction(find);
+    QObject::connect(find, &QAction::triggered, finding_, [panel = finding_] { panel->open(); });
+    return finding_;
 }
 
 bool PageCore::announceEmptySource(const QLineEdit* source, const QString& textPath) {

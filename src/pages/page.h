@@ -4,6 +4,7 @@
 // window's name, title and colour come from its registry row.
 #pragma once
 
+#include "calc/find_value.h"
 #include "calc/outcome.h"
 #include "calc/term.h"
 #include "calculation_page.h"
@@ -23,6 +24,8 @@ class WorkingPanel;
 } // namespace vora::widgets
 
 namespace vora::pages {
+
+class SolvePanel;
 
 // The part of a page that does not depend on its stored values: one per
 // window, shared by its page class and its form.
@@ -46,6 +49,13 @@ public:
     // The information box of a source field left exactly empty (blanks count
     // as a value), with the text of the resource `textPath`; true if shown.
     bool announceEmptySource(const QLineEdit* source, const QString& textPath);
+
+    // "Find a Value": a panel docked at the foot of the window, opened with
+    // Ctrl+F or from a result's context menu; `problem` describes the values
+    // on screen and `show` computes a target as its click does.
+    SolvePanel* addFinding(std::function<calc::SolveProblem()> problem,
+                           std::function<void(const calc::SolveTarget&)> show);
+    SolvePanel* finding() const { return finding_; }
 
     // The click step of an option: the focus to `field`, unless the option
     // was chosen with Space or an arrow key, which keep it on the option.
@@ -87,6 +97,7 @@ private:
     bool changed_ = false;
     bool refreshing_ = false;
     widgets::WorkingPanel* working_ = nullptr;
+    SolvePanel* finding_ = nullptr;
 };
 
 // A calculation page's window with its set of stored values: it owns them,
@@ -99,6 +110,8 @@ public:
 
     // The page's stored values, for the tests and the working area.
     const Vars& vars() const { return vars_; }
+    // The "Find a Value" panel, once the page has added it.
+    SolvePanel* finding() const { return core_.finding(); }
     std::vector<std::pair<std::string, double>> storedValues() const override {
         return ListStored(vars_);
     }
@@ -135,9 +148,8 @@ protected:
 
     // The end of every computing event. The event computed on a copy of the
     // stored values; an unchanged outcome does nothing, a failed one is
-    // reported and changes nothing, a successful one replaces the stored values and shows its working
-    // (scrolled to the end with `showEnd`). The caller writes its labels
-    // only on true.
+    // reported and changes nothing, a successful one replaces the stored values and shows its
+    // working (scrolled to the end with `showEnd`). The caller writes its labels only on true.
     template <class Shown> bool Commit(const calc::Outcome<Shown>& out, bool showEnd = false) {
         if (out.unchanged()) return false;
         if (!out) {

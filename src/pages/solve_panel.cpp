@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 namespace vora::pages {
@@ -76,12 +77,24 @@ SolvePanel::SolvePanel(widgets::MessageBoxes& messages, Page page, QWidget* pare
     connect(value_, &QLineEdit::returnPressed, solve_, &QPushButton::click);
     connect(solutions_, &QComboBox::activated, this, [this](int i) { solutionChosen(i); });
     setFocusProxy(value_);
+    // Escape puts the panel away, with whatever holds it.
+    auto* away = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    away->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(away, &QShortcut::activated, this, [this] {
+        QWidget* outer = this;
+        while (outer->parentWidget() && outer->parentWidget() != window())
+            outer = outer->parentWidget();
+        outer->hide();
+        window()->setFocus(Qt::ShortcutFocusReason);
+    });
     hide();
 }
 
 void SolvePanel::open(const std::string& target) {
     fillLists(target);
-    show();
+    // The panel and whatever holds it in the window (a dock).
+    for (QWidget* w = this; w && w != window(); w = w->parentWidget())
+        w->show();
     if (targets_->count() == 0) {
         messages_.show(window(), widgets::MessageBoxes::Icon::Information, "Find a Value",
                        "There is no result to start from yet. Enter the values and compute a "

@@ -43,6 +43,12 @@ std::optional<double> Read(Conversion conversion, std::size_t t, const ThreePhas
 
 } // namespace
 
+std::string TargetName(Conversion conversion, Caption caption) {
+    for (const Column& c : kColumn)
+        if (c.caption == caption) return conversion == Conversion::LineToPhase ? c.phase : c.line;
+    return {};
+}
+
 SolveProblem ThreePhaseProblem(Conversion conversion, const ThreePhaseEntries& page) {
     SolveProblem p;
     std::vector<std::size_t> targets;

@@ -10,6 +10,9 @@ namespace vora::calc {
 
 enum class Conversion { LineToPhase, PhaseToLine };
 
+// The name of the result under `caption`, as the list of targets gives it.
+std::string TargetName(Conversion conversion, Caption caption);
+
 // The targets are the output column's results the entries give now; the
 // unknowns are the three entries.
 SolveProblem ThreePhaseProblem(Conversion conversion, const ThreePhaseEntries& page);

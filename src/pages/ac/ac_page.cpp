@@ -4,13 +4,16 @@
 #include "ac_page.h"
 
 #include "calc/ac/ac_circuit.h"
+#include "calc/ac/ac_solve.h"
 #include "pages/drawing/network_sketch_view.h"
 #include "pages/report.h"
 #include "pages/result_label.h"
+#include "pages/solve_panel.h"
 #include "widgets/option_button.h"
 #include "widgets/working_panel.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QStringList>
 
@@ -31,6 +34,37 @@ FrmAC::FrmAC(widgets::MessageBoxes& messages, QWidget* parent)
     Form_Load();
     followUnits();
     watchInputs();
+    addFinding();
+}
+
+void FrmAC::addFinding() {
+    using E = calc::AcEvent;
+    core().addFinding([this] { return calc::AcProblem(form_.inputs()); },
+                      [this](const calc::SolveTarget& target) {
+                          switch (static_cast<E>(target.event)) {
+                          case E::Impedance:
+                              return cmdZT_Click();
+                          case E::PowerFactor:
+                              return cmdPF_Click();
+                          case E::Active:
+                              return cmdRP_Click();
+                          case E::Reactive:
+                              return cmdXL_Click();
+                          case E::Apparent:
+                              return cmdXC_Click();
+                          case E::R:
+                              return showElement(calc::AcElement::Resistor);
+                          case E::L:
+                              return showElement(calc::AcElement::Inductor);
+                          case E::C:
+                              return showElement(calc::AcElement::Capacitor);
+                          }
+                      });
+    OfferFinding(form_.lblZT, finding(), "Z");
+    OfferFinding(form_.lblPF, finding(), "PF");
+    const char* powers[3] = {"P", "Q", "S"};
+    for (std::size_t i = 0; i < 3; ++i)
+        OfferFinding(form_.powers[i], finding(), powers[i]);
 }
 
 void FrmAC::connectHandlers() {

@@ -94,6 +94,7 @@ private:
     void watchInputs();
     void followUnits();
     void showElement(calc::AcElement element);
+    void addFinding();
     // The picture of the circuit as chosen, whatever the fields hold.
     void updatePicture();
 

@@ -58,6 +58,7 @@ public:
 
     const ElementTexts& texts() const { return texts_; }
     const calc::ElementKind& kind() const { return *texts_.kind; }
+    QLabel* totalLabel() const { return total_; }
     QPushButton* computeButton() const { return compute_; }
     widgets::OptionButton* option(int k, calc::Choice choice) const;
     const QLineEdit* source() const { return txtIV_; }

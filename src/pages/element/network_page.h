@@ -11,12 +11,15 @@
 #pragma once
 
 #include "calc/element/element_pages.h"
+#include "calc/element/element_solve.h"
 #include "calc/outcome.h"
 #include "element_form.h"
 #include "pages/page.h"
+#include "pages/solve_panel.h"
 #include "widgets/option_button.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <array>
 
@@ -46,6 +49,13 @@ public:
         , element_(element) {
         form_.watchInputs();
         wire(handlers);
+        this->core().addFinding(
+            [this] { return calc::ElementProblem(form_.kind(), form_.elementClick(0, {})); },
+            [this](const calc::SolveTarget& target) {
+                if (target.event == 0) return computeTotal();
+                showElement(target.event, form_.choiceOf(target.event));
+            });
+        OfferFinding(form_.totalLabel(), this->finding(), form_.kind().total);
     }
 
     // Reset menu: element k's options cleared and its field emptied; "&New"

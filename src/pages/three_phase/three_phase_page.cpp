@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "three_phase_page.h"
 
+#include "calc/three_phase/three_phase_solve.h"
 #include "pages/report.h"
 #include "pages/result_label.h"
+#include "pages/solve_panel.h"
 #include "widgets/clickable_label.h"
 #include "widgets/option_button.h"
 #include "widgets/working_panel.h"
@@ -26,6 +28,18 @@ ThreePhasePage::ThreePhasePage(const ThreePhaseTexts& texts, widgets::MessageBox
     watch(form_.optD);
     for (QLineEdit* entry : form_.entryFields)
         watch(entry);
+
+    const auto conversion = form_.texts.convert == &calc::LineToPhase
+                                ? calc::Conversion::LineToPhase
+                                : calc::Conversion::PhaseToLine;
+    core().addFinding(
+        [this, conversion] { return calc::ThreePhaseProblem(conversion, form_.entries()); },
+        [this](const calc::SolveTarget& target) {
+            compute(static_cast<calc::Caption>(target.event));
+        });
+    for (std::size_t i = 0; i < form_.results.size(); ++i)
+        OfferFinding(form_.results[i], finding(),
+                     calc::TargetName(conversion, static_cast<calc::Caption>(i)));
 }
 
 void ThreePhasePage::connectHandlers() {
