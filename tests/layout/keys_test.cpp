@@ -4,7 +4,7 @@
 // three-phase entries, an arrow key on a total's unit list shows the total
 // in the new unit at once, a double-click in the working selects a word for
 // Ctrl+C, and Tab always brings the control it reaches into view, also where
-// the page body scrolls.
+// the page body scrolls; Ctrl+F finds a value from a result.
 #include "pages/result_label.h"
 #include "real_input/x_session.h"
 #include "screen.h"
@@ -18,6 +18,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,6 +111,38 @@ TEST_F(Keys, CtrlNEmptiesTheThreePhaseEntries) {
 // Typed with real keys: Space chooses an option and keeps the keyboard on it,
 // Enter in a field computes the total, and every key typed after it keeps
 // the total true to the fields, or dims it while the field holds no number.
+// Keyboard only: Ctrl+F opens the panel with the focus in the target's
+// value, Enter finds the value, which goes into its field, and the page
+// computes with it; Escape puts the panel away.
+TEST_F(Keys, CtrlFFindsAValueFromTheTotal) {
+    QMainWindow* w = Active(WindowId::frmDC);
+    Type(*w, "txtR1", "10");
+    Click(*w, "optR1s");
+    Type(*w, "txtR2", "20");
+    Click(*w, "optR2p");
+    Type(*w, "txtR3", "5");
+    Click(*w, "optR3p");
+    Click(*w, "cmdRT");
+    ASSERT_EQ(Text(*w, "lblRT"), "14");
+    auto* target = w->findChild<QLineEdit*>("txtTarget");
+    ASSERT_NE(target, nullptr);
+    w->findChild<QWidget*>("txtR1")->setFocus(Qt::OtherFocusReason);
+    Press("ctrl+f");
+    ASSERT_TRUE(WaitUntil([&] { return target->isVisible() && target->hasFocus(); }))
+        << "Ctrl+F did not open the panel";
+    auto* unknown = w->findChild<QComboBox*>("cboUnknown");
+    unknown->setCurrentIndex(unknown->findData("txtR3"));
+    for (const char* key : {"2", "2", "Return"})
+        Press(key);
+    EXPECT_TRUE(WaitUntil([&] { return Text(*w, "txtR3") == "30"; }))
+        << Text(*w, "txtR3").toStdString();
+    EXPECT_TRUE(WaitUntil([&] { return Text(*w, "lblRT") == "22"; }))
+        << Text(*w, "lblRT").toStdString();
+    EXPECT_TRUE(messages_.shown.empty()) << messages_.shown.front().text.toStdString();
+    Press("Escape");
+    EXPECT_TRUE(WaitUntil([&] { return !target->isVisible(); })) << "Escape left the panel open";
+}
+
 TEST_F(Keys, ResultsFollowWhatIsTyped) {
     QMainWindow* w = Active(WindowId::frmDC);
     const auto field = [w](const char* name) { return w->findChild<QWidget*>(name); };
