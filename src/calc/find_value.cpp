@@ -6,8 +6,8 @@
 #include "units.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace vora::calc {
 
@@ -37,16 +37,18 @@ std::string Quantity(double value, const std::string& symbol) {
 
 } // namespace
 
-std::vector<std::pair<std::string, int>> TargetUnits(const std::string& symbol) {
-    if (symbol.empty()) return {{"", 0}};
+std::vector<std::pair<std::string, int>> TargetUnits(const SolveTarget& target) {
+    const std::string& symbol = target.symbol;
+    if (symbol.empty() || !target.prefixed) return {{symbol, 0}};
     return {{"p" + symbol, -12}, {"n" + symbol, -9}, {"\u00B5" + symbol, -6}, {"m" + symbol, -3},
             {symbol, 0},         {"k" + symbol, 3},  {"M" + symbol, 6}};
 }
 
 std::string ExactText(double x) {
+    // to_chars ignores the locale: a comma locale would break the read-back.
     char text[32];
-    std::snprintf(text, sizeof text, "%.17g", x);
-    return text;
+    const auto end = std::to_chars(text, text + sizeof text, x, std::chars_format::general, 17).ptr;
+    return std::string(text, end);
 }
 
 Outcome<Found> FindValue(const SolveProblem& problem, std::size_t t, std::size_t u,

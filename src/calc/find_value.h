@@ -28,6 +28,8 @@ struct SolveTarget {
     // element pages' element (0 for the total button), the AC page's
     // AcEvent, the three-phase pages' caption.
     int event = 0;
+    // Whether its unit list offers the SI prefixes (not for a percentage).
+    bool prefixed = true;
 };
 
 // An input that can be found.
@@ -51,8 +53,9 @@ struct SolveProblem {
 };
 
 // What the target's unit list offers: the base symbol with the SI prefixes
-// from pico to mega, as (symbol, power of ten); only "" for a plain number.
-std::vector<std::pair<std::string, int>> TargetUnits(const std::string& symbol);
+// from pico to mega, as (symbol, power of ten); only the symbol where the
+// target takes no prefixes, and only "" for a plain number.
+std::vector<std::pair<std::string, int>> TargetUnits(const SolveTarget& target);
 
 struct Found {
     std::vector<double> values;          // ascending, in the base unit

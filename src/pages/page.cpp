@@ -45,7 +45,14 @@ void PageCore::markWorkingOutOfDate(const calc::Failure& failure) {
 
 SolvePanel* PageCore::addFinding(std::function<calc::SolveProblem()> problem,
                                  std::function<void(const calc::SolveTarget&)> show) {
-    finding_ = new SolvePanel(messages_, {std::move(problem), std::move(show), working_}, nullptr);
+    // A unit list holding no unit it knows stops the solving as it stops a click.
+    const auto refuse = [this]() -> std::optional<calc::Failure> {
+        for (const widgets::UnitList* list : lists_)
+            if (auto unknown = UnknownUnit(list)) return unknown;
+        return std::nullopt;
+    };
+    finding_ =
+        new SolvePanel(messages_, {std::move(problem), std::move(show), working_, refuse}, nullptr);
     auto* dock = new QDockWidget(&window_);
     dock->setObjectName("dockSolve");
     dock->setWindowTitle("Find a Value");
@@ -84,6 +91,7 @@ void PageCore::watch(QLineEdit* entry) {
 }
 
 void PageCore::watch(widgets::UnitList* list) {
+    lists_.push_back(list);
     QObject::connect(list, &QComboBox::currentTextChanged, &window_, [this] { inputChanged(); });
 }
 

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QAbstractButton;
 class QLineEdit;
@@ -98,6 +99,7 @@ private:
     bool refreshing_ = false;
     widgets::WorkingPanel* working_ = nullptr;
     SolvePanel* finding_ = nullptr;
+    std::vector<const widgets::UnitList*> lists_; // every watched unit list
 };
 
 // A calculation page's window with its set of stored values: it owns them,

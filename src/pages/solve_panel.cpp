@@ -130,13 +130,15 @@ void SolvePanel::targetChanged() {
     unit_->clear();
     if (t < 0 || static_cast<std::size_t>(t) >= problem_.targets.size()) return;
     for (const auto& [symbol, power] :
-         calc::TargetUnits(problem_.targets[static_cast<std::size_t>(t)].symbol))
+         calc::TargetUnits(problem_.targets[static_cast<std::size_t>(t)]))
         unit_->addItem(Q(symbol), power);
     const int same = unit_->findText(previous);
     unit_->setCurrentIndex(same >= 0 ? same : unit_->findData(0));
 }
 
 void SolvePanel::cmdSolve_Click() {
+    if (page_.refuse)
+        if (const auto why = page_.refuse()) return ReportFailure(window(), messages_, *why);
     // The lists describe the values on screen now.
     const QString target = targets_->currentData().toString();
     fillLists(target.toStdString());
@@ -185,12 +187,16 @@ void SolvePanel::apply(const QString& text) {
 }
 
 void OfferFinding(QWidget* label, SolvePanel* panel, std::string target) {
+    OfferFinding(label, panel, [target = std::move(target)] { return target; });
+}
+
+void OfferFinding(QWidget* label, SolvePanel* panel, std::function<std::string()> target) {
     auto* find = new QAction("Find a Value for This Result\u2026", label);
     find->setObjectName("actFindValue");
     label->addAction(find);
     label->setContextMenuPolicy(Qt::ActionsContextMenu);
     QObject::connect(find, &QAction::triggered, panel,
-                     [panel, target = std::move(target)] { panel->open(target); });
+                     [panel, target = std::move(target)] { panel->open(target()); });
 }
 
 } // namespace vora::pages

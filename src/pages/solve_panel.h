@@ -11,6 +11,7 @@
 
 #include <QGroupBox>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ public:
         // Computes and shows the target as its click does.
         std::function<void(const calc::SolveTarget& target)> show;
         widgets::WorkingPanel* working = nullptr;
+        // Why the page cannot compute now (a unit it does not know), if it cannot.
+        std::function<std::optional<calc::Failure>()> refuse;
     };
 
     SolvePanel(widgets::MessageBoxes& messages, Page page, QWidget* parent);
@@ -70,5 +73,7 @@ private:
 // Adds "Find a Value for This Result…" to the context menu of `label`,
 // opening `panel` with `target` chosen.
 void OfferFinding(QWidget* label, SolvePanel* panel, std::string target);
+// The same where the target's name follows the page's choices.
+void OfferFinding(QWidget* label, SolvePanel* panel, std::function<std::string()> target);
 
 } // namespace vora::pages

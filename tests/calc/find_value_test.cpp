@@ -6,6 +6,7 @@
 #include "calc/element/element_solve.h"
 #include "calc/number.h"
 #include "calc/three_phase/three_phase_solve.h"
+#include "calc/transient/transient_solve.h"
 #include "support/ac_fixtures.h"
 #include "support/element_fixtures.h"
 

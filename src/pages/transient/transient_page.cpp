@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "transient_page.h"
 
+#include "calc/transient/transient_solve.h"
 #include "pages/drawing/transient_curve_view.h"
 #include "pages/result_label.h"
+#include "pages/solve_panel.h"
 #include "widgets/option_button.h"
 #include "widgets/page_body.h"
 #include "widgets/unit_list.h"
 #include "widgets/working_panel.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -35,6 +38,15 @@ frmTransient::frmTransient(widgets::MessageBoxes& messages, QWidget* parent)
     column->addWidget(panel, 1); // a taller window gives its height to the working
     widgets::SetPageBody(this, central, kOpenWidth);
     connectHandlers();
+
+    core().addFinding([this] { return calc::TransientProblem(form_.entries()); },
+                      [this](const calc::SolveTarget&) { cmdCompute_Click(); });
+    // The targets are in the order of the result labels.
+    for (std::size_t i = 0; i < calc::kTransientResults; ++i)
+        OfferFinding(form_.result(static_cast<calc::TransientResult>(i)), finding(), [this, i] {
+            const calc::SolveProblem problem = calc::TransientProblem(form_.entries());
+            return i < problem.targets.size() ? problem.targets[i].name : std::string();
+        });
 }
 
 void frmTransient::connectHandlers() {
