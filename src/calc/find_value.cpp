@@ -35,6 +35,26 @@ std::string Quantity(double value, const std::string& symbol) {
     return WithUnit(FormatNumber(value), symbol);
 }
 
+// A touch at x refined to where `crossing` changes sign nearby, if it does
+// and the result is no further from the target there.
+double Refined(const SolveProblem& problem, std::size_t t, std::size_t u, double x, double wanted) {
+    if (!problem.crossing) return x;
+    double low = x * (1 - 1e-6), high = x * (1 + 1e-6);
+    const auto a = problem.crossing(u, low), b = problem.crossing(u, high);
+    if (!a || !b || (*a < 0) == (*b < 0)) return x;
+    const bool lowNegative = *a < 0;
+    for (int i = 0; i < 200 && low < high; ++i) {
+        const double mid = low + (high - low) / 2;
+        if (mid <= low || mid >= high) break;
+        const auto m = problem.crossing(u, mid);
+        if (!m) return x;
+        ((*m < 0) == lowNegative ? low : high) = mid;
+    }
+    const auto at = problem.result(t, u, low), before = problem.result(t, u, x);
+    if (!at || !before || std::fabs(*at - wanted) > std::fabs(*before - wanted)) return x;
+    return low;
+}
+
 } // namespace
 
 std::vector<std::pair<std::string, int>> TargetUnits(const SolveTarget& target) {
@@ -97,7 +117,8 @@ Outcome<Found> FindValue(const SolveProblem& problem, std::size_t t, std::size_t
         }
 
         Found found;
-        found.values = s.values;
+        for (double x : s.values)
+            found.values.push_back(Refined(problem, t, u, x, wanted));
         for (double x : s.values)
             found.fieldTexts.push_back(FormatNumber(x / unknown.unitFactor));
         // The check reads the value back as the field holds it.

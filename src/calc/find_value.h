@@ -50,6 +50,11 @@ struct SolveProblem {
     // Target `t` with unknown `u` at x (base units) and every other input as
     // it is; nothing where it cannot be computed.
     std::function<std::optional<double>(std::size_t t, std::size_t u, double x)> result;
+    // Optional: a quantity that crosses zero where a result only touches its
+    // extreme (the reactance of a circuit where its power factor touches 1).
+    // A value found at a touch is refined to that crossing, which a search on
+    // the flat top of the result alone cannot place to the last digits.
+    std::function<std::optional<double>(std::size_t u, double x)> crossing;
 };
 
 // What the target's unit list offers: the base symbol with the SI prefixes

@@ -7,6 +7,8 @@
 // desktop's palette or a dark one, as DIR/NAME.png:
 //   vora_screenshots DIR --screen NAME [--dark]
 // Run it under a real X server (make screenshots uses xvfb-run).
+#include "pages/ac/ac_page.h"
+#include "pages/solve_panel.h"
 #include "shell/window_set.h"
 #include "support/dark_palette.h"
 #include "widgets/clickable_label.h"
@@ -16,6 +18,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -274,5 +277,16 @@ int main(int argc, char* argv[]) {
         .click("cmdXC")
         .doubleClick("optXLs");
     Save(ac, dir, "ac_near_resonance.png");
+    // Finding a value: the capacitor that makes that circuit resonate, from
+    // a power factor of 1, with the panel open at the foot of the page.
+    Scenario(ac).type("txtF", "50").unit("cboF", 0).click("cmdPF");
+    if (auto* panel = static_cast<vora::pages::Page<vora::calc::AcVars>*>(ac)->finding()) {
+        panel->open("PF");
+        Scenario(ac).type("txtTarget", "1");
+        if (auto* unknown = ac->findChild<QComboBox*>("cboUnknown"))
+            unknown->setCurrentIndex(unknown->findData("txtXC"));
+        Scenario(ac).click("cmdSolve");
+    }
+    Save(ac, dir, "find_value.png");
     return 0;
 }

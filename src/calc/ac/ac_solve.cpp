@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ac_solve.h"
 
+#include "ac_circuit.h"
 #include "ac_events.h"
 #include "ac_frequency.h"
 #include "calc/units.h"
@@ -165,9 +166,8 @@ SolveProblem AcProblem(const AcInputs& page) {
         places.push_back(Place::Frequency);
     }
 
-    p.result = [page, targets, places](std::size_t t, std::size_t u,
-                                       double x) -> std::optional<double> {
-        if (t >= targets.size() || u >= places.size()) return std::nullopt;
+    // The page's inputs with unknown u at x, in its base unit.
+    const auto with = [page, places](std::size_t u, double x) {
         AcInputs in = page;
         UnitField* field = nullptr;
         switch (places[u]) {
@@ -191,7 +191,24 @@ SolveProblem AcProblem(const AcInputs& page) {
         field->position = 0;
         if (places[u] == Place::Source)
             field->position = in.source == Source::Voltage ? kVoltageBase : kCurrentBase;
-        return Read(targets[t], in);
+        return in;
+    };
+    p.result = [with, targets, places](std::size_t t, std::size_t u,
+                                       double x) -> std::optional<double> {
+        if (t >= targets.size() || u >= places.size()) return std::nullopt;
+        return Read(targets[t], with(u, x));
+    };
+    // The circuit's reactance, zero where its power factor touches 1.
+    p.crossing = [with, places](std::size_t u, double x) -> std::optional<double> {
+        if (u >= places.size()) return std::nullopt;
+        const AcInputs in = with(u, x);
+        const auto z = Attempt([&] {
+            AcVars vars;
+            Working quiet;
+            return ac::ReadCircuit(in, vars, quiet).total;
+        });
+        if (!z || z->open) return std::nullopt;
+        return z->value.imag();
     };
     return p;
 }
