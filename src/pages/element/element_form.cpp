@@ -253,7 +253,7 @@ void ElementForm::buildResetMenu() {
     resetMenu_ = window_.menuBar()->addMenu("&Reset");
     resetMenu_->setObjectName("mnuresate");
     for (std::size_t i = 0; i < 4; ++i) {
-        const NamedText& item = texts_.resetItems[i];
+        const ControlText& item = texts_.resetItems[i];
         resetActions_[i] = resetMenu_->addAction(item.text);
         resetActions_[i]->setObjectName(item.name);
     }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "calc/units.h"
+#include "pages/control_text.h"
 
 #include <QList>
 #include <QString>
@@ -15,11 +16,6 @@ struct ElementKind;
 }
 
 namespace vora::pages {
-
-struct NamedText {
-    QString name; // objectName
-    QString text; // caption, or a resource path for long texts
-};
 
 struct ElementTexts {
     const calc::ElementKind* kind;
@@ -32,16 +28,16 @@ struct ElementTexts {
     QString optI;                         // "Current" or "Charge", also the flow's name
     QString txtIVTip;
     QString frame3;
-    NamedText compute;             // cmdRT "Total Resistance" ...
+    ControlText compute;           // cmdRT "Total Resistance" ...
     QString totalLabel, totalList; // lblRT / cboRT ...
     QString frame4;
-    QString thirdName, thirdValue;       // lblP / lblPT ...
-    QString thirdQuantity;               // "Power", for the result's accessible name
-    NamedText thirdHeading, thirdUnit;   // Label8 "THE POWER LOSS IN A RESISTOR >" ...
-    QList<NamedText> explanations;       // text holds the resource path
-    std::array<NamedText, 4> resetItems; // mnuR1 "&Resistor One" ...
-    QString emptySource;                 // resource path of the double-clicks' "Ajaja" text
-    QString hint;                        // how to get an element's results
+    QString thirdName, thirdValue;         // lblP / lblPT ...
+    QString thirdQuantity;                 // "Power", for the result's accessible name
+    ControlText thirdHeading, thirdUnit;   // Label8 "THE POWER LOSS IN A RESISTOR >" ...
+    QList<ControlText> explanations;       // text holds the resource path
+    std::array<ControlText, 4> resetItems; // mnuR1 "&Resistor One" ...
+    QString emptySource;                   // resource path of the double-clicks' "Ajaja" text
+    QString hint;                          // how to get an element's results
 
     static const ElementTexts& Resistor();
     static const ElementTexts& Capacitor();

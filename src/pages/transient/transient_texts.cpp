@@ -3,7 +3,7 @@
 
 namespace vora::pages {
 
-const TransientCaption& TransientTexts::captionOf(calc::TransientResult result,
+const ControlText& TransientTexts::captionOf(calc::TransientResult result,
                                                   calc::transient::Circuit circuit) const {
     if (result == calc::TransientResult::StorageVoltage && circuit == calc::transient::Circuit::RL)
         return inductorVoltage;

@@ -6,25 +6,21 @@
 #include "calc/transient/transient.h"
 #include "calc/transient/transient_event.h"
 #include "calc/units.h"
+#include "pages/control_text.h"
 
 #include <QString>
 #include <array>
 
 namespace vora::pages {
 
-struct TransientCaption {
-    QString name; // objectName
-    QString text; // as shown
-};
-
 struct TransientChoice {
-    TransientCaption option;
+    ControlText option;
     QString accessible;
 };
 
 // An entry with its caption and unit list.
 struct TransientEntryText {
-    TransientCaption caption;
+    ControlText caption;
     QString entry; // objectName of the field
     QString list;  // objectName of the unit list
     QString accessible;
@@ -33,7 +29,7 @@ struct TransientEntryText {
 };
 
 struct TransientResultText {
-    TransientCaption caption;
+    ControlText caption;
     QString result; // objectName of the result label
     QString unit;   // objectName of the unit beside it
     QString accessible;
@@ -41,24 +37,24 @@ struct TransientResultText {
 };
 
 struct TransientTexts {
-    TransientCaption circuitFrame;
+    ControlText circuitFrame;
     TransientChoice rc, rl;
-    TransientCaption stepFrame;
+    ControlText stepFrame;
     TransientChoice charge, discharge;
-    TransientCaption valuesFrame;
+    ControlText valuesFrame;
     TransientEntryText r, c, l, v, t;
-    TransientCaption compute;
-    TransientCaption resultsFrame;
+    ControlText compute;
+    ControlText resultsFrame;
     // In the order of calc::TransientResult; the storage voltage's caption
     // is the capacitor's or the inductor's.
     std::array<TransientResultText, calc::kTransientResults> results;
-    TransientCaption inductorVoltage; // the storage voltage's caption in an R-L circuit
+    ControlText inductorVoltage; // the storage voltage's caption in an R-L circuit
     QString curveTitle;
     QString curvePlaceholder;
 
     // The caption of a result for the circuit chosen.
-    const TransientCaption& captionOf(calc::TransientResult result,
-                                      calc::transient::Circuit circuit) const;
+    const ControlText& captionOf(calc::TransientResult result,
+                                 calc::transient::Circuit circuit) const;
 
     static const TransientTexts& Get();
 };
