@@ -46,7 +46,7 @@ Outcome<Found> Find(const SolveProblem& p, const std::string& target, const std:
 TEST(FindValue, ProblemsPosedBackwards) {
     // R1 = 10 Ω in series with R2 = 20 Ω parallel R3; a total of 22 Ω wants R3 = 30 Ω.
     const auto r = Find(ElementProblem(Kind('R'), Click(Entries('R', {"10", "20", "1", ""}, "SPP"),
-                                                        0, Source::None, "")),
+                                                        1, Source::None, "")),
                         "RT", "txtR3", "22");
     ASSERT_TRUE(r) << r.failure().text;
     ASSERT_EQ(r->fieldTexts, std::vector<std::string>{"30"});
@@ -56,7 +56,7 @@ TEST(FindValue, ProblemsPosedBackwards) {
     // One capacitor on 9 V: 5 mJ are stored by 123.457 µF.
     const auto c =
         Find(ElementProblem(Kind('C'), Click(Entries('C', {"100", "", "", ""}, "S", {1, 0, 0, 0}),
-                                             0, Source::Voltage, "9")),
+                                             1, Source::Voltage, "9")),
              "UT", "txtC1", "5", -3);
     ASSERT_TRUE(c) << c.failure().text;
     ASSERT_EQ(c->fieldTexts, std::vector<std::string>{"123.456790123457"}); // in µF
@@ -74,7 +74,7 @@ TEST(FindValue, ProblemsPosedBackwards) {
 
 TEST(FindValue, RefusesWithOneMessageAndTheRange) {
     const SolveProblem p = ElementProblem(
-        Kind('R'), Click(Entries('R', {"20", "5", "", ""}, "PP"), 0, Source::None, ""));
+        Kind('R'), Click(Entries('R', {"20", "5", "", ""}, "PP"), 1, Source::None, ""));
     // A parallel group stays below its smallest branch.
     const auto high = Find(p, "RT", "txtR2", "25");
     ASSERT_FALSE(high);
@@ -142,7 +142,7 @@ TEST(FindValue, RoundTripOnEveryPage) {
             }
             const double source = std::stod(FormatNumber(Pick(rng, 1, 100)));
             inputs.push_back(source);
-            const auto p = ElementProblem(Kind(page), Click(Entries(page, texts, pattern), 0,
+            const auto p = ElementProblem(Kind(page), Click(Entries(page, texts, pattern), 1,
                                                             Source::Voltage, FormatNumber(source)));
             RoundTrip(p, inputs, rng, 2, std::string(1, page) + " " + pattern);
         }

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -418,7 +419,7 @@ TEST_F(AcPage, NoResultDependsOnEarlierClicks) {
         if (e.option)
             DoubleClick(e.option);
         else
-            (page_.*e.handler)();
+            std::invoke(e.handler, made_.get());
         const auto shown = messages_.shown;
 
         // A new page with the same inputs, and only this click.
