@@ -100,6 +100,8 @@ void PageCore::watch(QAbstractButton* option) {
 }
 
 void PageCore::inputChanged() {
+    // Values found for the inputs as they were no longer belong to them.
+    if (finding_) finding_->inputsChanged();
     if (batches_ > 0) {
         changed_ = true;
         return;

@@ -172,11 +172,21 @@ void SolvePanel::solutionChosen(int index) {
     apply(Q(fieldTexts_[static_cast<std::size_t>(index)]));
 }
 
+void SolvePanel::inputsChanged() {
+    if (applying_ || fieldTexts_.empty()) return;
+    fieldTexts_.clear();
+    solutions_->clear();
+    solutions_->hide();
+    solutionsLabel_->hide();
+}
+
 void SolvePanel::apply(const QString& text) {
     auto* field = window()->findChild<QLineEdit*>(Q(unknownField_));
     if (!field) return;
+    applying_ = true;
     field->setText(text);
     page_.show(solved_);
+    applying_ = false;
     if (page_.working) {
         std::string line = line_;
         if (fieldTexts_.size() > 1)

@@ -45,6 +45,9 @@ public:
     // the focus in the target's value.
     void open(const std::string& target = {});
     void cmdSolve_Click();
+    // An input of the page changed: the values found last are put away,
+    // unless the change is the panel's own writing of one of them.
+    void inputsChanged();
 
 private:
     void fillLists(const std::string& target);
@@ -68,6 +71,7 @@ private:
     std::string unknownField_;
     std::vector<std::string> fieldTexts_;
     std::string line_;
+    bool applying_ = false;
 };
 
 // Adds "Find a Value for This Result…" to the context menu of `label`,
