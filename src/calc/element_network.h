@@ -23,13 +23,6 @@ struct NetworkEntries {
     int totalUnit = 0; // selected position of the total's unit list, -1 for none
 };
 
-template <class Vars> struct TotalShown {
-    Vars vars;         // the page's stored values after the click
-    std::string label; // the new text of the total label
-    Working working;   // how the total was obtained
-    Sketch sketch;     // the network the total is of
-};
-
 // A double-click on one element's Series or Parallel option: it reads the
 // whole page, as the total does, and the source.
 struct ElementClick {
@@ -68,15 +61,30 @@ struct NetworkResults {
     int marked = 0;                   // element last double-clicked, 0 for none
 };
 
-template <class Vars> struct ElementShown {
-    Vars vars;
-    std::array<std::string, 3> names;  // for example "Ir2", "Vr2", "Pr2"
-    std::array<std::string, 3> values; // FormatNumber texts, empty for no number
-    std::array<ResultCell, 3> cells;   // the same with their units and values
-    NetworkResults network;            // every element, this one marked
-    std::string totalLabel;            // the total, computed again with the results
-    Working working;
-    Sketch sketch;
+// The result labels of an element page, in the order of their slots: the
+// total; the last double-clicked element's three results (name, value) and
+// the unit of the first, which follows its quantity ("A/s" for a rate of
+// rise); the whole network's three (name, value, unit).
+enum class NetworkLabel {
+    Total,
+    ElementName1,
+    ElementName2,
+    ElementName3,
+    ElementValue1,
+    ElementValue2,
+    ElementValue3,
+    ElementUnit1,
+    NetworkName1,
+    NetworkName2,
+    NetworkName3,
+    NetworkValue1,
+    NetworkValue2,
+    NetworkValue3,
+    NetworkUnit1,
+    NetworkUnit2,
+    NetworkUnit3,
 };
+// Its pictures: the network as computed, and the table of every element.
+enum class NetworkPicture { Sketch, Table };
 
 } // namespace vora::calc

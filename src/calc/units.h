@@ -126,6 +126,9 @@ inline constexpr const char* kVoltAmpere = "VA";
 inline constexpr const char* kHertz = "Hz";
 inline constexpr const char* kSecond = "s";
 inline constexpr const char* kJoule = "J";
+inline constexpr const char* kPercent = "%";
+inline constexpr const char* kDegree = "\u00B0";
+inline constexpr const char* kRadianPerSecond = "rad/s";
 } // namespace symbols
 
 // The symbol of a list's base unit (its power-0 item): "\u03A9", "F", "H".

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "page.h"
 
+#include "drawing/picture_view.h"
 #include "report.h"
 #include "result_label.h"
 #include "solve_panel.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -36,6 +38,64 @@ void PageCore::reportFailure(const calc::Failure& failure) {
 void PageCore::showWorking(const calc::Working& working, bool showEnd) {
     ClearOutOfDate(working_);
     working_->setText(QString::fromStdString(working.Text()), showEnd);
+}
+
+void PageCore::setResults(std::vector<QLabel*> labels, std::vector<QWidget*> pictures) {
+    labels_ = std::move(labels);
+    pictures_ = std::move(pictures);
+}
+
+QLabel* PageCore::resultLabel(int slot) const {
+    return labels_.at(static_cast<std::size_t>(slot));
+}
+
+QWidget* PageCore::picture(int slot) const {
+    return pictures_.at(static_cast<std::size_t>(slot));
+}
+
+namespace {
+
+void WriteLabel(QLabel* label, const calc::LabelWrite& write) {
+    if (write.text.empty()) {
+        ClearResult(label);
+        // Why it holds no number.
+        label->setToolTip(QString::fromStdString(write.note));
+    } else if (!write.value) {
+        ClearOutOfDate(label);
+        label->setText(QString::fromStdString(write.text));
+    } else {
+        ShowResult(label, write.text, *write.value, write.symbol);
+        if (!write.note.empty()) {
+            const QString tip = Readable(label) + "\n" + QString::fromStdString(write.note);
+            label->setToolTip(tip);
+            label->setAccessibleDescription(tip);
+        }
+    }
+    if (auto* follower = label->findChild<UnitFollower*>(QString(), Qt::FindDirectChildrenOnly))
+        follower->shown(write.value.value_or(0));
+}
+
+} // namespace
+
+void PageCore::show(const std::vector<calc::LabelWrite>& labels,
+                    const std::vector<calc::PictureWrite>& pictures, const calc::Working& working,
+                    bool showEnd) {
+    for (const calc::LabelWrite& write : labels)
+        WriteLabel(resultLabel(write.slot), write);
+    for (const calc::PictureWrite& write : pictures) {
+        QWidget* view = picture(write.slot);
+        ClearOutOfDate(view);
+        dynamic_cast<PictureView&>(*view).showPicture(write.picture);
+    }
+    showWorking(working, showEnd);
+}
+
+void PageCore::markOutOfDate(const std::vector<int>& labels, const std::vector<int>& pictures,
+                             const QString& why) {
+    for (const int slot : labels)
+        MarkOutOfDate(resultLabel(slot), why);
+    for (const int slot : pictures)
+        MarkOutOfDate(picture(slot), why);
 }
 
 void PageCore::markWorkingOutOfDate(const calc::Failure& failure) {

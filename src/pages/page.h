@@ -6,6 +6,7 @@
 
 #include "calc/find_value.h"
 #include "calc/outcome.h"
+#include "calc/shown.h"
 #include "calc/term.h"
 #include "calculation_page.h"
 
@@ -15,6 +16,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -45,6 +47,21 @@ public:
     // One warning box (unless already announced) and the focus on the field.
     void reportFailure(const calc::Failure& failure);
     void showWorking(const calc::Working& working, bool showEnd);
+
+    // The page's result labels and pictures, each at its slot; a picture
+    // is a PictureView.
+    void setResults(std::vector<QLabel*> labels, std::vector<QWidget*> pictures);
+    QLabel* resultLabel(int slot) const;
+    QWidget* picture(int slot) const;
+    // The one step that writes an event's results: each label with the
+    // engineering form of its value, followed by its unit list if it has
+    // one, each picture, and the working (scrolled to the end with `showEnd`).
+    void show(const std::vector<calc::LabelWrite>& labels,
+              const std::vector<calc::PictureWrite>& pictures, const calc::Working& working,
+              bool showEnd);
+    // The labels and pictures of `slots` marked out of date for `why`.
+    void markOutOfDate(const std::vector<int>& labels, const std::vector<int>& pictures,
+                       const QString& why);
     // Marks the working out of date with the failure's text.
     void markWorkingOutOfDate(const calc::Failure& failure);
     // The information box of a source field left exactly empty (blanks count
@@ -100,6 +117,8 @@ private:
     widgets::WorkingPanel* working_ = nullptr;
     SolvePanel* finding_ = nullptr;
     std::vector<const widgets::UnitList*> lists_; // every watched unit list
+    std::vector<QLabel*> labels_;                 // by slot
+    std::vector<QWidget*> pictures_;              // by slot
 };
 
 // A calculation page's window with its set of stored values: it owns them,
@@ -150,23 +169,23 @@ protected:
 
     // The end of every computing event. The event computed on a copy of the
     // stored values; an unchanged outcome does nothing, a failed one is
-    // reported and changes nothing, a successful one replaces the stored values and shows its
-    // working (scrolled to the end with `showEnd`). The caller writes its labels only on true.
-    template <class Shown> bool Commit(const calc::Outcome<Shown>& out, bool showEnd = false) {
+    // reported and changes nothing, a successful one replaces the stored
+    // values and writes its results (the working scrolled to the end with
+    // `showEnd`). True when it succeeded.
+    bool Commit(const calc::Outcome<calc::Shown<Vars>>& out, bool showEnd = false) {
         if (out.unchanged()) return false;
         if (!out) {
             core_.reportFailure(out.failure());
             return false;
         }
-        vars_ = out->vars;
-        core_.showWorking(out->working, showEnd);
+        Adopt(*out, showEnd);
         return true;
     }
 
     // A refresh's success: as Commit's, without a failure to report.
-    template <class Shown> void Adopt(const Shown& shown, bool showEnd = false) {
+    void Adopt(const calc::Shown<Vars>& shown, bool showEnd = false) {
         vars_ = shown.vars;
-        core_.showWorking(shown.working, showEnd);
+        core_.show(shown.labels, shown.pictures, shown.working, showEnd);
     }
 
     Vars vars_{};

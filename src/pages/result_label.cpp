@@ -6,8 +6,8 @@
 #include "widgets/unit_list.h"
 
 #include <QEvent>
-#include <QPainter>
 #include <QLabel>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <utility>
 
@@ -140,24 +140,29 @@ UnitFollower::UnitFollower(QLabel* label, widgets::UnitList* list, InUnit inUnit
     , list_(list)
     , inUnit_(std::move(inUnit))
     , report_(std::move(report)) {
-    shown();
+    remember();
     connect(list, &QComboBox::currentTextChanged, this, &UnitFollower::listChanged);
 }
 
-void UnitFollower::shown() {
+void UnitFollower::shown(double value) {
+    value_ = value;
+    remember();
+}
+
+void UnitFollower::remember() {
     position_ = list_->position();
     unitText_ = list_->currentText();
 }
 
 void UnitFollower::listChanged() {
     const int position = list_->position();
-    if (label_->text().isEmpty()) return shown();
+    if (label_->text().isEmpty()) return remember();
     // A unit being typed, or one the list does not know: the label cannot
     // be shown in it yet. The mark stays for the page to clear when it
     // computes the label again; a label already out of date stays so.
     if (position < 0) return MarkOutOfDate(label_, list_->unknownUnitText());
-    if (position == position_) return shown();
-    const auto text = inUnit_(position);
+    if (position == position_) return remember();
+    const auto text = inUnit_(value_, position);
     if (!text) {
         const QSignalBlocker quiet(list_);
         list_->setCurrentText(unitText_);
@@ -165,7 +170,7 @@ void UnitFollower::listChanged() {
     }
     // The same value, so the engineering form stays.
     label_->setText(QString::fromStdString(*text));
-    shown();
+    remember();
 }
 
 } // namespace vora::pages

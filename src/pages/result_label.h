@@ -44,22 +44,24 @@ QString Readable(const QLabel* label);
 QString ReportResult(const QString& name, const QLabel* label, const QString& unit);
 
 // Keeps a result label in the unit chosen in its list. When the user picks
-// or types another unit, `inUnit` gives the label's text in it (the same
-// conversion as the event that wrote the label); when it fails, `report`
-// tells the user and the list goes back to the unit the label is shown in.
+// or types another unit, `inUnit` gives the label's value (as the event
+// that wrote it gave it) as text in that unit, the same conversion as the
+// event's; when it fails, `report` tells the user and the list goes back to
+// the unit the label is shown in.
 class UnitFollower : public QObject {
     Q_OBJECT
 public:
-    using InUnit = std::function<calc::Outcome<std::string>(int position)>;
+    using InUnit = std::function<calc::Outcome<std::string>(double value, int position)>;
     using Report = std::function<void(const calc::Failure&)>;
 
     UnitFollower(QLabel* label, widgets::UnitList* list, InUnit inUnit, Report report);
 
-    // The label was just written in the unit the list shows now.
-    void shown();
+    // The label was just written, `value` in the unit the list shows now.
+    void shown(double value);
 
 private:
     void listChanged();
+    void remember();
 
     QLabel* label_;
     widgets::UnitList* list_;
@@ -67,6 +69,7 @@ private:
     Report report_;
     int position_ = 0;
     QString unitText_;
+    double value_ = 0;
 };
 
 } // namespace vora::pages

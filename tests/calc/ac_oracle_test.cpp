@@ -149,7 +149,7 @@ void ExpectNear(Phasor ours, Phasor oracle, double scale, const std::string& wha
 
 double Shown(const Outcome<AcShown>& out) {
     EXPECT_TRUE(out) << (out ? "" : out.failure().text);
-    return out ? ParseStrict(out->value).value : NAN;
+    return out ? ParseStrict(Main(*out)).value : NAN;
 }
 
 std::string Trace(const Case& c) {
@@ -181,8 +181,8 @@ TEST(AcOracle, ImpedanceAndEveryElementAgreeWithNgspice) {
             // What the double-click shows: the magnitudes.
             const auto shown = ElementResults(static_cast<AcElement>(ac::IndexOf(name)), c.in, {});
             ASSERT_TRUE(shown);
-            EXPECT_NEAR(ParseStrict(shown->value).value, std::abs(flow.current), 1e-9 * currents);
-            EXPECT_NEAR(ParseStrict(shown->second).value, std::abs(flow.voltage), 1e-9 * voltages);
+            EXPECT_NEAR(ParseStrict(Main(*shown)).value, std::abs(flow.current), 1e-9 * currents);
+            EXPECT_NEAR(ParseStrict(Second(*shown)).value, std::abs(flow.voltage), 1e-9 * voltages);
         }
     }
 }
@@ -215,9 +215,9 @@ TEST(AcOracle, PowersKeepTheirIdentities) {
         // The power factor is P / S, lagging exactly when Q > 0.
         const auto pf = PowerFactor(c.in, {});
         ASSERT_TRUE(pf);
-        EXPECT_NEAR(ParseStrict(pf->value).value, p / s, 1e-9);
-        if (pf->second != "Unit") {
-            EXPECT_EQ(pf->second, q > 0 ? "Lagging" : "Leading");
+        EXPECT_NEAR(ParseStrict(Main(*pf)).value, p / s, 1e-9);
+        if (Second(*pf) != "Unit") {
+            EXPECT_EQ(Second(*pf), q > 0 ? "Lagging" : "Leading");
         }
     }
 }
@@ -236,10 +236,11 @@ TEST(AcOracle, ResonanceAndQAgreeWithNgspice) {
                                           LogUniform(random, 1e-7, 1e-3)};
             AcInputs in = Inputs(state, {Text(v[0]), Text(v[1]), Text(v[2])});
             const auto total = TotalImpedance(in, {});
-            ASSERT_TRUE(total && total->resonance && total->resonance->q) << state;
-            const double w0 = total->resonance->w0.value;
-            EXPECT_NEAR(total->resonance->f0.value, w0 / (2 * std::numbers::pi), 1e-12 * w0);
-            found.emplace_back(state, total->resonance->q->value);
+            ASSERT_TRUE(total && ValueOf(*total, AcLabel::W0) && ValueOf(*total, AcLabel::Q))
+                << state;
+            const double w0 = *ValueOf(*total, AcLabel::W0);
+            EXPECT_NEAR(*ValueOf(*total, AcLabel::F0), w0 / (2 * std::numbers::pi), 1e-12 * w0);
+            found.emplace_back(state, *ValueOf(*total, AcLabel::Q));
             omegas.push_back(w0);
             circuits.push_back({Circuits().at(state),
                                 {{"R", v[0]}, {"L", v[1]}, {"C", v[2]}},

@@ -4,9 +4,9 @@
 // closes and agrees with the powers shown, and the three-phase line voltages
 // are the differences of the phase voltages in star and the phases
 // themselves in delta.
-#include "support/ac_fixtures.h"
 #include "calc/ac/ac_events.h"
 #include "calc/three_phase/three_phase_diagram.h"
+#include "support/ac_fixtures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,7 +55,7 @@ TEST(AcDiagrams, ChainsCloseOnTheSourceAndThePowerTriangleMatchesThePowers) {
             ++circuits;
             SCOPED_TRACE(pattern + (source == Source::Voltage ? " voltage" : " current"));
 
-            const VectorDiagram& phasors = active->diagrams.phasors;
+            const VectorDiagram& phasors = *active->picture<VectorDiagram>(AcPicture::Phasors);
             const Arrow* v = Find(phasors, "V =");
             const Arrow* i = Find(phasors, "I =");
             ASSERT_TRUE(v && i);
@@ -84,7 +84,7 @@ TEST(AcDiagrams, ChainsCloseOnTheSourceAndThePowerTriangleMatchesThePowers) {
             EXPECT_GE(parts, elements > 1 ? static_cast<int>(elements) : 0);
 
             // The triangle: P along, Q across, S closing it, as the labels show them.
-            const VectorDiagram& power = active->diagrams.power;
+            const VectorDiagram& power = *active->picture<VectorDiagram>(AcPicture::Power);
             const double pv = active->vars.ActivePower, qv = reactive->vars.ReactivePower;
             const double sv = std::hypot(pv, qv);
             if (power.arrows.size() == 1) { // a pure resistance or reactance: S lies on P or Q
@@ -112,10 +112,11 @@ TEST(AcDiagrams, ChainsCloseOnTheSourceAndThePowerTriangleMatchesThePowers) {
 TEST(AcDiagrams, ComputationsWithoutASourceValueDrawNothing) {
     const auto z = TotalImpedance(testing::Standard("SSS"), {});
     ASSERT_TRUE(z);
-    EXPECT_TRUE(z->diagrams.empty());
+    EXPECT_TRUE(z->picture<VectorDiagram>(AcPicture::Phasors)->empty() &&
+                z->picture<VectorDiagram>(AcPicture::Power)->empty());
     const auto driven = TotalImpedance(testing::Standard("SSS", Source::Voltage, "10"), {});
     ASSERT_TRUE(driven);
-    EXPECT_FALSE(driven->diagrams.phasors.empty());
+    EXPECT_FALSE(driven->picture<VectorDiagram>(AcPicture::Phasors)->empty());
 }
 
 TEST(ThreePhaseDiagram, LineVoltagesFollowTheConnection) {

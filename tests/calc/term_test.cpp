@@ -124,7 +124,7 @@ void ElementPage(char page, Total total, Element element, std::mt19937& random, 
                 t = testing::Text(number(random));
             const NetworkEntries e = testing::Entries(page, texts, choices, {1, 0, 2, 0}, 1);
             const std::string event = std::string(1, page) + " " + choices;
-            ExpectLinesAddUp(total(e, {}), event, lines);
+            ExpectLinesAddUp(total(testing::TotalClick(e), {}), event, lines);
             for (int k = 1; k <= 4 && choices[static_cast<std::size_t>(k - 1)] != '-'; ++k)
                 ExpectLinesAddUp(
                     element(testing::Click(e, k, source, testing::Text(number(random))), {}),

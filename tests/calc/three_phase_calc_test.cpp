@@ -19,7 +19,8 @@ std::string Text(double x) {
     return std::string(buf, std::to_chars(buf, buf + sizeof buf, x).ptr);
 }
 
-using Convert = Outcome<ThreePhaseShown> (*)(Caption, const ThreePhaseEntries&, ThreePhaseVars);
+using Convert = Outcome<Shown<ThreePhaseVars>> (*)(Caption, const ThreePhaseEntries&,
+                                                   ThreePhaseVars);
 
 ThreePhaseEntries Entries(Convert page, Connection c, std::string i, std::string v = {},
                           std::string z = {}) {
@@ -30,11 +31,11 @@ ThreePhaseEntries Entries(Convert page, Connection c, std::string i, std::string
             {std::move(z), "txtZT", side + " Impedance"}};
 }
 
-std::string Shown(Convert page, Caption clicked, const ThreePhaseEntries& in,
-                  ThreePhaseVars vars = {}) {
+std::string ShownText(Convert page, Caption clicked, const ThreePhaseEntries& in,
+                      ThreePhaseVars vars = {}) {
     const auto out = page(clicked, in, vars);
     if (!out) return "failed: " + out.failure().text;
-    return out->label;
+    return out->text(clicked);
 }
 
 struct FigureCase {
@@ -83,8 +84,8 @@ TEST(ThreePhase, EachCaptionShowsItsConversion) {
         SCOPED_TRACE(::testing::Message() << (c.page == L ? "line-to-phase " : "phase-to-line ")
                                           << static_cast<int>(c.clicked) << " "
                                           << (c.connection == Y ? "star" : "delta"));
-        EXPECT_EQ(Shown(c.page, c.clicked,
-                        Entries(c.page, c.connection, c.current, c.voltage, c.impedance)),
+        EXPECT_EQ(ShownText(c.page, c.clicked,
+                            Entries(c.page, c.connection, c.current, c.voltage, c.impedance)),
                   c.shown);
     }
 }
@@ -109,7 +110,7 @@ TEST(ThreePhase, NoConnectionChosenChangesNothing) {
 TEST(ThreePhase, BothPagesAndBothInputsAgree) {
     const auto L = &LineToPhase;
     const auto P = &PhaseToLine;
-    const auto value = [](const Outcome<ThreePhaseShown>& out) {
+    const auto value = [](const Outcome<Shown<ThreePhaseVars>>& out) {
         EXPECT_TRUE(out) << (out ? "" : out.failure().text);
         return out ? out->vars : ThreePhaseVars{};
     };

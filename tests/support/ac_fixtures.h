@@ -36,4 +36,27 @@ inline AcInputs Standard(const char* choices, Source source = Source::None,
 // L = 10.14239928597509 H and C = 1 µF have exactly equal reactances.
 inline constexpr const char* kResonantL = "10.14239928597509";
 
+// The label an AC event shows its result in (|Z|, the power factor, a
+// power, the element's current) and its second one (lagging or leading, the
+// element's voltage); empty where the event writes none.
+inline std::string Main(const AcShown& s) {
+    for (AcLabel l : {AcLabel::Impedance, AcLabel::PowerFactor, AcLabel::Active, AcLabel::Reactive,
+                      AcLabel::Apparent, AcLabel::Current})
+        if (const LabelWrite* w = s.label(l)) return w->text;
+    return {};
+}
+inline std::string Second(const AcShown& s) {
+    for (AcLabel l : {AcLabel::Lagging, AcLabel::Voltage})
+        if (const LabelWrite* w = s.label(l)) return w->text;
+    return {};
+}
+// The value of a further result, where the event shows one.
+inline std::optional<double> ValueOf(const AcShown& s, AcLabel l) {
+    const LabelWrite* w = s.label(l);
+    return w && !w->text.empty() ? w->value : std::nullopt;
+}
+inline const Sketch& SketchOf(const AcShown& s) {
+    return s.picture<SketchPicture>(AcPicture::Sketch)->sketch;
+}
+
 } // namespace vora::calc::testing

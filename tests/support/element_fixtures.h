@@ -78,23 +78,32 @@ template <class Out> Shown From(const Out& out) {
     s.ok = true;
     s.stored = Stored(out->vars);
     s.working = out->working.Text();
-    s.sketch = out->sketch;
-    if constexpr (requires { out->totalLabel; }) {
-        s.label = out->totalLabel;
-        s.names = out->names;
-        s.values = out->values;
+    s.sketch = out->template picture<SketchPicture>(NetworkPicture::Sketch)->sketch;
+    s.label = out->text(NetworkLabel::Total);
+    if (out->label(NetworkLabel::ElementName1)) {
         for (std::size_t i = 0; i < 3; ++i) {
-            s.units[i] = out->cells[i].unit;
-            s.numbers[i] = out->cells[i].value;
+            const auto slot = static_cast<int>(NetworkLabel::ElementValue1) + static_cast<int>(i);
+            s.names[i] =
+                out->text(static_cast<int>(NetworkLabel::ElementName1) + static_cast<int>(i));
+            s.values[i] = out->text(slot);
+            s.units[i] = out->label(slot)->symbol;
+            s.numbers[i] = out->label(slot)->value.value_or(0);
         }
-        s.network = out->network;
-    } else {
-        s.label = out->label;
+        s.network = *out->template picture<ResultsTable>(NetworkPicture::Table);
     }
     return s;
 }
 
-inline Shown Total(char page, const NetworkEntries& e) {
+// The total button's reading of the page: the entries, no source.
+inline ElementClick TotalClick(const NetworkEntries& entries) {
+    ElementClick c;
+    c.element = 0;
+    c.entries = entries;
+    return c;
+}
+
+inline Shown Total(char page, const NetworkEntries& entries) {
+    const ElementClick e = TotalClick(entries);
     switch (page) {
     case 'R':
         return From(TotalResistance(e, {}));

@@ -4,9 +4,12 @@
 #include "ac_circuit.h"
 #include "ac_diagrams.h"
 #include "ac_frequency.h"
+#include "ac_sketch_values.h"
 #include "ac_working.h"
+#include "calc/engineering.h"
 #include "calc/number.h"
 #include "calc/total_display.h"
+#include "calc/units.h"
 #include "scaled_read.h"
 
 #include <cmath>
@@ -92,14 +95,39 @@ void Require(double value, const char* quantity, const AcInputs& in) {
                     in.value.field.name);
 }
 
+// A current or a voltage is rms: its tool-tip gives the peak, √2 times.
+void WriteRms(AcShown& out, AcLabel slot, const std::string& text, double rms, const char* symbol) {
+    out.write(slot, text, rms, symbol,
+              "rms value, peak " + FormatEngineering(std::sqrt(2.0) * rms, symbol));
+}
+
+void WriteIf(AcShown& out, AcLabel slot, const std::optional<AcValue>& value, const char* symbol) {
+    if (value)
+        out.write(slot, value->text, value->value, symbol);
+    else
+        out.write(slot, "");
+}
+
 // The event's result, unless a value it would store is not finite (|Z| of
-// two huge parts, for example).
-AcShown Done(AcShown out, const AcVars& vars, const Circuit& c) {
+// two huge parts, for example): with the circuit drawn, the values read on
+// it and on the picture of the choices, and the diagrams.
+AcShown Done(AcShown out, const AcVars& vars, const Circuit& c, const AcInputs& in,
+             AcDiagrams diagrams) {
     if (!AllFinite(vars))
         FailCompute(TooLargeOrUndefined("result", "Enter smaller element or source values."));
     out.vars = vars;
-    out.sketch = c.sketch;
+    const SketchValues values = AcSketchValues(in);
+    out.draw(AcPicture::Sketch, SketchPicture{c.sketch, values, {}});
+    out.draw(AcPicture::Choices, SketchValuesPicture{values});
+    out.draw(AcPicture::Phasors, std::move(diagrams.phasors));
+    out.draw(AcPicture::Power, std::move(diagrams.power));
     return out;
+}
+
+// The source current and its angle, with the events that drive the circuit.
+void WriteSourceCurrent(AcShown& out, const AcSourceCurrent& s) {
+    WriteRms(out, AcLabel::SourceCurrent, s.magnitude.text, s.magnitude.value, symbols::kAmpere);
+    WriteIf(out, AcLabel::SourceAngle, s.phase, symbols::kDegree);
 }
 
 // --- the source -------------------------------------------------------------
@@ -173,9 +201,13 @@ AcDiagrams DiagramsIfDriven(const AcInputs& in, const Circuit& c) {
 
 // The reactances and the resonance, which need no source.
 void CircuitResults(const Circuit& c, AcVars& vars, AcShown& out) {
-    out.circuitResults = true;
-    out.reactances = Reactances(c, vars);
-    out.resonance = Resonance(c, vars, out.working);
+    const AcReactances x = Reactances(c, vars);
+    WriteIf(out, AcLabel::XL, x.xl, symbols::kOhm);
+    WriteIf(out, AcLabel::XC, x.xc, symbols::kOhm);
+    const std::optional<AcResonance> r = Resonance(c, vars, out.working);
+    WriteIf(out, AcLabel::F0, r ? std::optional(r->f0) : std::nullopt, symbols::kHertz);
+    WriteIf(out, AcLabel::W0, r ? std::optional(r->w0) : std::nullopt, symbols::kRadianPerSecond);
+    WriteIf(out, AcLabel::Q, r ? r->q : std::nullopt, ""); // a bare number
 }
 
 // --- power factor and powers --------------------------------------------------
@@ -202,11 +234,10 @@ Outcome<AcShown> Power(const AcInputs& in, AcVars vars, PowerKind kind) {
         Working& w = out.working;
         const Circuit c = ReadCircuit(in, vars, w);
         const Solution s = Drive(in, c, false, &w);
-        out.diagrams = DiagramsOf(c, s);
         ImpedanceLines(c, w);
         SourceLines(c, s, KindOf(in), w);
         StoreSource(c, s, vars);
-        out.sourceCurrent = SourceCurrent(s, vars, w);
+        const AcSourceCurrent source = SourceCurrent(s, vars, w);
         const Term v = Term::Named("|V|", vars.TotalVoltage);
         const Term i = Term::Named("|I|", vars.TotalCurrent);
         // Without an angle (open or short) no power flows: |V| · |I| is 0.
@@ -217,6 +248,8 @@ Outcome<AcShown> Power(const AcInputs& in, AcVars vars, PowerKind kind) {
                                : "There is no voltage across the short circuit, so no power is "
                                  "delivered.");
         double shown = 0;
+        AcLabel slot = AcLabel::Active;
+        const char* symbol = symbols::kWatt;
         switch (kind) {
         case PowerKind::Active:
             w.Let(vars.ActivePower, "P", angle ? v * i * CosPhi(c, w) : Term(0), "W");
@@ -233,16 +266,21 @@ Outcome<AcShown> Power(const AcInputs& in, AcVars vars, PowerKind kind) {
             w.Let(vars.ReactivePower, "Q", q, "VAR");
             w.Say("Q > 0: inductive, Q < 0: capacitive");
             shown = vars.ReactivePower;
+            slot = AcLabel::Reactive;
+            symbol = "VAR";
             break;
         }
         case PowerKind::Apparent:
             w.Let(vars.ApparentPower, "S", v * i, "VA");
             shown = vars.ApparentPower;
+            slot = AcLabel::Apparent;
+            symbol = symbols::kVoltAmpere;
             break;
         }
         Require(shown, "power", in);
-        out.value = FormatNumber(shown);
-        return Done(std::move(out), vars, c);
+        out.write(slot, FormatNumber(shown), shown, symbol, "from the rms voltage and current");
+        WriteSourceCurrent(out, source);
+        return Done(std::move(out), vars, c, in, DiagramsOf(c, s));
     });
 }
 
@@ -300,10 +338,11 @@ Outcome<AcShown> TotalImpedance(const AcInputs& in, AcVars vars) {
         vars.Impedance = std::abs(c.total.value);
         if (!std::isfinite(vars.Impedance))
             FailCompute(TooLargeOrUndefined("total impedance", "Enter smaller element values."));
-        out.value = ShowTotal(vars.Impedance, in.impedanceUnit, kImpedanceUnits, out.working);
+        out.write(AcLabel::Impedance,
+                  ShowTotal(vars.Impedance, in.impedanceUnit, kImpedanceUnits, out.working),
+                  vars.Impedance, symbols::kOhm);
         CircuitResults(c, vars, out);
-        out.diagrams = DiagramsIfDriven(in, c);
-        return Done(std::move(out), vars, c);
+        return Done(std::move(out), vars, c, in, DiagramsIfDriven(in, c));
     });
 }
 
@@ -319,21 +358,22 @@ Outcome<AcShown> PowerFactor(const AcInputs& in, AcVars vars) {
         // so that a factor of 1 never reads as lagging or leading.
         const Complex z = c.total.value;
         const std::string phi = "φ = arg Z = " + Short(std::arg(z) * 180 / std::numbers::pi) + "°";
+        std::string lagging;
         if (ParseStrict(FormatNumber(std::abs(z.real() / std::abs(z)))).value == 1) {
-            out.second = "Unit";
+            lagging = "Unit";
             w.Say(phi + ": Unit, cos φ shows as 1");
         } else if (z.imag() > 0) {
-            out.second = "Lagging";
+            lagging = "Lagging";
             w.Say(phi + " > 0: Lagging, the circuit is inductive");
         } else {
-            out.second = "Leading";
+            lagging = "Leading";
             w.Say(phi + " < 0: Leading, the circuit is capacitive");
         }
         vars.PowerFactor = CosPhi(c, w).value();
-        out.value = FormatNumber(vars.PowerFactor);
+        out.write(AcLabel::PowerFactor, FormatNumber(vars.PowerFactor));
+        out.write(AcLabel::Lagging, lagging);
         CircuitResults(c, vars, out);
-        out.diagrams = DiagramsIfDriven(in, c);
-        return Done(std::move(out), vars, c);
+        return Done(std::move(out), vars, c, in, DiagramsIfDriven(in, c));
     });
 }
 
@@ -358,14 +398,13 @@ Outcome<AcShown> ElementResults(AcElement element, const AcInputs& in, AcVars va
             FailCompute("The " + Speak({name}).substr(4) +
                         " is not connected. Choose Series or Parallel for it.");
         const Solution s = Drive(in, c, true, &w);
-        out.diagrams = DiagramsOf(c, s);
         ImpedanceLines(c, w);
         SourceLines(c, s, KindOf(in), w);
         PathLines(c, s, name, w);
         StoreSource(c, s, vars);
         // Its lines would crowd the element's own: the tool-tips give the peaks.
         Working quiet;
-        out.sourceCurrent = SourceCurrent(s, vars, in.peak ? w : quiet);
+        WriteSourceCurrent(out, SourceCurrent(s, vars, in.peak ? w : quiet));
         const Flow flow = s.flows.at(name);
         const ElementNames& n = kElementNames[k];
         vars.*n.storedCurrent = std::abs(flow.current);
@@ -374,12 +413,17 @@ Outcome<AcShown> ElementResults(AcElement element, const AcInputs& in, AcVars va
                               "| = " + FormatNumber(vars.*n.storedCurrent) + " A";
         std::string voltage = std::string(n.voltage) + " = |V" + name +
                               "| = " + FormatNumber(vars.*n.storedVoltage) + " V";
-        out.names = {n.current, n.voltage};
-        out.value = InUnit(vars.*n.storedCurrent, in.currentUnit, kAmperes, "current", current);
-        out.second = InUnit(vars.*n.storedVoltage, in.voltageUnit, kVolts, "voltage", voltage);
+        out.write(AcLabel::CurrentName, n.current);
+        out.write(AcLabel::VoltageName, n.voltage);
+        WriteRms(out, AcLabel::Current,
+                 InUnit(vars.*n.storedCurrent, in.currentUnit, kAmperes, "current", current),
+                 vars.*n.storedCurrent, symbols::kAmpere);
+        WriteRms(out, AcLabel::Voltage,
+                 InUnit(vars.*n.storedVoltage, in.voltageUnit, kVolts, "voltage", voltage),
+                 vars.*n.storedVoltage, symbols::kVolt);
         w.Say(current);
         w.Say(voltage);
-        return Done(std::move(out), vars, c);
+        return Done(std::move(out), vars, c, in, DiagramsOf(c, s));
     });
 }
 

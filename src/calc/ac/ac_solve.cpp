@@ -31,19 +31,21 @@ std::optional<double> Some(double v) {
     return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
 }
 
+// The value of a label the event writes, where it holds one.
+std::optional<double> Labelled(const AcShown& s, AcLabel slot) {
+    const LabelWrite* w = s.label(slot);
+    return w && w->value ? Some(*w->value) : std::nullopt;
+}
+
 const std::array<AcTarget, 16> kTargets{{
     {"Z", "Z  impedance of the circuit", symbols::kOhm, Event::Impedance,
      [](const AcShown& s) { return Some(s.vars.Impedance); }},
     {"XL", "XL  inductive reactance", symbols::kOhm, Event::Impedance,
-     [](const AcShown& s) {
-         return s.reactances.xl ? Some(s.reactances.xl->value) : std::nullopt;
-     }},
+     [](const AcShown& s) { return Labelled(s, AcLabel::XL); }},
     {"XC", "XC  capacitive reactance", symbols::kOhm, Event::Impedance,
-     [](const AcShown& s) {
-         return s.reactances.xc ? Some(s.reactances.xc->value) : std::nullopt;
-     }},
+     [](const AcShown& s) { return Labelled(s, AcLabel::XC); }},
     {"f0", "f0  resonant frequency", symbols::kHertz, Event::Impedance,
-     [](const AcShown& s) { return s.resonance ? Some(s.resonance->f0.value) : std::nullopt; }},
+     [](const AcShown& s) { return Labelled(s, AcLabel::F0); }},
     {"PF", "PF  power factor", "", Event::PowerFactor,
      [](const AcShown& s) { return Some(s.vars.PowerFactor); }},
     {"P", "P  active power", symbols::kWatt, Event::Active,
@@ -104,7 +106,7 @@ std::optional<double> Read(std::size_t t, const AcInputs& in) {
     return target.read(*out);
 }
 
-const Unit& Shown(Units units, int position) {
+const Unit& UnitAt(Units units, int position) {
     return InList(position, units.size()) ? units[static_cast<std::size_t>(position)]
                                           : units.front();
 }
@@ -129,7 +131,7 @@ SolveProblem AcProblem(const AcInputs& page) {
     const std::array<const char*, 3> elementNames{"R", "L", "C"};
     for (std::size_t i = 0; i < 3; ++i) {
         if (page.choices[i] == Choice::None) continue;
-        const Unit& shown = Shown(elementUnits[i], page.elements[i].position);
+        const Unit& shown = UnitAt(elementUnits[i], page.elements[i].position);
         p.unknowns.push_back({.name = elementNames[i],
                               .field = page.elements[i].field.name,
                               .symbol = BaseSymbol(elementUnits[i]),
@@ -142,7 +144,7 @@ SolveProblem AcProblem(const AcInputs& page) {
         const bool voltage = page.source == Source::Voltage;
         const Units units = voltage ? kVolts : kAmperes;
         const Unit& shown =
-            Shown(units, page.value.position - (voltage ? kVoltageBase : kCurrentBase));
+            UnitAt(units, page.value.position - (voltage ? kVoltageBase : kCurrentBase));
         p.unknowns.push_back({.name = voltage ? "the source voltage" : "the source current",
                               .field = page.value.field.name,
                               .symbol = BaseSymbol(units),

@@ -9,6 +9,7 @@
 #include "calc/fields.h"
 #include "calc/network.h"
 #include "calc/outcome.h"
+#include "calc/shown.h"
 #include "calc/sketch.h"
 #include "calc/term.h"
 #include "calc/vector_diagram.h"
@@ -79,26 +80,33 @@ struct AcSourceCurrent {
     std::optional<AcValue> phase;
 };
 
-// What an event shows. Which texts are set depends on the event:
-//   Total Impedance  value = lblZT
-//   Power Factor     value = lblPF, second = lblLG
-//   a power button   value = its label
-//   a double-click   names = lblI, lblv; value = lblIV, second = lblVV
-struct AcShown {
-    AcVars vars;
-    std::string value;
-    std::string second;
-    std::array<std::string, 2> names;
-    Sketch sketch; // the circuit as connected
-    Working working;
-    AcDiagrams diagrams;
-    // Total Impedance and Power Factor: the reactances and the resonance
-    // (none: the circuit holds no L and C to resonate).
-    bool circuitResults = false;
-    AcReactances reactances;
-    std::optional<AcResonance> resonance;
-    // The power buttons and the double-clicks, which drive the circuit.
-    std::optional<AcSourceCurrent> sourceCurrent;
+// The AC page's result labels, in the order of their slots: each event
+// writes its own and the further results it shows with them.
+enum class AcLabel {
+    Impedance,     // lblZT
+    PowerFactor,   // lblPF
+    Lagging,       // lblLG: "Lagging", "Leading" or "Unit"
+    Active,        // lblP
+    Reactive,      // lblXL
+    Apparent,      // lblXC
+    CurrentName,   // lblI: "Ir", "Il" or "Ic"
+    Current,       // lblIV, in the unit of cboI
+    VoltageName,   // lblv
+    Voltage,       // lblVV, in the unit of cboV
+    SourceCurrent, // lblIS
+    SourceAngle,   // lblIA
+    XL,            // lblReactL
+    XC,            // lblReactC
+    F0,            // lblF0
+    W0,            // lblW0
+    Q,             // lblQF
 };
+inline constexpr std::size_t kAcLabels = static_cast<std::size_t>(AcLabel::Q) + 1;
+
+using AcShown = Shown<AcVars>;
+
+// Its pictures: the circuit computed, the picture of the choices (which
+// takes the values the event read), the phasor diagram and the power triangle.
+enum class AcPicture { Sketch, Choices, Phasors, Power };
 
 } // namespace vora::calc

@@ -9,6 +9,7 @@
 #include "network_model.h"
 #include "network_results.h"
 #include "network_total.h"
+#include "sketch_values.h"
 
 #include <cmath>
 
@@ -96,17 +97,63 @@ template <class Vars> void Store(const NetworkFlows& f, Vars& v) {
     if (r.sourceRate) v.*r.sourceRate = f.sourceRate;
 }
 
+// A result cell in its name and value labels.
 template <class Vars>
-Outcome<TotalShown<Vars>> Total(const ElementKind& kind, const NetworkEntries& in, Vars vars) {
+void WriteCell(Shown<Vars>& shown, NetworkLabel name, NetworkLabel value, const ResultCell& cell) {
+    shown.write(name, cell.name);
+    shown.write(value, cell.text, cell.value, cell.unit, cell.note);
+}
+
+template <class Slot> Slot Next(Slot slot, std::size_t i) {
+    return static_cast<Slot>(static_cast<int>(slot) + static_cast<int>(i));
+}
+
+// The whole network's results and the table; no rows clear them.
+template <class Vars> void WriteNetwork(Shown<Vars>& shown, NetworkResults network) {
+    using L = NetworkLabel;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const ResultCell& cell = network.whole[i];
+        if (network.rows.empty()) {
+            shown.write(Next(L::NetworkName1, i), "");
+            shown.write(Next(L::NetworkValue1, i), "", 0, "");
+            shown.write(Next(L::NetworkUnit1, i), "");
+            continue;
+        }
+        WriteCell(shown, Next(L::NetworkName1, i), Next(L::NetworkValue1, i), cell);
+        shown.write(Next(L::NetworkUnit1, i), cell.unit);
+    }
+    shown.draw(NetworkPicture::Table, std::move(network));
+}
+
+// The total, in the unit chosen for it, and the network it is of, with the
+// element `highlight` marked (0 for none).
+template <class Vars>
+void WriteTotal(Shown<Vars>& shown, const ElementKind& kind, NetworkTotal& t,
+                const ElementClick& click, int highlight) {
+    shown.write(NetworkLabel::Total, std::move(t.label), shown.vars.*RolesOf(shown.vars).total,
+                BaseSymbol(kind.units));
+    shown.draw(NetworkPicture::Sketch,
+               SketchPicture{std::move(t.drawn), ElementSketchValues(kind, click),
+                             highlight > 0 ? kind.Element(highlight) : std::string()});
+}
+
+template <class Vars>
+Outcome<Shown<Vars>> Total(const ElementKind& kind, const ElementClick& click, Vars vars) {
     return Attempt([&] {
-        NetworkTotal t = ComputeNetworkTotal(kind, in, true);
+        NetworkTotal t = ComputeNetworkTotal(kind, click.entries, true);
         Store(t, vars);
-        return TotalShown<Vars>{vars, std::move(t.label), std::move(t.working), std::move(t.drawn)};
+        Shown<Vars> shown{.vars = vars, .working = std::move(t.working)};
+        WriteTotal(shown, kind, t, click, 0);
+        // Silently: the source field is the double-click's to complain about.
+        NetworkResults network;
+        if (auto computed = NetworkResultsOf(kind, click)) network = std::move(*computed);
+        WriteNetwork(shown, std::move(network));
+        return shown;
     });
 }
 
 template <class Vars>
-Outcome<ElementShown<Vars>> Results(const ElementKind& kind, const ElementClick& click, Vars vars) {
+Outcome<Shown<Vars>> Results(const ElementKind& kind, const ElementClick& click, Vars vars) {
     return Attempt([&] {
         RequireInNetwork(kind, click);
         NetworkTotal t = ComputeNetworkTotal(kind, click.entries, false);
@@ -119,29 +166,14 @@ Outcome<ElementShown<Vars>> Results(const ElementKind& kind, const ElementClick&
             FailCompute(TooLargeOrUndefined("results of " + kind.Element(k),
                                             "Check the values and the source."));
         const auto cells = ElementCells(kind, f, click.source, k);
-        NetworkResults network = Summarize(kind, t, click.entries, f, click.source, k);
-        ElementShown<Vars> shown{vars,
-                                 {},
-                                 {},
-                                 cells,
-                                 std::move(network),
-                                 std::move(t.label),
-                                 std::move(t.working),
-                                 std::move(t.drawn)};
-        for (std::size_t i = 0; i < 3; ++i) {
-            shown.names[i] = cells[i].name;
-            shown.values[i] = cells[i].text;
-        }
+        Shown<Vars> shown{.vars = vars, .working = std::move(t.working)};
+        WriteTotal(shown, kind, t, click, k);
+        using L = NetworkLabel;
+        for (std::size_t i = 0; i < 3; ++i)
+            WriteCell(shown, Next(L::ElementName1, i), Next(L::ElementValue1, i), cells[i]);
+        shown.write(L::ElementUnit1, cells[0].unit);
+        WriteNetwork(shown, Summarize(kind, t, click.entries, f, click.source, k));
         return shown;
-    });
-}
-
-template <class Vars>
-Outcome<std::string> InUnit(const ElementKind& kind, const Vars& vars, int position) {
-    return Attempt([&] {
-        Working unused;
-        const TotalUnits units{kind.total, kind.quantity, Names(kind.units), kind.showFactor};
-        return ShowTotal(vars.*RolesOf(vars).total, position, units, unused);
     });
 }
 
@@ -156,37 +188,31 @@ Outcome<NetworkResults> NetworkResultsOf(const ElementKind& kind, const ElementC
     });
 }
 
-Outcome<std::string> TotalInUnit(const ResistorVars& vars, int position) {
-    return InUnit(ElementKind::Resistor(), vars, position);
-}
-Outcome<std::string> TotalInUnit(const CapacitorVars& vars, int position) {
-    return InUnit(ElementKind::Capacitor(), vars, position);
-}
-Outcome<std::string> TotalInUnit(const InductorVars& vars, int position) {
-    return InUnit(ElementKind::Inductor(), vars, position);
+Outcome<std::string> TotalInUnit(const ElementKind& kind, double total, int position) {
+    return Attempt([&] {
+        Working unused;
+        const TotalUnits units{kind.total, kind.quantity, Names(kind.units), kind.showFactor};
+        return ShowTotal(total, position, units, unused);
+    });
 }
 
-Outcome<TotalShown<ResistorVars>> TotalResistance(const NetworkEntries& entries,
-                                                  ResistorVars vars) {
-    return Total(ElementKind::Resistor(), entries, vars);
+Outcome<Shown<ResistorVars>> TotalResistance(const ElementClick& click, ResistorVars vars) {
+    return Total(ElementKind::Resistor(), click, vars);
 }
-Outcome<TotalShown<CapacitorVars>> TotalCapacitance(const NetworkEntries& entries,
-                                                    CapacitorVars vars) {
-    return Total(ElementKind::Capacitor(), entries, vars);
+Outcome<Shown<CapacitorVars>> TotalCapacitance(const ElementClick& click, CapacitorVars vars) {
+    return Total(ElementKind::Capacitor(), click, vars);
 }
-Outcome<TotalShown<InductorVars>> TotalInductance(const NetworkEntries& entries,
-                                                  InductorVars vars) {
-    return Total(ElementKind::Inductor(), entries, vars);
+Outcome<Shown<InductorVars>> TotalInductance(const ElementClick& click, InductorVars vars) {
+    return Total(ElementKind::Inductor(), click, vars);
 }
 
-Outcome<ElementShown<ResistorVars>> ResistorResults(const ElementClick& click, ResistorVars vars) {
+Outcome<Shown<ResistorVars>> ResistorResults(const ElementClick& click, ResistorVars vars) {
     return Results(ElementKind::Resistor(), click, vars);
 }
-Outcome<ElementShown<CapacitorVars>> CapacitorResults(const ElementClick& click,
-                                                      CapacitorVars vars) {
+Outcome<Shown<CapacitorVars>> CapacitorResults(const ElementClick& click, CapacitorVars vars) {
     return Results(ElementKind::Capacitor(), click, vars);
 }
-Outcome<ElementShown<InductorVars>> InductorResults(const ElementClick& click, InductorVars vars) {
+Outcome<Shown<InductorVars>> InductorResults(const ElementClick& click, InductorVars vars) {
     return Results(ElementKind::Inductor(), click, vars);
 }
 

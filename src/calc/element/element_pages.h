@@ -7,6 +7,7 @@
 
 #include "calc/element_network.h"
 #include "calc/outcome.h"
+#include "calc/shown.h"
 #include "element_kind.h"
 #include "element_vars.h"
 
@@ -14,21 +15,21 @@
 
 namespace vora::calc {
 
-Outcome<TotalShown<ResistorVars>> TotalResistance(const NetworkEntries& entries, ResistorVars vars);
-Outcome<TotalShown<CapacitorVars>> TotalCapacitance(const NetworkEntries& entries,
-                                                    CapacitorVars vars);
-Outcome<TotalShown<InductorVars>> TotalInductance(const NetworkEntries& entries, InductorVars vars);
+// The total button: reads the entries, and the source for the whole
+// network's results and the table (cleared, without a message, where the
+// source cannot be computed); click.element is the table's row to mark.
+Outcome<Shown<ResistorVars>> TotalResistance(const ElementClick& click, ResistorVars vars);
+Outcome<Shown<CapacitorVars>> TotalCapacitance(const ElementClick& click, CapacitorVars vars);
+Outcome<Shown<InductorVars>> TotalInductance(const ElementClick& click, InductorVars vars);
 
-Outcome<ElementShown<ResistorVars>> ResistorResults(const ElementClick& click, ResistorVars vars);
-Outcome<ElementShown<CapacitorVars>> CapacitorResults(const ElementClick& click,
-                                                      CapacitorVars vars);
-Outcome<ElementShown<InductorVars>> InductorResults(const ElementClick& click, InductorVars vars);
+Outcome<Shown<ResistorVars>> ResistorResults(const ElementClick& click, ResistorVars vars);
+Outcome<Shown<CapacitorVars>> CapacitorResults(const ElementClick& click, CapacitorVars vars);
+Outcome<Shown<InductorVars>> InductorResults(const ElementClick& click, InductorVars vars);
 
-// The total label again when the total's unit list changes: the stored
-// total as the compute button shows it in the unit at `position`.
-Outcome<std::string> TotalInUnit(const ResistorVars& vars, int position);
-Outcome<std::string> TotalInUnit(const CapacitorVars& vars, int position);
-Outcome<std::string> TotalInUnit(const InductorVars& vars, int position);
+// The total label again when the total's unit list changes: the total (in
+// the kind's base unit) as the compute button shows it in the unit at
+// `position`.
+Outcome<std::string> TotalInUnit(const ElementKind& kind, double total, int position);
 
 // The whole network's results and every element's for the page's entries
 // and source, as the total click shows them once the source field holds a

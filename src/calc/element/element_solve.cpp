@@ -17,7 +17,7 @@ Units ElementUnits(const ElementKind& kind) {
 }
 
 // The unit at `position` of `units`, the base unit for a typed one.
-const Unit& Shown(Units units, int position) {
+const Unit& UnitAt(Units units, int position) {
     if (InList(position, units.size())) return units[static_cast<std::size_t>(position)];
     for (const Unit& u : units)
         if (u.power == 0) return u;
@@ -75,7 +75,7 @@ SolveProblem ElementProblem(const ElementKind& kind, const ElementClick& page) {
 
     for (int k = 1; k <= total->length; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        const Unit& shown = Shown(units, page.entries.units[i]);
+        const Unit& shown = UnitAt(units, page.entries.units[i]);
         p.unknowns.push_back({.name = kind.Element(k),
                               .field = page.entries.values[i].name,
                               .symbol = BaseSymbol(units),
@@ -85,7 +85,7 @@ SolveProblem ElementProblem(const ElementKind& kind, const ElementClick& page) {
     }
     if (withSource) {
         const Units source = click.source == Source::Voltage ? kSourceVolts : kind.sourceFlowUnits;
-        const Unit& shown = Shown(source, page.sourceUnit);
+        const Unit& shown = UnitAt(source, page.sourceUnit);
         p.unknowns.push_back({.name = "the source",
                               .field = page.sourceField.name,
                               .symbol = BaseSymbol(source),

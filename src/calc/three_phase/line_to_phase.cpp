@@ -87,8 +87,8 @@ const Sides kSides{"line", "phase"};
 
 } // namespace
 
-Outcome<ThreePhaseShown> LineToPhase(Caption clicked, const ThreePhaseEntries& entries,
-                                     ThreePhaseVars vars) {
+Outcome<Shown<ThreePhaseVars>> LineToPhase(Caption clicked, const ThreePhaseEntries& entries,
+                                           ThreePhaseVars vars) {
     return three_phase::Click<LineToPhaseRun>(clicked, entries, vars, kSides);
 }
 

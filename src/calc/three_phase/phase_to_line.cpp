@@ -87,8 +87,8 @@ const Sides kSides{"phase", "line"};
 
 } // namespace
 
-Outcome<ThreePhaseShown> PhaseToLine(Caption clicked, const ThreePhaseEntries& entries,
-                                     ThreePhaseVars vars) {
+Outcome<Shown<ThreePhaseVars>> PhaseToLine(Caption clicked, const ThreePhaseEntries& entries,
+                                           ThreePhaseVars vars) {
     return three_phase::Click<PhaseToLineRun>(clicked, entries, vars, kSides);
 }
 

@@ -10,6 +10,7 @@
 
 #include "calc/fields.h"
 #include "calc/outcome.h"
+#include "calc/shown.h"
 #include "calc/stored_values.h"
 #include "calc/term.h"
 #include "calc/vector_diagram.h"
@@ -54,21 +55,16 @@ struct ThreePhaseEntries {
     Field impedance; // txtZT, read with ParseStrict unless exactly empty
 };
 
-struct ThreePhaseShown {
-    ThreePhaseVars vars;
-    std::string label; // the new text of the clicked caption's result label
-    Working working;
-    // The phase and line voltages, after a click on the voltage caption.
-    VectorDiagram diagram;
-};
+// The label slots are the captions' (Caption); one picture.
+enum class ThreePhasePicture { Voltages };
 
 // With no connection chosen a click does nothing (Unchanged).
 // Line-to-phase page: the entries are line quantities.
-Outcome<ThreePhaseShown> LineToPhase(Caption clicked, const ThreePhaseEntries& entries,
-                                     ThreePhaseVars vars);
+Outcome<Shown<ThreePhaseVars>> LineToPhase(Caption clicked, const ThreePhaseEntries& entries,
+                                           ThreePhaseVars vars);
 
 // Phase-to-line page: the entries are phase quantities.
-Outcome<ThreePhaseShown> PhaseToLine(Caption clicked, const ThreePhaseEntries& entries,
-                                     ThreePhaseVars vars);
+Outcome<Shown<ThreePhaseVars>> PhaseToLine(Caption clicked, const ThreePhaseEntries& entries,
+                                           ThreePhaseVars vars);
 
 } // namespace vora::calc

@@ -10,6 +10,8 @@
 // √3 · VL · IL = 3 · Vph · Iph.
 #pragma once
 
+#include "calc/number.h"
+#include "calc/units.h"
 #include "three_phase.h"
 #include "three_phase_diagram.h"
 
@@ -77,16 +79,21 @@ private:
 // otherwise `run` computes on the copy, and the value shown must be finite
 // like everything the click stores.
 template <class Run>
-Outcome<ThreePhaseShown> Click(Caption clicked, const ThreePhaseEntries& in, ThreePhaseVars vars,
-                               const Sides& sides) {
+Outcome<Shown<ThreePhaseVars>> Click(Caption clicked, const ThreePhaseEntries& in,
+                                     ThreePhaseVars vars, const Sides& sides) {
     if (in.connection == Connection::None) return Unchanged{};
     return Attempt([&] {
         Run run(sides, in, vars);
         const double shown = run.Do(clicked);
         if (!AllFinite(vars)) run.FailTooLarge(clicked);
-        ThreePhaseShown out{vars, FormatNumber(shown), run.TakeWorking(), {}};
+        // The units of the four captions' results, top to bottom.
+        constexpr const char* kSymbols[] = {symbols::kAmpere, symbols::kVolt, symbols::kOhm,
+                                            symbols::kVoltAmpere};
+        Shown<ThreePhaseVars> out{.vars = vars, .working = run.TakeWorking()};
+        out.write(clicked, FormatNumber(shown), shown, kSymbols[static_cast<std::size_t>(clicked)]);
         if (clicked == Caption::Voltage)
-            out.diagram = ThreePhaseDiagram(in.connection, vars.PhaseVoltage, vars.LineVoltage);
+            out.draw(ThreePhasePicture::Voltages,
+                     ThreePhaseDiagram(in.connection, vars.PhaseVoltage, vars.LineVoltage));
         return out;
     });
 }

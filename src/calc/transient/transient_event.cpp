@@ -67,7 +67,8 @@ Formulas FormulasOf(Circuit circuit, Step step) {
                    : "Discharging: the inductor's current from V / R to 0 through R"};
 }
 
-void WriteWorking(const TransientShown& s, const Term& tau, const std::string& decay, Working& w) {
+void WriteWorking(const CurvePicture& s, const TransientVars& vars, const Term& tau,
+                  const std::string& decay, Working& w) {
     const transient::Inputs& in = s.model;
     const Formulas f = FormulasOf(in.circuit, in.step);
     const bool charge = in.step == Step::Charge;
@@ -76,8 +77,8 @@ void WriteWorking(const TransientShown& s, const Term& tau, const std::string& d
     w.Say(f.start);
     w.Note("τ", tau, "s");
     w.Say("t = " + N(s.at.t) + " s");
-    w.Say("e^(−t/τ) = e^(−" + N(s.at.t) + " / " + N(s.vars.TimeConstant) + ") = " + decay);
-    if (s.at.t > 5 * s.vars.TimeConstant)
+    w.Say("e^(−t/τ) = e^(−" + N(s.at.t) + " / " + N(vars.TimeConstant) + ") = " + decay);
+    if (s.at.t > 5 * vars.TimeConstant)
         w.Say("t is beyond 5τ: the change is as good as complete, the values are the final ones");
 
     const std::string v = Operand(in.v), r = N(in.r);
@@ -104,10 +105,10 @@ void WriteWorking(const TransientShown& s, const Term& tau, const std::string& d
 
 } // namespace
 
-Outcome<TransientShown> ComputeTransient(const TransientEntries& in, TransientVars vars) {
+Outcome<Shown<TransientVars>> ComputeTransient(const TransientEntries& in, TransientVars vars) {
     return Attempt([&] {
         const bool rc = in.circuit == Circuit::RC;
-        TransientShown s;
+        CurvePicture s;
         s.model = {.circuit = in.circuit,
                    .step = in.step,
                    .r = Positive(in.r, kOhms),
@@ -134,7 +135,7 @@ Outcome<TransientShown> ComputeTransient(const TransientEntries& in, TransientVa
         vars.TimeConstant = tau.value();
 
         s.at = transient::At(s.model, t);
-        s.curve = transient::Curve(s.model, kCurvePoints);
+        s.points = transient::Curve(s.model, kCurvePoints);
         vars.Resistance = s.model.r;
         (rc ? vars.Capacitance : vars.Inductance) = s.model.storage;
         vars.SourceVoltage = s.model.v;
@@ -145,20 +146,29 @@ Outcome<TransientShown> ComputeTransient(const TransientEntries& in, TransientVa
         vars.Energy = s.at.energy;
         vars.Fraction = s.at.fraction;
         bool finite = AllFinite(vars);
-        for (const transient::State& p : s.curve)
+        for (const transient::State& p : s.points)
             finite = finite && std::isfinite(p.storageVoltage) && std::isfinite(p.current);
         if (!finite)
             FailCompute(TooLargeOrUndefined("voltages and the current",
                                             "Enter a smaller voltage or a larger resistance."),
                         in.v.field.name);
 
-        s.vars = vars;
-        const double shownTime = kSeconds[static_cast<std::size_t>(in.t.position)].Shown();
-        s.labels = {
-            N(vars.TimeConstant * shownTime), N(vars.StorageVoltage), N(vars.Current),
-            N(vars.ResistorVoltage),          N(vars.Energy),         N(vars.Fraction * 100)};
-        WriteWorking(s, tau, N(std::exp(-t / vars.TimeConstant)), s.working);
-        return s;
+        Shown<TransientVars> shown{.vars = vars};
+        // τ in the unit of cboT; its engineering form is in seconds.
+        const Unit& timeUnit = kSeconds[static_cast<std::size_t>(in.t.position)];
+        using R = TransientResult;
+        shown.write(R::Tau, N(vars.TimeConstant * timeUnit.Shown()), vars.TimeConstant,
+                    symbols::kSecond);
+        shown.write(kTauUnitLabel, timeUnit.symbol);
+        shown.write(R::StorageVoltage, N(vars.StorageVoltage), vars.StorageVoltage, symbols::kVolt);
+        shown.write(R::Current, N(vars.Current), vars.Current, symbols::kAmpere);
+        shown.write(R::ResistorVoltage, N(vars.ResistorVoltage), vars.ResistorVoltage,
+                    symbols::kVolt);
+        shown.write(R::Energy, N(vars.Energy), vars.Energy, symbols::kJoule);
+        shown.write(R::Fraction, N(vars.Fraction * 100), vars.Fraction * 100, symbols::kPercent);
+        WriteWorking(s, vars, tau, N(std::exp(-t / vars.TimeConstant)), shown.working);
+        shown.draw(TransientPicture::Curve, std::move(s));
+        return shown;
     });
 }
 

@@ -6,6 +6,7 @@
 
 #include "calc/fields.h"
 #include "calc/outcome.h"
+#include "calc/shown.h"
 #include "calc/stored_values.h"
 #include "calc/term.h"
 #include "transient.h"
@@ -69,18 +70,13 @@ struct TransientEntries {
 enum class TransientResult { Tau, StorageVoltage, Current, ResistorVoltage, Energy, Fraction };
 inline constexpr std::size_t kTransientResults = 6;
 
-struct TransientShown {
-    TransientVars vars;
-    Working working;
-    std::array<std::string, kTransientResults> labels; // τ in the unit of cboT, % for the fraction
-    transient::Inputs model;
-    transient::State at;                 // the state at the time entered
-    std::vector<transient::State> curve; // from 0 to 5τ
-};
+// The label after the six results: the unit beside τ, which is that of cboT.
+inline constexpr int kTauUnitLabel = static_cast<int>(kTransientResults);
+enum class TransientPicture { Curve };
 
 // The number of points of the curve, enough for a smooth line at any width.
 inline constexpr int kCurvePoints = 201;
 
-Outcome<TransientShown> ComputeTransient(const TransientEntries& in, TransientVars vars);
+Outcome<Shown<TransientVars>> ComputeTransient(const TransientEntries& in, TransientVars vars);
 
 } // namespace vora::calc

@@ -56,14 +56,10 @@ struct AcForm {
     calc::Choices<3> choices() const;
     calc::AcInputs inputs() const;
 
-    void showImpedance(const std::string& text, double ohms);
-    void showPowerFactor(const std::string& factor, const std::string& lagging);
-    // The active, reactive or apparent power (0, 1, 2).
-    void showPower(std::size_t power, const std::string& text, double value);
-    void showElement(const std::array<std::string, 2>& names, const std::string& current,
-                     double amperes, const std::string& voltage, double volts);
-    // The reactances, the resonance and the source current an event computed.
-    void showMore(const calc::AcShown& shown);
+    // The result labels in the order of calc::AcLabel, and the pictures in
+    // that of calc::AcPicture.
+    std::vector<QLabel*> resultLabels() const;
+    std::vector<QWidget*> pictures() const;
     // The copied text's lines of inputs and results, without the working.
     QStringList report() const;
 

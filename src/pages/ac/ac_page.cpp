@@ -31,6 +31,7 @@ FrmAC::FrmAC(widgets::MessageBoxes& messages, QWidget* parent)
     updatePicture();
 
     connectHandlers();
+    core().setResults(form_.resultLabels(), form_.pictures());
     Form_Load();
     followUnits();
     watchInputs();

@@ -25,8 +25,6 @@ class MessageBoxes;
 
 namespace vora::pages {
 
-class UnitFollower;
-
 class FrmAC : public Page<calc::AcVars> {
     Q_OBJECT
 public:
@@ -87,9 +85,8 @@ private:
     calc::Outcome<calc::AcShown> run(const Shown& shown) const;
     // Clicks: run, report a failure, or commit and show.
     void click(const Shown& shown);
-    // Writes the event's labels and pictures from a successful outcome.
-    void showOutcome(const Shown& shown, const calc::AcShown& out);
-    std::vector<QLabel*> labelsOf(Event event) const;
+    // The labels an event writes.
+    std::vector<int> labelsOf(Event event) const;
     void refresh() override;
     void watchInputs();
     void followUnits();
@@ -100,13 +97,6 @@ private:
 
     AcForm form_;
     std::vector<Shown> shown_; // events whose results are on screen, the last clicked last
-
-    // What lblZT, lblIV and lblVV show, in ohms, amperes and volts, so that
-    // they follow their unit lists.
-    double shownImpedance_ = 0, shownCurrent_ = 0, shownVoltage_ = 0;
-    UnitFollower* impedanceUnit_ = nullptr;
-    UnitFollower* currentUnit_ = nullptr;
-    UnitFollower* voltageUnit_ = nullptr;
 };
 
 } // namespace vora::pages

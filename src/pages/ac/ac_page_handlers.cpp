@@ -127,90 +127,45 @@ calc::Outcome<calc::AcShown> FrmAC::run(const Shown& shown) const {
 }
 
 void FrmAC::click(const Shown& shown) {
-    const auto out = run(shown);
-    if (!Commit(out)) return;
-    showOutcome(shown, *out);
+    if (!Commit(run(shown))) return;
     std::erase(shown_, shown);
     shown_.push_back(shown);
-}
-
-void FrmAC::showOutcome(const Shown& shown, const calc::AcShown& out) {
-    AcForm& f = form_;
-    ClearOutOfDate(f.sketch);
-    ClearOutOfDate(f.phasors);
-    ClearOutOfDate(f.power);
-    // Most events keep the circuit: no need to paint its sketch again.
-    if (!(f.sketch->sketch() == out.sketch)) f.sketch->setSketch(out.sketch);
-    // The fields as the event just read them; the picture shows them too.
-    const calc::SketchValues values = calc::AcSketchValues(f.inputs());
-    f.sketch->setValues(values);
-    f.image1->setValues(values);
-    f.phasors->setDiagram(out.diagrams.phasors);
-    f.power->setDiagram(out.diagrams.power);
-    f.showMore(out);
-    using V = calc::AcVars;
-    switch (shown.event) {
-    case Event::Impedance:
-        shownImpedance_ = out.vars.Impedance;
-        f.showImpedance(out.value, shownImpedance_);
-        impedanceUnit_->shown();
-        return;
-    case Event::PowerFactor:
-        return f.showPowerFactor(out.value, out.second);
-    case Event::Active:
-        return f.showPower(0, out.value, out.vars.ActivePower);
-    case Event::Reactive:
-        return f.showPower(1, out.value, out.vars.ReactivePower);
-    case Event::Apparent:
-        return f.showPower(2, out.value, out.vars.ApparentPower);
-    case Event::Element:
-        break;
-    }
-    const std::pair<double V::*, double V::*> stored[3] = {
-        {&V::ResistorCurrent, &V::ResistorVoltage},
-        {&V::InductorCurrent, &V::InductorVoltage},
-        {&V::CapacitorCurrent, &V::CapacitorVoltage},
-    };
-    const auto& [current, voltage] = stored[static_cast<std::size_t>(shown.element)];
-    shownCurrent_ = out.vars.*current;
-    shownVoltage_ = out.vars.*voltage;
-    f.showElement(out.names, out.value, shownCurrent_, out.second, shownVoltage_);
-    currentUnit_->shown();
-    voltageUnit_->shown();
 }
 
 // What an event writes: its own labels, and the further results it shows
 // with them (the reactances and the resonance with the circuit's events, the
 // source current with those that drive it).
-std::vector<QLabel*> FrmAC::labelsOf(Event event) const {
-    const std::vector<QLabel*> circuit{form_.lblReactL, form_.lblReactC, form_.lblF0, form_.lblW0,
-                                       form_.lblQF};
-    const std::vector<QLabel*> source{form_.lblIS, form_.lblIA};
-    std::vector<QLabel*> labels;
+std::vector<int> FrmAC::labelsOf(Event event) const {
+    using L = calc::AcLabel;
+    std::vector<L> labels;
+    const std::initializer_list<L> circuit{L::XL, L::XC, L::F0, L::W0, L::Q};
     switch (event) {
     case Event::Impedance:
-        labels = {form_.lblZT};
-        labels.insert(labels.end(), circuit.begin(), circuit.end());
-        return labels;
+        labels = {L::Impedance};
+        labels.insert(labels.end(), circuit);
+        break;
     case Event::PowerFactor:
-        labels = {form_.lblPF, form_.lblLG};
-        labels.insert(labels.end(), circuit.begin(), circuit.end());
-        return labels;
+        labels = {L::PowerFactor, L::Lagging};
+        labels.insert(labels.end(), circuit);
+        break;
     case Event::Active:
-        labels = {form_.powers[0]};
+        labels = {L::Active, L::SourceCurrent, L::SourceAngle};
         break;
     case Event::Reactive:
-        labels = {form_.powers[1]};
+        labels = {L::Reactive, L::SourceCurrent, L::SourceAngle};
         break;
     case Event::Apparent:
-        labels = {form_.powers[2]};
+        labels = {L::Apparent, L::SourceCurrent, L::SourceAngle};
         break;
     case Event::Element:
-        labels = {form_.lblI, form_.lblIV, form_.lblv, form_.lblVV};
+        labels = {L::CurrentName, L::Current,       L::VoltageName,
+                  L::Voltage,     L::SourceCurrent, L::SourceAngle};
         break;
     }
-    labels.insert(labels.end(), source.begin(), source.end());
-    return labels;
+    std::vector<int> result;
+    for (const L label : labels)
+        result.push_back(calc::SlotOf(label));
+    return result;
 }
 
 // Every result on screen again, in the order they were clicked, so that the
@@ -225,21 +180,20 @@ void FrmAC::refresh() {
             out = Because(form_.texts.emptySourceOutOfDate.toStdString());
         if (!out) {
             last = out.failure().reason();
-            for (QLabel* label : labelsOf(shown.event))
-                MarkOutOfDate(label, ToQt(last));
+            core().markOutOfDate(labelsOf(shown.event), {}, ToQt(last));
             continue;
         }
         Adopt(*out);
-        showOutcome(shown, *out);
         last.clear();
         lastShown = &shown;
     }
     if (lastShown) return;
     // Nothing could be computed: the working and the pictures go with the results.
     markWorkingOutOfDate(Because(last));
-    for (QWidget* picture :
-         std::initializer_list<QWidget*>{form_.sketch, form_.phasors, form_.power})
-        MarkOutOfDate(picture, ToQt(last));
+    using P = calc::AcPicture;
+    core().markOutOfDate(
+        {}, {calc::SlotOf(P::Sketch), calc::SlotOf(P::Phasors), calc::SlotOf(P::Power)},
+        ToQt(last));
     // The picture follows the choices at once: it loses the values it can no longer vouch for.
     form_.image1->setValues({});
 }
@@ -297,15 +251,9 @@ void FrmAC::watchInputs() {
 // Choosing another unit shows the same impedance, current or voltage in it.
 void FrmAC::followUnits() {
     const auto report = [this](const calc::Failure& failure) { reportFailure(failure); };
-    impedanceUnit_ = new UnitFollower(
-        form_.lblZT, form_.cboZT,
-        [this](int position) { return calc::ImpedanceInUnit(shownImpedance_, position); }, report);
-    currentUnit_ = new UnitFollower(
-        form_.lblIV, form_.cboI,
-        [this](int position) { return calc::CurrentInUnit(shownCurrent_, position); }, report);
-    voltageUnit_ = new UnitFollower(
-        form_.lblVV, form_.cboV,
-        [this](int position) { return calc::VoltageInUnit(shownVoltage_, position); }, report);
+    new UnitFollower(form_.lblZT, form_.cboZT, calc::ImpedanceInUnit, report);
+    new UnitFollower(form_.lblIV, form_.cboI, calc::CurrentInUnit, report);
+    new UnitFollower(form_.lblVV, form_.cboV, calc::VoltageInUnit, report);
 }
 
 void FrmAC::optR1s_DblClick() {

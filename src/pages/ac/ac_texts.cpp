@@ -5,8 +5,6 @@ namespace vora::pages {
 
 namespace {
 
-namespace symbols = calc::symbols;
-
 AcElementTexts Element(const QString& element, const char* valueFrame, const char* entry,
                        const char* list, calc::Units units, const char* connectionFrame,
                        const char* series, const char* parallel) {
@@ -23,11 +21,10 @@ AcElementTexts Element(const QString& element, const char* valueFrame, const cha
 
 // A result two to a row, with its caption and unit caption named after it.
 AcMoreTexts More(const QString& caption, const QString& name, const QString& accessible,
-                 const QString& unit, const char* symbol, const QString& reportUnit) {
+                 const QString& unit, const QString& reportUnit) {
     return {.caption = {name + "Name", caption},
             .result = {name, {}, accessible},
             .unit = {unit.isEmpty() ? QString() : name + "Unit", unit},
-            .symbol = symbol,
             .report = caption,
             .reportUnit = reportUnit};
 }
@@ -75,8 +72,8 @@ const AcTexts& AcTexts::Get() {
         .impedanceResult = {"lblZT", {}, "Total Impedance result"},
         .impedanceList = {"cboZT", {}, "Total Impedance Unit"},
         .impedanceUnits = calc::kOhms,
-        .xl = More("XL", "lblReactL", "Inductive Reactance result", {}, symbols::kOhm, "Ohm"),
-        .xc = More("XC", "lblReactC", "Capacitive Reactance result", "Ohm", symbols::kOhm, "Ohm"),
+        .xl = More("XL", "lblReactL", "Inductive Reactance result", {}, "Ohm"),
+        .xc = More("XC", "lblReactC", "Capacitive Reactance result", "Ohm", "Ohm"),
 
         .powerFactorFrame = {"Frame12", "Power Factor"},
         .powerFactorButton = {"cmdPF", "Power Factor"},
@@ -85,23 +82,18 @@ const AcTexts& AcTexts::Get() {
         .laggingWidest = "Lagging",
 
         .powersFrame = {"Frame11", "Power Delivered"},
-        .powers = {{{{"cmdRP", "Active Power"},
-                     {"lblP", {}, "Active Power result"},
-                     {"Label1", "  W"},
-                     symbols::kWatt},
-                    {{"cmdXL", "Reactive Power"},
-                     {"lblXL", {}, "Reactive Power result"},
-                     {"Label2", "VAR"},
-                     "VAR"},
-                    {{"cmdXC", "Apparent Power"},
-                     {"lblXC", {}, "Apparent Power result"},
-                     {"Label3", "VA"},
-                     symbols::kVoltAmpere}}},
+        .powers =
+            {{{{"cmdRP", "Active Power"}, {"lblP", {}, "Active Power result"}, {"Label1", "  W"}},
+              {{"cmdXL", "Reactive Power"},
+               {"lblXL", {}, "Reactive Power result"},
+               {"Label2", "VAR"}},
+              {{"cmdXC", "Apparent Power"},
+               {"lblXC", {}, "Apparent Power result"},
+               {"Label3", "VA"}}}},
         .sourceCurrent =
             {.caption = {"lblISName", "Source Current", {}, "The current into the circuit (rms)"},
              .result = {"lblIS", {}, "Source Current result"},
              .unit = {"lblISUnit", "A"},
-             .symbol = symbols::kAmpere,
              .report = "Source Current",
              .reportUnit = "A"},
         .angle = {.caption = {"lblIAName",
@@ -111,7 +103,6 @@ const AcTexts& AcTexts::Get() {
                               "negative when the current lags"},
                   .result = {"lblIA", {}, "Source Current Angle result"},
                   .unit = {"lblIAUnit", "\u00B0"},
-                  .symbol = "\u00B0",
                   .report = "Source Current Angle",
                   .reportUnit = "\u00B0"},
 
@@ -126,10 +117,9 @@ const AcTexts& AcTexts::Get() {
         .voltageUnits = calc::kVolts,
 
         .resonanceFrame = {"Frame15", "Resonance"},
-        .f0 = More("f0", "lblF0", "Resonance Frequency result", "Hz", symbols::kHertz, "Hz"),
-        .q = More("Q", "lblQF", "Q Factor result", {}, "", {}),
-        .w0 = More("\u03C90", "lblW0", "Resonance Angular Frequency result", "rad/s", "rad/s",
-                   "rad/s"),
+        .f0 = More("f0", "lblF0", "Resonance Frequency result", "Hz", "Hz"),
+        .q = More("Q", "lblQF", "Q Factor result", {}, {}),
+        .w0 = More("\u03C90", "lblW0", "Resonance Angular Frequency result", "rad/s", "rad/s"),
 
         .picture = {"Image1", {}, "Circuit diagram"},
         .pictureEmpty = "Choose connections that describe a circuit to draw it here",
@@ -138,8 +128,6 @@ const AcTexts& AcTexts::Get() {
         .explanation = {"Label4", ":/texts/ac_real_circuits.txt"},
         .sketch = "Sketch of the circuit",
 
-        .peakTip = "rms value, peak ",
-        .powerTip = "from the rms voltage and current",
         .emptySourceText = ":/texts/empty_source_supply.txt",
         .emptySourceOutOfDate = "The source value is empty. Enter it to see the element's current "
                                 "and voltage again.",

@@ -28,8 +28,7 @@ struct AcElementTexts {
 struct AcPowerTexts {
     ControlText button;
     ControlText result;
-    ControlText unit;   // the caption beside the result
-    const char* symbol; // the unit of the result's engineering form
+    ControlText unit; // the caption beside the result
 };
 
 // A result beside the buttons' own: its caption, the value, the unit
@@ -38,7 +37,6 @@ struct AcMoreTexts {
     ControlText caption;
     ControlText result;
     ControlText unit;
-    const char* symbol; // the unit of the result's engineering form
     QString report;
     QString reportUnit;
 };
@@ -84,9 +82,6 @@ struct AcTexts {
     QString pictureVoltage, pictureCurrent; // the source's name in the picture
     ControlText explanation;                // Label4: its text is a resource path
     QString sketch;                         // the working's sketch, for screen readers
-
-    // The second line of the tool-tips of rms results and of powers.
-    QString peakTip, powerTip;
 
     // A double-click with the source value empty: the box, and why the
     // element's results are out of date after an edit empties it.

@@ -40,6 +40,15 @@ void NetworkSketchView::setSketch(const calc::Sketch& sketch, const QString& hig
     update();
 }
 
+void NetworkSketchView::showPicture(const calc::Picture& picture) {
+    if (const auto* p = std::get_if<calc::SketchPicture>(&picture)) {
+        setSketch(p->sketch, QString::fromStdString(p->highlight));
+        setValues(p->values);
+    } else if (const auto* v = std::get_if<calc::SketchValuesPicture>(&picture)) {
+        setValues(v->values);
+    }
+}
+
 void NetworkSketchView::setValues(const calc::SketchValues& values) {
     if (values == values_) return;
     values_ = values;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/sketch.h"
+#include "picture_view.h"
 
 #include <QFont>
 #include <QRectF>
@@ -38,7 +39,7 @@ struct SketchLabel {
 // left. The element whose results are shown is drawn in red. The texts keep
 // their size whatever the size of the drawing: a smaller area makes the
 // symbols smaller, never the texts.
-class NetworkSketchView : public QWidget {
+class NetworkSketchView : public QWidget, public PictureView {
     Q_OBJECT
 public:
     // Where a circuit mixes the three kinds, each element is drawn by the
@@ -51,6 +52,8 @@ public:
     void setSketch(const calc::Sketch& sketch, const QString& highlight = {});
     // The element values and the source that the last result read.
     void setValues(const calc::SketchValues& values);
+    // A SketchPicture (the network and its values) or a SketchValuesPicture.
+    void showPicture(const calc::Picture& picture) override;
     // An AC source named `name` ("V" or "I") drawn when the values name no
     // source; an empty name draws the bare terminals.
     void setSource(const QString& name);

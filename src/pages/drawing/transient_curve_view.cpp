@@ -86,6 +86,11 @@ QSize TransientCurveView::minimumSizeHint() const {
     return {220, 150};
 }
 
+void TransientCurveView::showPicture(const calc::Picture& picture) {
+    if (const auto* curve = std::get_if<calc::CurvePicture>(&picture))
+        setCurve(curve->model, curve->points, curve->at);
+}
+
 void TransientCurveView::setCurve(const calc::transient::Inputs& model, std::vector<State> points,
                                   const State& at) {
     model_ = model;

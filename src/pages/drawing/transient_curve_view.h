@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/transient/transient.h"
+#include "picture_view.h"
 
 #include <QString>
 #include <QWidget>
@@ -15,7 +16,7 @@ namespace vora::pages {
 // the switching to 5τ, on one time axis marked in τ: the voltage on the left
 // scale, the current on the right one, and both values at the time asked
 // for marked on their curves. The points are the model's, drawn as given.
-class TransientCurveView : public QWidget {
+class TransientCurveView : public QWidget, public PictureView {
     Q_OBJECT
 public:
     TransientCurveView(const QString& title, const QString& placeholder, QWidget* parent = nullptr);
@@ -24,6 +25,7 @@ public:
     // which may lie beyond them.
     void setCurve(const calc::transient::Inputs& model, std::vector<calc::transient::State> points,
                   const calc::transient::State& at);
+    void showPicture(const calc::Picture& picture) override;
     bool empty() const { return points_.empty(); }
     const std::vector<calc::transient::State>& points() const { return points_; }
 

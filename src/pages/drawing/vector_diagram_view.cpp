@@ -54,6 +54,10 @@ QFont VectorDiagramView::printFont(const QPainter& painter) {
     return f;
 }
 
+void VectorDiagramView::showPicture(const calc::Picture& picture) {
+    if (const auto* diagram = std::get_if<calc::VectorDiagram>(&picture)) setDiagram(*diagram);
+}
+
 void VectorDiagramView::setDiagram(const calc::VectorDiagram& diagram) {
     if (diagram == diagram_) return;
     diagram_ = diagram;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/vector_diagram.h"
+#include "picture_view.h"
 
 #include <QColor>
 #include <QLineF>
@@ -24,7 +25,7 @@ namespace vora::pages {
 //
 // Everything a paint needs is laid out when the diagram or the size
 // changes; a paint only draws.
-class VectorDiagramView : public QWidget {
+class VectorDiagramView : public QWidget, public PictureView {
     Q_OBJECT
 public:
     struct Shape {
@@ -54,6 +55,7 @@ public:
     VectorDiagramView(const QString& title, const QString& placeholder, QWidget* parent = nullptr);
 
     void setDiagram(const calc::VectorDiagram& diagram);
+    void showPicture(const calc::Picture& picture) override;
     const calc::VectorDiagram& diagram() const { return diagram_; }
     const Geometry& geometry() const { return geometry_; }
 

@@ -2,6 +2,7 @@
 #include "element_form.h"
 
 #include "calc/element/element_kind.h"
+#include "calc/element/element_pages.h"
 #include "calc/element/sketch_values.h"
 #include "network_results_view.h"
 #include "pages/drawing/network_sketch_view.h"
@@ -44,8 +45,7 @@ QString Symbol(const char* symbol) {
 
 } // namespace
 
-ElementForm::ElementForm(const ElementTexts& texts, QMainWindow& window, PageCore& core,
-                         TotalInUnit totalInUnit)
+ElementForm::ElementForm(const ElementTexts& texts, QMainWindow& window, PageCore& core)
     : texts_(texts)
     , window_(window)
     , core_(core) {
@@ -56,9 +56,13 @@ ElementForm::ElementForm(const ElementTexts& texts, QMainWindow& window, PageCor
 
     buildResetMenu();
     Form_Load();
-    totalFollower_ =
-        new UnitFollower(total_, totalUnit_, std::move(totalInUnit),
-                         [this](const calc::Failure& failure) { core_.reportFailure(failure); });
+    // Choosing another unit shows the same total in it.
+    new UnitFollower(
+        total_, totalUnit_,
+        [&kind = kind()](double total, int position) {
+            return calc::TotalInUnit(kind, total, position);
+        },
+        [this](const calc::Failure& failure) { core_.reportFailure(failure); });
 }
 
 QGroupBox* ElementForm::buildFrame6(QWidget* parent) {
@@ -404,47 +408,22 @@ calc::ElementClick ElementForm::elementClick(int k, calc::Choice option) const {
     return click;
 }
 
-void ElementForm::showTotal(const std::string& label, double total) {
-    ShowResult(total_, label, total, calc::BaseSymbol(kind().units));
-    totalFollower_->shown();
+std::vector<QLabel*> ElementForm::resultLabels() const {
+    std::vector<QLabel*> labels{total_};
+    labels.insert(labels.end(), resultNames_.begin(), resultNames_.end());
+    labels.insert(labels.end(), resultValues_.begin(), resultValues_.end());
+    labels.push_back(resultUnits_[0]);
+    for (int i = 0; i < 3; ++i)
+        labels.push_back(network_->triple(i).name);
+    for (int i = 0; i < 3; ++i)
+        labels.push_back(network_->triple(i).value);
+    for (int i = 0; i < 3; ++i)
+        labels.push_back(network_->triple(i).unit);
+    return labels;
 }
 
-void ElementForm::showElementResults(const std::array<calc::ResultCell, 3>& cells) {
-    // The first pair's unit follows its quantity: "A/s" for a rate of rise.
-    resultUnits_[0]->setText(QString::fromStdString(cells[0].unit));
-    for (std::size_t i = 0; i < 3; ++i) {
-        const calc::ResultCell& cell = cells[i];
-        ClearOutOfDate(resultNames_[i]);
-        resultNames_[i]->setText(QString::fromStdString(cell.name));
-        if (cell.text.empty()) {
-            ClearResult(resultValues_[i]);
-            resultValues_[i]->setToolTip(QString::fromStdString(cell.note));
-        } else {
-            ShowResult(resultValues_[i], cell.text, cell.value, cell.unit);
-        }
-    }
-}
-
-void ElementForm::showNetworkResults(const calc::NetworkResults& results) {
-    for (QWidget* result : networkResultWidgets())
-        ClearOutOfDate(result);
-    network_->showResults(results.whole);
-    table_->showResults(results);
-}
-
-void ElementForm::clearNetworkResults() {
-    for (QWidget* result : networkResultWidgets())
-        ClearOutOfDate(result);
-    network_->clearResults();
-    table_->clearResults();
-}
-
-void ElementForm::showSketch(const calc::Sketch& sketch, int highlight) {
-    ClearOutOfDate(sketch_);
-    sketch_->setSketch(sketch,
-                       highlight > 0 ? QString::fromStdString(elementName(highlight)) : QString());
-    // The fields as the computation just read them.
-    sketch_->setValues(calc::ElementSketchValues(kind(), elementClick(0, {})));
+std::vector<QWidget*> ElementForm::pictures() const {
+    return {sketch_, table_};
 }
 
 std::vector<QWidget*> ElementForm::networkResultWidgets() const {

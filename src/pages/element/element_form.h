@@ -36,17 +36,11 @@ namespace vora::pages {
 class ElementTable;
 class NetworkSketchView;
 class PageCore;
-class UnitFollower;
 class WholeNetworkResults;
 
 class ElementForm {
 public:
-    // The stored total as the compute button shows it in the unit at a
-    // position, for when the total's unit list changes.
-    using TotalInUnit = std::function<calc::Outcome<std::string>(int position)>;
-
-    ElementForm(const ElementTexts& texts, QMainWindow& window, PageCore& core,
-                TotalInUnit totalInUnit);
+    ElementForm(const ElementTexts& texts, QMainWindow& window, PageCore& core);
     ElementForm(const ElementForm&) = delete;
     ElementForm& operator=(const ElementForm&) = delete;
 
@@ -83,16 +77,10 @@ public:
     calc::NetworkEntries networkEntries() const;
     calc::ElementClick elementClick(int k, calc::Choice option) const;
 
-    // `total` and the results are the values in their base units.
-    void showTotal(const std::string& label, double total);
-    void showElementResults(const std::array<calc::ResultCell, 3>& cells);
-    // The whole network's results and the table of every element; cleared
-    // when the network and the source cannot be computed.
-    void showNetworkResults(const calc::NetworkResults& results);
-    void clearNetworkResults();
-    // The network the last result was obtained for, with element
-    // `highlight` (0 for none) marked.
-    void showSketch(const calc::Sketch& sketch, int highlight);
+    // The result labels in the order of calc::NetworkLabel, the pictures in
+    // that of calc::NetworkPicture.
+    std::vector<QLabel*> resultLabels() const;
+    std::vector<QWidget*> pictures() const;
     void markTotalOutOfDate(const calc::Failure& why);
     void markElementOutOfDate(const calc::Failure& why);
     // The hint line: how to see an element's results, or which element to
@@ -132,7 +120,6 @@ private:
     widgets::UnitList* totalUnit_ = nullptr;
     QPushButton* compute_ = nullptr;
     QLabel* total_ = nullptr;
-    UnitFollower* totalFollower_ = nullptr;
     QLabel* hint_ = nullptr;
     std::array<QLabel*, 3> resultNames_{};
     std::array<QLabel*, 3> resultValues_{};

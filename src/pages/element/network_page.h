@@ -35,18 +35,17 @@ template <class P> struct NetworkHandlers {
 
 template <class Vars> class NetworkPage : public Page<Vars> {
 public:
-    using TotalFn = calc::Outcome<calc::TotalShown<Vars>> (*)(const calc::NetworkEntries&, Vars);
-    using ElementFn = calc::Outcome<calc::ElementShown<Vars>> (*)(const calc::ElementClick&, Vars);
+    using Event = calc::Outcome<calc::Shown<Vars>> (*)(const calc::ElementClick&, Vars);
 
     // The handlers are `P`'s, the window class made from this page.
     template <class P>
-    NetworkPage(const ElementTexts& texts, widgets::MessageBoxes& messages, TotalFn total,
-                ElementFn element, const NetworkHandlers<P>& handlers, QWidget* parent = nullptr)
+    NetworkPage(const ElementTexts& texts, widgets::MessageBoxes& messages, Event total,
+                Event element, const NetworkHandlers<P>& handlers, QWidget* parent = nullptr)
         : Page<Vars>(messages, parent)
-        , form_(texts, *this, this->core(),
-                [this](int position) { return calc::TotalInUnit(vars_, position); })
+        , form_(texts, *this, this->core())
         , total_(total)
         , element_(element) {
+        this->core().setResults(form_.resultLabels(), form_.pictures());
         form_.watchInputs();
         wire(handlers);
         this->core().addFinding(
@@ -80,9 +79,8 @@ protected:
 
     void computeTotal() {
         if (refuseUnknownUnit()) return;
-        const auto out = total_(form_.networkEntries(), vars_);
-        if (!Commit(out)) return;
-        showTotalOf(*out);
+        // The table marks the element whose results are on screen.
+        if (Commit(total_(form_.elementClick(shownElement_, {}), vars_))) totalShown_ = true;
     }
 
     // Reads the whole page, as the total does, so that the total and the
@@ -90,10 +88,10 @@ protected:
     void showElement(int k, calc::Choice option) {
         this->announceEmptySource(form_.source(), form_.texts().emptySource);
         if (refuseUnknownUnit()) return;
-        const auto out = element_(form_.elementClick(k, option), vars_);
         // Scrolled to the end, where the element's results are.
-        if (!Commit(out, true)) return;
-        showElementOf(*out, k);
+        if (!Commit(element_(form_.elementClick(k, option), vars_), true)) return;
+        totalShown_ = true;
+        shownElement_ = k;
     }
 
     void refresh() override {
@@ -102,17 +100,15 @@ protected:
         std::optional<calc::Failure> elementFailure;
         if (shownElement_ > 0) {
             if (const auto out = elementNow(); out) {
-                Adopt(*out, true);
-                return showElementOf(*out, shownElement_);
+                return Adopt(*out, true);
             } else {
                 elementFailure = out.failure();
             }
         }
         if (auto unknown = form_.unknownUnit()) return markAll(*unknown);
-        const auto total = total_(form_.networkEntries(), vars_);
+        const auto total = total_(form_.elementClick(shownElement_, {}), vars_);
         if (!total) return markAll(total.failure());
         Adopt(*total);
-        showTotalOf(*total);
         if (elementFailure) form_.markElementOutOfDate(*elementFailure);
     }
 
@@ -143,31 +139,9 @@ private:
         return unknown.has_value();
     }
 
-    void showTotalOf(const calc::TotalShown<Vars>& out) {
-        totalShown_ = true;
-        form_.showTotal(out.label, vars_.*calc::RolesOf(vars_).total);
-        form_.showSketch(out.sketch, 0);
-        // Silently: the source field is the double-click's to complain about.
-        const auto network =
-            calc::NetworkResultsOf(form_.kind(), form_.elementClick(shownElement_, {}));
-        if (network)
-            form_.showNetworkResults(*network);
-        else
-            form_.clearNetworkResults();
-    }
-
-    void showElementOf(const calc::ElementShown<Vars>& out, int k) {
-        totalShown_ = true;
-        shownElement_ = k;
-        form_.showTotal(out.totalLabel, vars_.*calc::RolesOf(vars_).total);
-        form_.showElementResults(out.cells);
-        form_.showSketch(out.sketch, k);
-        form_.showNetworkResults(out.network);
-    }
-
     // The shown element's results from the values on screen, as its
     // double-click would give them, without a message.
-    calc::Outcome<calc::ElementShown<Vars>> elementNow() const {
+    calc::Outcome<calc::Shown<Vars>> elementNow() const {
         const int k = shownElement_;
         const calc::Choice option = form_.choiceOf(k);
         const std::string element = form_.elementName(k);
@@ -193,8 +167,8 @@ private:
     }
 
     ElementForm form_;
-    TotalFn total_;
-    ElementFn element_;
+    Event total_;
+    Event element_;
     bool totalShown_ = false; // a total is on screen
     int shownElement_ = 0;    // the element last double-clicked, whose results are on screen
 };

@@ -116,6 +116,15 @@ void ElementTable::fitHeight() {
     setFixedHeight(height);
 }
 
+void ElementTable::showPicture(const calc::Picture& picture) {
+    const auto* table = std::get_if<calc::ResultsTable>(&picture);
+    if (!table) return;
+    if (table->rows.empty())
+        clearResults();
+    else
+        showResults(*table);
+}
+
 void ElementTable::showResults(const calc::NetworkResults& results) {
     setHorizontalHeaderLabels(
         {"Element", "Value", Q(results.heads[0]), Q(results.heads[1]), Q(results.heads[2])});

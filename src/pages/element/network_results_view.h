@@ -5,6 +5,7 @@
 #pragma once
 
 #include "calc/element_network.h"
+#include "pages/drawing/picture_view.h"
 
 #include <QStringList>
 #include <QTableWidget>
@@ -40,12 +41,14 @@ private:
 
 // Every element of the network, one row each: name, value with unit and its
 // three results; the element last double-clicked in bold.
-class ElementTable : public QTableWidget {
+class ElementTable : public QTableWidget, public PictureView {
 public:
     explicit ElementTable(QWidget* parent = nullptr);
 
     void showResults(const calc::NetworkResults& results);
     void clearResults();
+    // A ResultsTable: shown, or cleared when it has no rows.
+    void showPicture(const calc::Picture& picture) override;
     // A heading line and one line per element; empty when nothing is shown.
     QStringList report() const;
     int markedRow() const { return marked_; }

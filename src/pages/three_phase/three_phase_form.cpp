@@ -162,14 +162,6 @@ calc::ThreePhaseEntries ThreePhaseForm::entries() const {
     return in;
 }
 
-void ThreePhaseForm::show(calc::Caption caption, const calc::ThreePhaseShown& out) {
-    const auto i = static_cast<std::size_t>(caption);
-    ShowResult(results[i], out.label, texts.outputs[i].symbol);
-    if (caption != calc::Caption::Voltage) return;
-    ClearOutOfDate(voltages);
-    voltages->setDiagram(out.diagram);
-}
-
 void ThreePhaseForm::markOutOfDate(calc::Caption caption, const QString& why) {
     MarkOutOfDate(results[static_cast<std::size_t>(caption)], why);
     if (caption == calc::Caption::Voltage) MarkOutOfDate(voltages, why);

@@ -38,8 +38,6 @@ struct ThreePhaseForm {
                const std::function<widgets::WorkingPanel*(QWidget*)>& makeWorking);
 
     calc::ThreePhaseEntries entries() const;
-    // A caption click's result, and with the voltage the diagram of the voltages.
-    void show(calc::Caption caption, const calc::ThreePhaseShown& out);
     void markOutOfDate(calc::Caption caption, const QString& why);
     // The copied text's lines of inputs and results, without the working.
     QStringList report() const;

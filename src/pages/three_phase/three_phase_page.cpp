@@ -2,6 +2,7 @@
 #include "three_phase_page.h"
 
 #include "calc/three_phase/three_phase_solve.h"
+#include "pages/drawing/vector_diagram_view.h"
 #include "pages/report.h"
 #include "pages/result_label.h"
 #include "pages/solve_panel.h"
@@ -21,6 +22,7 @@ ThreePhasePage::ThreePhasePage(const ThreePhaseTexts& texts, widgets::MessageBox
     , form_(texts) {
     form_.build(this, [this](QWidget* parent) { return makeWorking(parent); });
     connectHandlers();
+    core().setResults({form_.results.begin(), form_.results.end()}, {form_.voltages});
 
     // The results describe one connection and the entries on screen: a
     // change computes them again.
@@ -63,7 +65,6 @@ void ThreePhasePage::clearEntries() {
 void ThreePhasePage::compute(calc::Caption clicked) {
     const auto out = form_.texts.convert(clicked, form_.entries(), vars_);
     if (!Commit(out)) return;
-    form_.show(clicked, *out);
     std::erase(shown_, clicked);
     shown_.push_back(clicked);
 }
@@ -82,7 +83,6 @@ void ThreePhasePage::refresh() {
             continue;
         }
         Adopt(*out);
-        form_.show(caption, *out);
         any = true;
     }
     if (!any && !shown_.empty()) markWorkingOutOfDate(last);

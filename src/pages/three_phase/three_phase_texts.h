@@ -20,15 +20,13 @@ struct ThreePhaseRow {
     ControlText caption;
     QString field; // objectName of the entry or the result label
     ControlText unit;
-    const char* symbol; // the unit of the result's engineering form
     QString accessible; // what a screen reader calls the entry or the caption
     QString tip = {};   // what the quantity means, where it needs saying
 };
 
 struct ThreePhaseTexts {
-    using Convert = calc::Outcome<calc::ThreePhaseShown> (*)(calc::Caption,
-                                                             const calc::ThreePhaseEntries&,
-                                                             calc::ThreePhaseVars);
+    using Convert = calc::Outcome<calc::Shown<calc::ThreePhaseVars>> (*)(
+        calc::Caption, const calc::ThreePhaseEntries&, calc::ThreePhaseVars);
 
     ControlText quantities;        // Label10: its text is a resource path
     ControlText connectionHeading; // Label1

@@ -185,19 +185,12 @@ void TransientForm::showCircuit() {
         texts_.captionOf(calc::TransientResult::StorageVoltage, circuit()).text);
 }
 
-void TransientForm::show(const calc::TransientShown& shown) {
-    const calc::transient::State& at = shown.at;
-    const double values[] = {shown.vars.TimeConstant, at.storageVoltage, at.current,
-                             at.resistorVoltage,      at.energy,         at.fraction * 100};
-    for (std::size_t k = 0; k < results_.size(); ++k) {
-        const char* symbol = texts_.results[k].symbol;
-        if (k == Index(calc::TransientResult::Tau))
-            symbol = texts_.t.units[static_cast<std::size_t>(t_.list->position())].symbol;
-        results_[k].unit->setText(QString::fromUtf8(symbol));
-        // τ shows in the time's unit; its engineering form is in seconds.
-        ShowResult(results_[k].value, shown.labels[k], values[k],
-                   k == Index(calc::TransientResult::Tau) ? calc::symbols::kSecond : symbol);
-    }
+std::vector<QLabel*> TransientForm::resultLabels() const {
+    std::vector<QLabel*> labels;
+    for (const Result& r : results_)
+        labels.push_back(r.value);
+    labels.push_back(results_[Index(calc::TransientResult::Tau)].unit);
+    return labels;
 }
 
 void TransientForm::markOutOfDate(const QString& why) {

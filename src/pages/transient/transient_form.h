@@ -56,7 +56,8 @@ public:
     // The capacitor's row or the inductor's, as the circuit option says,
     // and the caption of the voltage across it.
     void showCircuit();
-    void show(const calc::TransientShown& shown);
+    // The result labels in the order of their slots: the six results, then τ's unit.
+    std::vector<QLabel*> resultLabels() const;
     void markOutOfDate(const QString& why);
     bool hasResults() const;
     QLabel* result(calc::TransientResult which) const;

@@ -38,6 +38,7 @@ frmTransient::frmTransient(widgets::MessageBoxes& messages, QWidget* parent)
     column->addWidget(panel, 1); // a taller window gives its height to the working
     widgets::SetPageBody(this, central, kOpenWidth);
     connectHandlers();
+    core().setResults(form_.resultLabels(), {curve_});
 
     core().addFinding([this] { return calc::TransientProblem(form_.entries()); },
                       [this](const calc::SolveTarget&) { cmdCompute_Click(); });
@@ -88,22 +89,14 @@ void frmTransient::optDischarge_Click() {
     focusAfterChoice(form_.voltage());
 }
 
-calc::Outcome<calc::TransientShown> frmTransient::run() const {
+calc::Outcome<calc::Shown<calc::TransientVars>> frmTransient::run() const {
     for (const widgets::UnitList* list : form_.listsRead())
         if (auto failure = UnknownUnit(list)) return *failure;
     return calc::ComputeTransient(form_.entries(), vars_);
 }
 
 void frmTransient::cmdCompute_Click() {
-    const auto out = run();
-    if (!Commit(out)) return;
-    showOutcome(*out);
-}
-
-void frmTransient::showOutcome(const calc::TransientShown& shown) {
-    form_.show(shown);
-    ClearOutOfDate(curve_);
-    curve_->setCurve(shown.model, shown.curve, shown.at);
+    Commit(run());
 }
 
 // Results on screen follow the entries: computed again silently, or marked
@@ -119,7 +112,6 @@ void frmTransient::refresh() {
         return;
     }
     Adopt(*out);
-    showOutcome(*out);
 }
 
 QString frmTransient::inputsAndResults() const {

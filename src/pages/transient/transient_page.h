@@ -36,8 +36,7 @@ public:
 
 private:
     void connectHandlers();
-    calc::Outcome<calc::TransientShown> run() const;
-    void showOutcome(const calc::TransientShown& shown);
+    calc::Outcome<calc::Shown<calc::TransientVars>> run() const;
     void refresh() override;
 
     TransientForm form_;
