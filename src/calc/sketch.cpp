@@ -7,8 +7,8 @@
 
 namespace vora::calc {
 
-Sketch Element(std::string name) {
-    return {Sketch::Kind::Element, std::move(name), {}};
+Sketch Element(std::string name, ElementSymbol symbol) {
+    return {Sketch::Kind::Element, std::move(name), {}, symbol};
 }
 Sketch Series(std::vector<Sketch> parts) {
     return {Sketch::Kind::Series, {}, std::move(parts)};

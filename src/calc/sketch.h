@@ -12,17 +12,21 @@
 
 namespace vora::calc {
 
+// The schematic symbol a sketch draws for an element.
+enum class ElementSymbol { Resistor, Capacitor, Inductor };
+
 struct Sketch {
     enum class Kind { None, Element, Series, Parallel };
     Kind kind = Kind::None;
-    std::string name;          // element name, for Kind::Element
-    std::vector<Sketch> parts; // for Series and Parallel
+    std::string name;                               // element name, for Kind::Element
+    std::vector<Sketch> parts;                      // for Series and Parallel
+    ElementSymbol symbol = ElementSymbol::Resistor; // for Kind::Element
 
     bool empty() const { return kind == Kind::None; }
     bool operator==(const Sketch&) const = default;
 };
 
-Sketch Element(std::string name);
+Sketch Element(std::string name, ElementSymbol symbol);
 Sketch Series(std::vector<Sketch> parts);
 Sketch Parallel(std::vector<Sketch> parts);
 

@@ -131,6 +131,14 @@ inline constexpr const char* kDegree = "\u00B0";
 inline constexpr const char* kRadianPerSecond = "rad/s";
 } // namespace symbols
 
+// The name of a list's base unit (its power-0 item), as the list shows it:
+// "Ohm", "F", "H".
+constexpr const char* BaseName(Units units) {
+    for (const Unit& u : units)
+        if (u.power == 0) return u.name;
+    return "";
+}
+
 // The symbol of a list's base unit (its power-0 item): "\u03A9", "F", "H".
 constexpr const char* BaseSymbol(Units units) {
     for (const Unit& u : units)

@@ -20,9 +20,11 @@ void ReportFailure(QWidget* window, widgets::MessageBoxes& messages, const calc:
         field->setFocus(Qt::OtherFocusReason);
 }
 
-QString InputsAndResults(QStringList lines, const widgets::WorkingPanel* working) {
-    if (!working->text().isEmpty() && !IsOutOfDate(working)) lines << "Working:" << working->text();
-    return lines.join('\n');
+PageReport ReportOf(QStringList lines, const widgets::WorkingPanel* working) {
+    PageReport report{std::move(lines), std::nullopt, {}};
+    if (!working->text().isEmpty() && !IsOutOfDate(working))
+        report.working = working->text().split('\n');
+    return report;
 }
 
 } // namespace vora::pages

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/outcome.h"
+#include "calculation_page.h"
 
 #include <QStringList>
 
@@ -19,8 +20,8 @@ namespace vora::pages {
 // control. The caller has changed nothing yet, so nothing needs undoing.
 void ReportFailure(QWidget* window, widgets::MessageBoxes& messages, const calc::Failure& failure);
 
-// A page's copied text: its lines of inputs and results, then the working
-// after a line "Working:" where it is shown and not out of date.
-QString InputsAndResults(QStringList lines, const widgets::WorkingPanel* working);
+// A page's report: its lines of inputs and results, then the working where
+// it is shown and not out of date.
+PageReport ReportOf(QStringList lines, const widgets::WorkingPanel* working);
 
 } // namespace vora::pages

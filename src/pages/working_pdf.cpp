@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "working_pdf.h"
 
-#include "drawing/network_sketch_view.h"
-#include "drawing/transient_curve_view.h"
-#include "drawing/vector_diagram_view.h"
+#include "drawing/picture_view.h"
 #include "result_label.h"
 
 #include <QDate>
@@ -14,10 +12,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QStringList>
+#include <QWidget>
 #include <algorithm>
-#include <optional>
 
 namespace vora::pages {
 
@@ -29,9 +26,7 @@ constexpr qreal kMargin = 48;
 constexpr qreal kGap = 10;
 
 QFont Sized(QFont font, qreal pixels, bool bold = false) {
-    font.setPixelSize(std::max(1, qRound(pixels)));
-    font.setBold(bold);
-    return font;
+    return PictureView::SheetFont(std::move(font), pixels, bold);
 }
 
 // Lines in `columns` columns from `top`; returns the height they take.
@@ -58,36 +53,9 @@ qreal Lines(QPainter* p, const QFont& font, const QStringList& lines, QRectF are
     return tallest;
 }
 
-// The results of every element, which the report gives as
-//   Every element (Current (A), Voltage (V), Power (W)):
-//   R1 = 10 Ohm: Ir1 = 0.6 A (600 mA), Vr1 = 6 V (6.000 V), Pr1 = 3.6 W (3.600 W)
-// read back into a grid for the sheet.
-struct Grid {
-    QStringList heads;             // Element, Value and the three quantities
-    std::vector<QStringList> rows; // the same five columns
-};
-
-std::optional<Grid> ReadGrid(const QStringList& lines) {
-    static const QRegularExpression head(R"(^Every element \((.+), (.+), (.+)\):$)");
-    static const QRegularExpression row(R"(^(\S+) = (.+?): (.+)$)");
-    static const QRegularExpression cellStart(R"(, (?=\S+ = |\S+: ))");
-    if (lines.isEmpty()) return std::nullopt;
-    const auto h = head.match(lines.front());
-    if (!h.hasMatch()) return std::nullopt;
-    Grid grid{{"Element", "Value", h.captured(1), h.captured(2), h.captured(3)}, {}};
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const auto r = row.match(lines[i]);
-        if (!r.hasMatch()) return std::nullopt;
-        const QStringList cells = r.captured(3).split(cellStart);
-        if (cells.size() != 3) return std::nullopt;
-        grid.rows.push_back(QStringList{r.captured(1), r.captured(2)} + cells);
-    }
-    return grid;
-}
-
 // Draws `grid` from the top of `area` (or only measures it, `p` null);
 // returns its height.
-qreal DrawGrid(QPainter* p, const QFont& font, const Grid& grid, const QRectF& area) {
+qreal DrawGrid(QPainter* p, const QFont& font, const ReportTable& grid, const QRectF& area) {
     const QFontMetricsF fm(font);
     const qreal narrow = std::max(fm.horizontalAdvance("Element") + 12, area.width() * 0.08);
     const qreal value = area.width() * 0.13;
@@ -127,24 +95,14 @@ qreal DrawGrid(QPainter* p, const QFont& font, const Grid& grid, const QRectF& a
     return y - area.top();
 }
 
-// The inputs and results: lines, with the block of every element's results
-// as a grid when it reads as one.
-qreal Results(QPainter* p, const QFont& font, const QStringList& lines, const QRectF& area) {
-    const qsizetype start = lines.indexOf(QRegularExpression(R"(^Every element \(.*\):$)"));
-    if (start < 0) return Lines(p, font, lines, area, 1, p != nullptr);
-    qsizetype end = start + 1;
-    while (end < lines.size() && !lines[end].isEmpty() &&
-           QRegularExpression(R"(^\S+ = .+?: )").match(lines[end]).hasMatch())
-        ++end;
-    const auto grid = ReadGrid(lines.mid(start, end - start));
-    if (!grid) return Lines(p, font, lines, area, 1, p != nullptr);
+// The inputs and results: lines, then every element's results as a grid.
+qreal Results(QPainter* p, const QFont& font, const PageReport& report, const QRectF& area) {
+    if (!report.table) return Lines(p, font, report.lines, area, 1, p != nullptr);
     qreal y = area.top();
     // The grid's own heads name the quantities.
-    y += Lines(p, font,
-               lines.mid(0, start) << "Every element:", QRectF(area.left(), y, area.width(), 1e6),
-               1, p != nullptr);
-    y += DrawGrid(p, font, *grid, QRectF(area.left(), y, area.width(), 1e6));
-    y += Lines(p, font, lines.mid(end), QRectF(area.left(), y, area.width(), 1e6), 1, p != nullptr);
+    y += Lines(p, font, QStringList(report.lines) << "Every element:",
+               QRectF(area.left(), y, area.width(), 1e6), 1, p != nullptr);
+    y += DrawGrid(p, font, *report.table, QRectF(area.left(), y, area.width(), 1e6));
     return y - area.top();
 }
 
@@ -152,22 +110,13 @@ void DrawPicture(QPainter& p, QWidget* picture, const QRectF& box) {
     p.save();
     p.setPen(QPen(QColor(170, 170, 170), 0.8));
     p.drawRect(box);
-    const QRectF inside = box.adjusted(1, 1, -1, -1);
-    if (auto* diagram = qobject_cast<VectorDiagramView*>(picture)) {
-        p.setFont(Sized(p.font(), 10));
-        diagram->paintOn(p, inside);
-    } else if (auto* sketch = qobject_cast<NetworkSketchView*>(picture)) {
-        sketch->paintOn(p, inside, Sized(p.font(), 11)); // over 8 pt at 96 px an inch
-    } else if (auto* curve = qobject_cast<TransientCurveView*>(picture)) {
-        curve->paintOn(p, inside, Sized(p.font(), 11));
-    }
+    dynamic_cast<const PictureView&>(*picture).paintOnSheet(p, box.adjusted(1, 1, -1, -1),
+                                                            p.font());
     p.restore();
 }
 
-// Height over width of the box a picture is printed in.
 qreal Aspect(const QWidget* picture) {
-    if (qobject_cast<const TransientCurveView*>(picture)) return 0.5;
-    return qobject_cast<const VectorDiagramView*>(picture) ? 0.6 : 0.3;
+    return dynamic_cast<const PictureView&>(*picture).sheetAspect();
 }
 
 } // namespace
@@ -176,13 +125,13 @@ qreal Aspect(const QWidget* picture) {
 // and so are those of choices rather than results.
 std::vector<QWidget*> HandoutPictures(QWidget& window) {
     std::vector<QWidget*> pictures;
-    for (auto* sketch : window.findChildren<NetworkSketchView*>())
-        if (sketch->onSheet() && !sketch->sketch().empty() && !IsOutOfDate(sketch))
-            pictures.push_back(sketch);
-    for (auto* diagram : window.findChildren<VectorDiagramView*>())
-        if (!diagram->diagram().empty() && !IsOutOfDate(diagram)) pictures.push_back(diagram);
-    for (auto* curve : window.findChildren<TransientCurveView*>())
-        if (!curve->empty() && !IsOutOfDate(curve)) pictures.push_back(curve);
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const auto* view = dynamic_cast<const PictureView*>(widget);
+        if (view && view->onSheet() && !IsOutOfDate(widget)) pictures.push_back(widget);
+    }
+    std::stable_partition(pictures.begin(), pictures.end(), [](const QWidget* w) {
+        return dynamic_cast<const PictureView&>(*w).leadsSheet();
+    });
     return pictures;
 }
 
@@ -190,7 +139,7 @@ namespace {
 
 // Lays the sheet out on `device` (a PDF writer or a printer), in pixels of
 // 1/96 inch whatever its resolution. False when nothing could be painted.
-bool PaintSheet(QPaintDevice& device, const QString& pageName, const QString& report,
+bool PaintSheet(QPaintDevice& device, const QString& pageName, const PageReport& report,
                 const std::vector<QWidget*>& pictures) {
     QPainter p;
     if (!p.begin(&device)) return false;
@@ -202,13 +151,7 @@ bool PaintSheet(QPaintDevice& device, const QString& pageName, const QString& re
                               device.height() / scale - 2 * kMargin);
             const QFont base = p.font();
 
-            QStringList results = report.split('\n');
-            QStringList working;
-            const qsizetype split = results.indexOf("Working:");
-            if (split >= 0) {
-                working = results.mid(split + 1);
-                results = results.mid(0, split);
-            }
+            const QStringList& working = report.working;
 
             qreal y = page.top();
             p.setFont(Sized(base, 22, true));
@@ -224,7 +167,7 @@ bool PaintSheet(QPaintDevice& device, const QString& pageName, const QString& re
                        "Inputs and results");
             y += 20;
             p.setFont(Sized(base, 11));
-            y += Results(&p, p.font(), results, QRectF(page.left(), y, page.width(), 1e6));
+            y += Results(&p, p.font(), report, QRectF(page.left(), y, page.width(), 1e6));
             y += kGap;
 
             // The pictures take what the working leaves, within limits: the
@@ -282,7 +225,7 @@ bool PaintSheet(QPaintDevice& device, const QString& pageName, const QString& re
 
 } // namespace
 
-QString WriteWorkingPdf(const QString& path, const QString& pageName, const QString& report,
+QString WriteWorkingPdf(const QString& path, const QString& pageName, const PageReport& report,
                         const std::vector<QWidget*>& pictures) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
@@ -307,7 +250,7 @@ QString WriteWorkingPdf(const QString& path, const QString& pageName, const QStr
     return {};
 }
 
-QString PrintWorking(QPrinter& printer, const QString& pageName, const QString& report,
+QString PrintWorking(QPrinter& printer, const QString& pageName, const PageReport& report,
                      const std::vector<QWidget*>& pictures) {
     printer.setDocName(pageName);
     printer.setCreator("VORA");

@@ -4,6 +4,8 @@
 // so that they print sharp) and the working lines.
 #pragma once
 
+#include "calculation_page.h"
+
 #include <QString>
 #include <vector>
 
@@ -15,15 +17,14 @@ namespace vora::pages {
 // The sketch and diagram views of `window`, in the order they are printed.
 std::vector<QWidget*> HandoutPictures(QWidget& window);
 
-// Writes the handout to `path`. `report` is the page's inputs and results as
-// its copy command gives them, the working after a line "Working:". Returns
-// an empty string, or why the file could not be written.
-QString WriteWorkingPdf(const QString& path, const QString& pageName, const QString& report,
+// Writes the handout of the page's `report` to `path`. Returns an empty
+// string, or why the file could not be written.
+QString WriteWorkingPdf(const QString& path, const QString& pageName, const PageReport& report,
                         const std::vector<QWidget*>& pictures);
 
 // Prints the same sheet on `printer` (set up by the print dialog); returns an
 // empty string, or why it could not be printed.
-QString PrintWorking(QPrinter& printer, const QString& pageName, const QString& report,
+QString PrintWorking(QPrinter& printer, const QString& pageName, const PageReport& report,
                      const std::vector<QWidget*>& pictures);
 
 } // namespace vora::pages

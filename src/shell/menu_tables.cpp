@@ -132,8 +132,10 @@ WindowMenus PhaseToLineMenus() {
     return m;
 }
 
-// Every item of the shared menu leads to another page here.
-WindowMenus TransientMenus() {
+// A page added to the set takes the shared menu as it is, every item of
+// which leads to another page; the item that names the page itself is
+// disabled when the menus are built.
+WindowMenus AddedPageMenus() {
     WindowMenus m = PageMenus("mnuVORA");
     m.dc.disabled = false;
     return m;
@@ -148,7 +150,7 @@ const WindowMenus kInductorMenus = PageMenus("mnub");
 const WindowMenus kAcMenus = AcMenus();
 const WindowMenus kLineToPhaseMenus = LineToPhaseMenus();
 const WindowMenus kPhaseToLineMenus = PhaseToLineMenus();
-const WindowMenus kTransientMenus = TransientMenus();
+const WindowMenus kAddedPageMenus = AddedPageMenus();
 
 const WindowMenus& MenusOf(WindowId id) {
     return *Entry(id).menus;

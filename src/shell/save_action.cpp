@@ -62,8 +62,8 @@ bool SaveWorking(QMainWindow& window, const QString& pageName, const QString& pa
                  widgets::MessageBoxes& messages) {
     auto* page = dynamic_cast<pages::CalculationPage*>(&window);
     if (!page) return false;
-    const QString reason = pages::WriteWorkingPdf(path, pageName, page->inputsAndResults(),
-                                                  pages::HandoutPictures(window));
+    const QString reason =
+        pages::WriteWorkingPdf(path, pageName, page->report(), pages::HandoutPictures(window));
     if (reason.isEmpty()) return true;
     messages.show(&window, widgets::MessageBoxes::Icon::Warning, "Cannot Save",
                   "The working could not be saved to \"" + QDir::toNativeSeparators(path) +
@@ -86,8 +86,8 @@ bool PrintWorking(QMainWindow& window, const QString& pageName, QPrinter& printe
                   widgets::MessageBoxes& messages) {
     auto* page = dynamic_cast<pages::CalculationPage*>(&window);
     if (!page) return false;
-    const QString reason = pages::PrintWorking(printer, pageName, page->inputsAndResults(),
-                                               pages::HandoutPictures(window));
+    const QString reason =
+        pages::PrintWorking(printer, pageName, page->report(), pages::HandoutPictures(window));
     if (reason.isEmpty()) return true;
     const QString name =
         printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();

@@ -47,7 +47,7 @@ enum class WindowId {
 class Navigation;
 struct WindowMenus;
 extern const WindowMenus kMainMenus, kResistorMenus, kCapacitorMenus, kInductorMenus, kAcMenus,
-    kLineToPhaseMenus, kPhaseToLineMenus, kTransientMenus;
+    kLineToPhaseMenus, kPhaseToLineMenus, kAddedPageMenus;
 
 struct WindowEntry {
     WindowId id;
@@ -154,7 +154,7 @@ inline constexpr auto kWindows = std::to_array<WindowEntry>({
      .title = "VORA",
      .colour = qRgb(216, 191, 255),
      .create = &MakePage<pages::frmTransient>,
-     .menus = &kTransientMenus,
+     .menus = &kAddedPageMenus,
      .calculationPage = true,
      .pageName = "RC And RL Transients",
      .menuCaption = "RC And RL Transients",

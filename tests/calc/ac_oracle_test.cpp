@@ -45,7 +45,9 @@ double LogUniform(std::mt19937& random, double low, double high) {
 // The circuit of every pattern that describes one, written out here so that
 // the oracle does not share the page's reading of the choices.
 const std::map<std::string, Sketch>& Circuits() {
-    const Sketch r = Element("R"), l = Element("L"), c = Element("C");
+    const Sketch r = Element("R", ElementSymbol::Resistor),
+                 l = Element("L", ElementSymbol::Inductor),
+                 c = Element("C", ElementSymbol::Capacitor);
     static const std::map<std::string, Sketch> circuits{
         {"SSS", Series({r, l, c})},
         {"PPP", Parallel({r, l, c})},

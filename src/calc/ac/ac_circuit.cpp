@@ -58,7 +58,7 @@ Sketch Connect(const Choices<3>& choices) {
     if (chosen.empty())
         FailCompute("No element is connected, so there is no circuit to compute. Choose Series "
                     "or Parallel for the resistor, the inductor or the capacitor.");
-    const auto element = [](std::size_t k) { return Element(kNames[k]); };
+    const auto element = [](std::size_t k) { return ElementSketch(k); };
     if (chosen.size() == 1) return element(chosen[0]);
     if (chosen.size() == 2) {
         const Choice a = choices[chosen[0]], b = choices[chosen[1]];
@@ -173,7 +173,7 @@ Circuit ReadCircuit(const AcInputs& in, AcVars& vars, Working& w) {
     for (const Sketch& part : c.sketch.parts)
         if (lc(part)) group = &part;
     if (group) {
-        const Impedance x = c.TotalOf(Parallel({Element(kNames[1]), Element(kNames[2])}));
+        const Impedance x = c.TotalOf(Parallel({ElementSketch(1), ElementSketch(2)}));
         if (!x.open) vars.ParallelLC = x.value.imag();
     }
     return c;

@@ -31,6 +31,12 @@ using Solution = network::Solution<Complex>;
 
 // The elements' names in the tree, on the sketch and in the working.
 inline const std::array<std::string, 3> kNames{"R", "L", "C"};
+inline constexpr std::array<ElementSymbol, 3> kSymbols{
+    ElementSymbol::Resistor, ElementSymbol::Inductor, ElementSymbol::Capacitor};
+// Element k of the circuit as a sketch draws it.
+inline Sketch ElementSketch(std::size_t k) {
+    return Element(kNames[k], kSymbols[k]);
+}
 
 // The tree the choices describe. Raises "Cannot Compute" when no element is
 // chosen, or two are chosen with different connections.

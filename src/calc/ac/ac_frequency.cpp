@@ -19,7 +19,7 @@ AcValue ValueOf(double x) {
 enum class Damping { None, Series, Parallel };
 
 Damping DampingOf(const Sketch& s) {
-    const Sketch r = Element(kNames[0]), l = Element(kNames[1]), c = Element(kNames[2]);
+    const Sketch r = ElementSketch(0), l = ElementSketch(1), c = ElementSketch(2);
     if (s == Series({r, l, c}) || s == Parallel({Series({r, l}), c})) return Damping::Series;
     if (s == Parallel({r, l, c})) return Damping::Parallel;
     return Damping::None;

@@ -8,6 +8,7 @@
 // share follows from that law (see network_model.h).
 #pragma once
 
+#include "calc/sketch.h"
 #include "calc/units.h"
 
 #include <array>
@@ -16,16 +17,12 @@
 
 namespace vora::calc {
 
-// The schematic symbol a sketch draws for an element.
-enum class ElementSymbol { Resistor, Capacitor, Inductor };
-
 struct ElementKind {
     char letter;                    // element names in messages and working: R1, C1, L1
     std::string element;            // "Resistor", for messages
     std::string plural;             // "resistors"
     std::string total;              // stored name of the total: "RT", "CT", "LT"
     std::string quantity;           // "total resistance", for messages
-    std::string unit;               // of the elements and the total: "Ohm", "F", "H"
     Units units;                    // the element and total lists (the first resistor's aside)
     std::vector<double> readFactor; // entry number × factor = stored value
     std::vector<double> showFactor; // total label text × factor = shown value
@@ -52,6 +49,8 @@ struct ElementKind {
     static const ElementKind& Inductor();
 
     std::string Element(int k) const { return letter + std::to_string(k); }
+    // The unit of the elements and the total in messages and working: "Ohm", "F", "H".
+    std::string BaseUnit() const { return BaseName(units); }
 };
 
 } // namespace vora::calc

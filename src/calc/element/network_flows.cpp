@@ -82,12 +82,12 @@ public:
 private:
     // An inductor network with a voltage source, whose currents rise from 0,
     // or with a steady current.
-    bool Rising() const { return kind_.letter == 'L' && acrossGiven_; }
-    bool Steady() const { return kind_.letter == 'L' && !acrossGiven_; }
+    bool Rising() const { return kind_.symbol == ElementSymbol::Inductor && acrossGiven_; }
+    bool Steady() const { return kind_.symbol == ElementSymbol::Inductor && !acrossGiven_; }
 
     // Power V·I, or stored energy X·(carried)²/2: ½·L·I² and ½·C·V².
     Term ThirdOf(const Term& x, const Term& carried, const Term& across) const {
-        if (kind_.letter == 'R') return across * carried;
+        if (kind_.symbol == ElementSymbol::Resistor) return across * carried;
         return x * Square(carried) / 2;
     }
 
@@ -170,8 +170,9 @@ private:
                 i == 1 ? "the network" : DescribeNetwork(*drawn[i - 1], kind_);
             w_.Say(c ? op + " is 0 F, an open gap: it takes the whole voltage of " + group +
                            ", which holds no charge."
-                     : op + " is 0 " + kind_.unit + ", a short: it carries the whole current of " +
-                           group + ", whose voltage is 0.");
+                     : op + " is 0 " + kind_.BaseUnit() +
+                           ", a short: it carries the whole current of " + group +
+                           ", whose voltage is 0.");
             carried = Note(CarriedName(of), carried, true);
         }
         if (Steady())
@@ -214,7 +215,7 @@ private:
         std::string field;
         if (!names.empty()) field = in_.values[I(names.front()[1] - '0')].name;
         const bool one = names.size() == 1;
-        const std::string zero = "0 " + kind_.unit;
+        const std::string zero = "0 " + kind_.BaseUnit();
         const bool c = kind_.capacitive;
         if (solution_.trouble == network::Trouble::ShortAcrossVoltage) {
             const std::string because =

@@ -31,7 +31,7 @@ Sketch Join(Sketch::Kind kind, Sketch part, Sketch rest) {
 Sketch NetworkSketch(const Choices<4>& choices, const ElementKind& kind) {
     const int n = NetworkLength(choices);
     if (n == 0) return {};
-    auto element = [&](int k) { return Element(kind.Element(k)); };
+    auto element = [&](int k) { return Element(kind.Element(k), kind.symbol); };
     if (n == 4 && kind.lastOfFourAfterGroup && Matches(choices, "PPPS"))
         return Series({Parallel({element(1), element(2), element(3)}), element(4)});
     Sketch rest = element(n);

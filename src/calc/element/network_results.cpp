@@ -11,7 +11,7 @@ namespace {
 
 // An inductor network whose currents rise under a voltage source.
 bool Rising(const ElementKind& kind, Source source) {
-    return kind.letter == 'L' && source == Source::Voltage;
+    return kind.symbol == ElementSymbol::Inductor && source == Source::Voltage;
 }
 
 ResultCell Cell(std::string name, double value, std::string unit) {
@@ -45,18 +45,18 @@ NetworkResults Summarize(const ElementKind& kind, const NetworkTotal& t, const N
                          const NetworkFlows& f, Source source, int marked) {
     NetworkResults r;
     const double v = f.sourceVoltage;
-    switch (kind.letter) {
-    case 'R':
+    switch (kind.symbol) {
+    case ElementSymbol::Resistor:
         r.whole = {Cell("Isrc", f.sourceFlow, "A"), Cell("Vsrc", v, "V"),
                    Cell("Psrc", v * f.sourceFlow, "W")};
         r.heads = {"Current (A)", "Voltage (V)", "Power (W)"};
         break;
-    case 'C':
+    case ElementSymbol::Capacitor:
         r.whole = {Cell("QT", f.sourceFlow, "C"), Cell("VT", v, "V"),
                    Cell("UT", t.total * v * v / 2, "J")};
         r.heads = {"Charge (C)", "Voltage (V)", "Energy (J)"};
         break;
-    default:
+    case ElementSymbol::Inductor:
         if (Rising(kind, source)) {
             r.whole = {Cell("dIsrc/dt", f.sourceRate, "A/s"), Cell("Vsrc", v, "V"),
                        ResultCell{"WT", "", "J", 0, kGrows}};
@@ -71,7 +71,7 @@ NetworkResults Summarize(const ElementKind& kind, const NetworkTotal& t, const N
         const auto i = static_cast<std::size_t>(k - 1);
         const int pos = in.units[i];
         const std::string unit =
-            pos >= 0 && pos <= 2 ? kind.units[static_cast<std::size_t>(pos)].name : kind.unit;
+            pos >= 0 && pos <= 2 ? kind.units[static_cast<std::size_t>(pos)].name : kind.BaseUnit();
         r.rows.push_back({kind.Element(k), Trimmed(in.values[i].text) + " " + unit,
                           ElementCells(kind, f, source, k)});
     }

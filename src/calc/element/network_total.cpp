@@ -90,7 +90,7 @@ private:
                           "\" is too small to compute with. Enter 0 or a larger number.",
                       field.name});
             t_.values[I(k)] = x.value();
-            if (scaled && showReading) t_.working.Note(kind_.Element(k), x, kind_.unit);
+            if (scaled && showReading) t_.working.Note(kind_.Element(k), x, kind_.BaseUnit());
         }
     }
 
@@ -100,7 +100,7 @@ private:
         const std::string operand = Operand(drawn, kind_);
         if (tree.kind == Sketch::Kind::Element) {
             const Term x = Term::Named(tree.name, t_.Of(tree.name).value);
-            if (root) t_.working.Note(kind_.total, x, kind_.unit);
+            if (root) t_.working.Note(kind_.total, x, kind_.BaseUnit());
             return x;
         }
         std::vector<Term> parts;
@@ -129,14 +129,14 @@ private:
         if (&drawn == series_) t_.seriesPart = z.value;
 
         if (reciprocal && zero) {
-            t_.working.Say(name + " = 0 " + kind_.unit + ", because " + zero->symbols() + " is 0 " +
-                           kind_.unit + ", " + kind_.zeroIs +
+            t_.working.Say(name + " = 0 " + kind_.BaseUnit() + ", because " + zero->symbols() +
+                           " is 0 " + kind_.BaseUnit() + ", " + kind_.zeroIs +
                            (kind_.capacitive ? " in the chain." : " across the group."));
         } else {
             Term formula = reciprocal ? 1 / parts[0] : parts[0];
             for (std::size_t i = 1; i < parts.size(); ++i)
                 formula = reciprocal ? formula + 1 / parts[i] : formula + parts[i];
-            t_.working.Note(name, reciprocal ? 1 / formula : formula, kind_.unit);
+            t_.working.Note(name, reciprocal ? 1 / formula : formula, kind_.BaseUnit());
         }
         return Term::Named(operand, z.value);
     }

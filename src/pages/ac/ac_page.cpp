@@ -113,8 +113,8 @@ void FrmAC::updatePicture() {
     form_.image1->setSource(form_.optV->isChecked() ? t.pictureVoltage : t.pictureCurrent);
 }
 
-QString FrmAC::inputsAndResults() const {
-    return InputsAndResults(form_.report(), working());
+PageReport FrmAC::report() const {
+    return ReportOf(form_.report(), working());
 }
 
 } // namespace vora::pages

@@ -30,7 +30,7 @@ class FrmAC : public Page<calc::AcVars> {
 public:
     explicit FrmAC(widgets::MessageBoxes& messages, QWidget* parent = nullptr);
 
-    QString inputsAndResults() const override;
+    PageReport report() const override;
 
     // Load step: fills the seven unit lists and selects their first items.
     void Form_Load();

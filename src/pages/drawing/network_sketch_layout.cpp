@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "network_sketch_layout.h"
 
-#include "calc/element/element_kind.h"
-
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -188,7 +186,7 @@ public:
 
     void Network(const calc::Sketch& n, double x, double y) {
         const Box box = Measure(n, st_);
-        if (n.kind == Kind::Element) return Element(n.name, x, y + box.centre, box.width);
+        if (n.kind == Kind::Element) return Element(n, x, y + box.centre, box.width);
         std::vector<Box> parts;
         for (const auto& part : n.parts)
             parts.push_back(Measure(part, st_));
@@ -287,7 +285,8 @@ public:
     std::vector<SketchLabel> labels;
 
 private:
-    void Element(const std::string& name, double x, double wire, double width) {
+    void Element(const calc::Sketch& element, double x, double wire, double width) {
+        const std::string& name = element.name;
         p_.save();
         const bool marked = name == d_.highlight;
         QFont font = font_;
@@ -300,7 +299,7 @@ private:
         const double s0 = mid - s * kSymbolWidth / 2;
         const double s1 = mid + s * kSymbolWidth / 2;
         QPainterPath path;
-        switch (SymbolOf(name)) {
+        switch (element.symbol) {
         case calc::ElementSymbol::Resistor: {
             Line(x, wire, s0, wire);
             Line(s1, wire, x + width, wire);
@@ -350,14 +349,6 @@ private:
         p_.drawText(box, flags, text);
         p_.restore();
         labels.push_back({text, p_.transform().mapRect(box), font});
-    }
-
-    calc::ElementSymbol SymbolOf(const std::string& name) const {
-        using S = calc::ElementSymbol;
-        if (d_.kind) return d_.kind->symbol;
-        return name.starts_with('L')   ? S::Inductor
-               : name.starts_with('C') ? S::Capacitor
-                                       : S::Resistor;
     }
 
     QPainter& p_;

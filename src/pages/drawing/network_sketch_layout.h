@@ -20,8 +20,7 @@ struct Drawing {
     const calc::Sketch& network;
     const calc::SketchValues& values;
     Source source;
-    std::string highlight;         // the element drawn in red
-    const calc::ElementKind* kind; // of every element, or NetworkSketchView::kMixed
+    std::string highlight; // the element drawn in red
 };
 
 // The elements left to right, as the sketch lists them.

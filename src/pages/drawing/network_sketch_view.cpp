@@ -94,7 +94,7 @@ QSize NetworkSketchView::minimumSizeHint() const {
     if (sketch_.empty()) return least;
     const sketch::Source source = sourceDrawn();
     const QSizeF content =
-        sketch::Smallest({sketch_, values_, source, highlight_.toStdString(), kind_}, SketchFont());
+        sketch::Smallest({sketch_, values_, source, highlight_.toStdString()}, SketchFont());
     return least.expandedTo(content.toSize() + QSize(1, 1));
 }
 
@@ -133,7 +133,7 @@ std::vector<SketchLabel> NetworkSketchView::paint(QPainter& p, const QRectF& are
         p.restore();
         return labels;
     }
-    const sketch::Drawing drawing{sketch_, values_, sourceDrawn(), highlight_.toStdString(), kind_};
+    const sketch::Drawing drawing{sketch_, values_, sourceDrawn(), highlight_.toStdString()};
     labels = sketch::Draw(p, area, font, drawing);
     p.restore();
     return labels;

@@ -42,11 +42,11 @@ struct SketchLabel {
 class NetworkSketchView : public QWidget, public PictureView {
     Q_OBJECT
 public:
-    // Where a circuit mixes the three kinds, each element is drawn by the
-    // first letter of its name (R, L or C), as calc names them.
+    // A circuit that mixes the three kinds of element has no kind of its own.
     static constexpr const calc::ElementKind* kMixed = nullptr;
 
-    // `kind` is that of every element, or kMixed.
+    // `kind` is that of every element, or kMixed; each element is drawn
+    // with the symbol the sketch gives it.
     explicit NetworkSketchView(const calc::ElementKind* kind, QWidget* parent = nullptr);
 
     void setSketch(const calc::Sketch& sketch, const QString& highlight = {});
@@ -62,7 +62,13 @@ public:
     // A sketch of the choices being made rather than of a result stays off
     // the printed sheet, which has the result's own.
     void setOnSheet(bool onSheet) { onSheet_ = onSheet; }
-    bool onSheet() const { return onSheet_; }
+    bool onSheet() const override { return onSheet_ && !sketch_.empty(); }
+    bool leadsSheet() const override { return true; }
+    qreal sheetAspect() const override { return 0.3; }
+    // Texts of 11 px on the sheet, over 8 pt at 96 px an inch.
+    void paintOnSheet(QPainter& painter, const QRectF& area, const QFont& font) const override {
+        paintOn(painter, area, SheetFont(font, 11));
+    }
     const calc::Sketch& sketch() const { return sketch_; }
     const QString& highlight() const { return highlight_; }
     const calc::SketchValues& values() const { return values_; }

@@ -27,6 +27,11 @@ public:
                   const calc::transient::State& at);
     void showPicture(const calc::Picture& picture) override;
     bool empty() const { return points_.empty(); }
+    bool onSheet() const override { return !empty(); }
+    qreal sheetAspect() const override { return 0.5; }
+    void paintOnSheet(QPainter& painter, const QRectF& area, const QFont& font) const override {
+        paintOn(painter, area, SheetFont(font, 11));
+    }
     const std::vector<calc::transient::State>& points() const { return points_; }
 
     // Draws the curve into `area` of another device (the sheet of the working).

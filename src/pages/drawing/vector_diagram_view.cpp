@@ -54,6 +54,12 @@ QFont VectorDiagramView::printFont(const QPainter& painter) {
     return f;
 }
 
+void VectorDiagramView::paintOnSheet(QPainter& painter, const QRectF& area,
+                                     const QFont& font) const {
+    painter.setFont(SheetFont(font, 10));
+    paintOn(painter, area);
+}
+
 void VectorDiagramView::showPicture(const calc::Picture& picture) {
     if (const auto* diagram = std::get_if<calc::VectorDiagram>(&picture)) setDiagram(*diagram);
 }

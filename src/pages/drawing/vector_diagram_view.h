@@ -57,6 +57,8 @@ public:
     void setDiagram(const calc::VectorDiagram& diagram);
     void showPicture(const calc::Picture& picture) override;
     const calc::VectorDiagram& diagram() const { return diagram_; }
+    bool onSheet() const override { return !diagram_.empty(); }
+    void paintOnSheet(QPainter& painter, const QRectF& area, const QFont& font) const override;
     const Geometry& geometry() const { return geometry_; }
 
     // Draws the diagram into `area` of another device (the PDF of the

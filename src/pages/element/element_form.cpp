@@ -7,6 +7,7 @@
 #include "network_results_view.h"
 #include "pages/drawing/network_sketch_view.h"
 #include "pages/page.h"
+#include "pages/report.h"
 #include "pages/result_label.h"
 #include "widgets/form_controls.h"
 #include "widgets/option_button.h"
@@ -431,7 +432,7 @@ std::vector<QWidget*> ElementForm::networkResultWidgets() const {
             table_};
 }
 
-QString ElementForm::inputsAndResults() const {
+PageReport ElementForm::report() const {
     QStringList lines{texts_.frame6.trimmed()};
     for (std::size_t i = 0; i < 4; ++i) {
         const QString connection = series_[i]->isChecked()     ? "Series"
@@ -464,13 +465,10 @@ QString ElementForm::inputsAndResults() const {
         const QStringList whole = network_->report();
         if (!whole.isEmpty()) lines << "Whole network:" << whole;
     }
-    if (IsOutOfDate(table_))
-        lines << "Every element: (out of date)";
-    else
-        lines << table_->report();
-    const widgets::WorkingPanel* working = core_.working();
-    if (!working->text().isEmpty() && !IsOutOfDate(working)) lines << "Working:" << working->text();
-    return lines.join('\n');
+    if (IsOutOfDate(table_)) lines << "Every element: (out of date)";
+    PageReport report = ReportOf(std::move(lines), core_.working());
+    if (!IsOutOfDate(table_)) report.table = table_->report();
+    return report;
 }
 
 } // namespace vora::pages

@@ -10,6 +10,7 @@
 #include "calc/element_network.h"
 #include "calc/outcome.h"
 #include "element_texts.h"
+#include "pages/calculation_page.h"
 
 #include <array>
 #include <functional>
@@ -87,7 +88,7 @@ public:
     // connect so that a value typed after it counts.
     void updateHint();
 
-    QString inputsAndResults() const;
+    PageReport report() const;
 
 private:
     QGroupBox* buildFrame6(QWidget* parent);

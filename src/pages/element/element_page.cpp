@@ -5,13 +5,7 @@ namespace vora::pages {
 
 frmDC::frmDC(widgets::MessageBoxes& messages, QWidget* parent)
     : NetworkPage(ElementTexts::Resistor(), messages, &calc::TotalResistance,
-                  &calc::ResistorResults,
-                  NetworkHandlers<frmDC>{&frmDC::cmdRT_Click,
-                                         {{{&frmDC::optR1s_DblClick, &frmDC::optR1p_DblClick},
-                                           {&frmDC::optR2s_DblClick, &frmDC::optR2p_DblClick},
-                                           {&frmDC::optR3s_DblClick, &frmDC::optR3p_DblClick},
-                                           {&frmDC::optR4s_DblClick, &frmDC::optR4p_DblClick}}}},
-                  parent) {}
+                  &calc::ResistorResults, Handlers(), parent) {}
 
 frmDCC::frmDCC(widgets::MessageBoxes& messages, QWidget* parent)
     : NetworkPage(ElementTexts::Capacitor(), messages, &calc::TotalCapacitance,
@@ -25,12 +19,6 @@ frmDCC::frmDCC(widgets::MessageBoxes& messages, QWidget* parent)
 
 frmDCL::frmDCL(widgets::MessageBoxes& messages, QWidget* parent)
     : NetworkPage(ElementTexts::Inductor(), messages, &calc::TotalInductance,
-                  &calc::InductorResults,
-                  NetworkHandlers<frmDCL>{&frmDCL::cmdRT_Click,
-                                          {{{&frmDCL::optR1s_DblClick, &frmDCL::optR1p_DblClick},
-                                            {&frmDCL::optR2s_DblClick, &frmDCL::optR2p_DblClick},
-                                            {&frmDCL::optR3s_DblClick, &frmDCL::optR3p_DblClick},
-                                            {&frmDCL::optR4s_DblClick, &frmDCL::optR4p_DblClick}}}},
-                  parent) {}
+                  &calc::InductorResults, Handlers(), parent) {}
 
 } // namespace vora::pages

@@ -69,14 +69,10 @@ public:
             form_.clearElement(k);
     }
 
-    QString inputsAndResults() const override { return form_.inputsAndResults(); }
+    PageReport report() const override { return form_.report(); }
 
-protected:
-    using typename Page<Vars>::Batch;
-    using Page<Vars>::Adopt;
-    using Page<Vars>::Commit;
-    using Page<Vars>::vars_;
-
+    // The page's two computing events: the total button, and an element's
+    // results (a double-click of its option), which the named handlers call.
     void computeTotal() {
         if (refuseUnknownUnit()) return;
         // The table marks the element whose results are on screen.
@@ -93,6 +89,12 @@ protected:
         totalShown_ = true;
         shownElement_ = k;
     }
+
+protected:
+    using typename Page<Vars>::Batch;
+    using Page<Vars>::Adopt;
+    using Page<Vars>::Commit;
+    using Page<Vars>::vars_;
 
     void refresh() override {
         form_.updateHint();

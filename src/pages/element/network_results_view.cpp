@@ -130,9 +130,10 @@ void ElementTable::showResults(const calc::NetworkResults& results) {
         {"Element", "Value", Q(results.heads[0]), Q(results.heads[1]), Q(results.heads[2])});
     setRowCount(static_cast<int>(results.rows.size()));
     marked_ = results.marked - 1;
-    lines_.clear();
-    lines_ << "Every element (" + Q(results.heads[0]) + ", " + Q(results.heads[1]) + ", " +
-                  Q(results.heads[2]) + "):";
+    report_ = {{"Element", "Value", Q(results.heads[0]), Q(results.heads[1]), Q(results.heads[2])},
+               {},
+               {"Every element (" + Q(results.heads[0]) + ", " + Q(results.heads[1]) + ", " +
+                Q(results.heads[2]) + "):"}};
     for (int row = 0; row < rowCount(); ++row) {
         const calc::ElementRow& r = results.rows[static_cast<std::size_t>(row)];
         QStringList cells;
@@ -156,8 +157,9 @@ void ElementTable::showResults(const calc::NetworkResults& results) {
                 number ? Q(calc::FormatEngineering(cell.value, cell.unit)) : Q(cell.note));
             cells << Line(cell);
         }
-        lines_ << Q(r.element) + " = " + Q(r.value) + ": " + cells.join(", ") +
-                      (row == marked_ ? " (last double-clicked)" : "");
+        if (row == marked_) cells.back() += " (last double-clicked)";
+        report_.rows.push_back(QStringList{Q(r.element), Q(r.value)} + cells);
+        report_.lines << Q(r.element) + " = " + Q(r.value) + ": " + cells.join(", ");
     }
 }
 
@@ -165,11 +167,12 @@ void ElementTable::clearResults() {
     setRowCount(0);
     setHorizontalHeaderLabels({"Element", "Value", "", "", ""});
     marked_ = -1;
-    lines_.clear();
+    report_ = {};
 }
 
-QStringList ElementTable::report() const {
-    return lines_;
+std::optional<ReportTable> ElementTable::report() const {
+    if (report_.rows.empty()) return std::nullopt;
+    return report_;
 }
 
 } // namespace vora::pages

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "calc/element_network.h"
+#include "pages/calculation_page.h"
 #include "pages/drawing/picture_view.h"
 
 #include <QStringList>
@@ -49,14 +50,15 @@ public:
     void clearResults();
     // A ResultsTable: shown, or cleared when it has no rows.
     void showPicture(const calc::Picture& picture) override;
-    // A heading line and one line per element; empty when nothing is shown.
-    QStringList report() const;
+    // The heads and a row per element, and as the copied text's lines (a
+    // heading line and one line per element); none when nothing is shown.
+    std::optional<ReportTable> report() const;
     int markedRow() const { return marked_; }
 
 private:
     void fitHeight();
 
-    QStringList lines_;
+    ReportTable report_;
     int marked_ = -1;
 };
 

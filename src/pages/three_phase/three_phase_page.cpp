@@ -101,8 +101,8 @@ void ThreePhasePage::lblS2_Click() {
     compute(calc::Caption::Power);
 }
 
-QString ThreePhasePage::inputsAndResults() const {
-    return InputsAndResults(form_.report(), working());
+PageReport ThreePhasePage::report() const {
+    return ReportOf(form_.report(), working());
 }
 
 } // namespace vora::pages

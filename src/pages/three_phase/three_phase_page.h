@@ -22,7 +22,7 @@ public:
     ThreePhasePage(const ThreePhaseTexts& texts, widgets::MessageBoxes& messages,
                    QWidget* parent = nullptr);
 
-    QString inputsAndResults() const override;
+    PageReport report() const override;
 
     // The four captions of the output column.
     void lblI2_Click();

@@ -3,6 +3,7 @@
 
 #include "calc/transient/transient_solve.h"
 #include "pages/drawing/transient_curve_view.h"
+#include "pages/report.h"
 #include "pages/result_label.h"
 #include "pages/solve_panel.h"
 #include "widgets/option_button.h"
@@ -114,11 +115,8 @@ void frmTransient::refresh() {
     Adopt(*out);
 }
 
-QString frmTransient::inputsAndResults() const {
-    QStringList lines = form_.report();
-    if (!working()->text().isEmpty() && !IsOutOfDate(working()))
-        lines << "Working:" << working()->text();
-    return lines.join('\n');
+PageReport frmTransient::report() const {
+    return ReportOf(form_.report(), working());
 }
 
 } // namespace vora::pages

@@ -22,7 +22,7 @@ class frmTransient : public Page<calc::TransientVars> {
 public:
     explicit frmTransient(widgets::MessageBoxes& messages, QWidget* parent = nullptr);
 
-    QString inputsAndResults() const override;
+    PageReport report() const override;
 
     void cmdCompute_Click();
     // The circuit's entry shows; the focus goes to it.

@@ -189,8 +189,7 @@ TEST_F(TransientPage, TheCurveIsTheModelsPoints) {
     EXPECT_EQ(pictures[0], view);
     const QTemporaryDir folder;
     const QString sheet = folder.filePath("transient.pdf");
-    EXPECT_EQ(WriteWorkingPdf(sheet, "RC And RL Transients", page_->inputsAndResults(), pictures),
-              "");
+    EXPECT_EQ(WriteWorkingPdf(sheet, "RC And RL Transients", page_->report(), pictures), "");
     EXPECT_GT(QFileInfo(sheet).size(), 0);
     Type(*page_, "txtR", "");
     EXPECT_TRUE(HandoutPictures(*page_).empty());
