@@ -8,6 +8,8 @@
 
 #include <QFont>
 #include <QRectF>
+#include <QString>
+#include <QWidget>
 #include <algorithm>
 
 class QPainter;
@@ -36,6 +38,24 @@ public:
         font.setBold(bold);
         return font;
     }
+};
+
+// A picture widget with a title and a text for when it shows nothing yet;
+// it paints every pixel of itself and takes the room it is given.
+class TitledPicture : public QWidget, public PictureView {
+public:
+    TitledPicture(const QString& title, const QString& placeholder, QWidget* parent = nullptr)
+        : QWidget(parent)
+        , title_(title)
+        , placeholder_(placeholder) {
+        setAccessibleName(title);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+protected:
+    QString title_;
+    QString placeholder_;
 };
 
 } // namespace vora::pages

@@ -70,13 +70,7 @@ void Label(QPainter& p, const QRectF& box, const QString& text, const QColor& co
 
 TransientCurveView::TransientCurveView(const QString& title, const QString& placeholder,
                                        QWidget* parent)
-    : QWidget(parent)
-    , title_(title)
-    , placeholder_(placeholder) {
-    setAccessibleName(title);
-    setAttribute(Qt::WA_OpaquePaintEvent); // it paints every pixel
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-}
+    : TitledPicture(title, placeholder, parent) {}
 
 QSize TransientCurveView::sizeHint() const {
     return {360, 240};

@@ -16,7 +16,7 @@ namespace vora::pages {
 // the switching to 5τ, on one time axis marked in τ: the voltage on the left
 // scale, the current on the right one, and both values at the time asked
 // for marked on their curves. The points are the model's, drawn as given.
-class TransientCurveView : public QWidget, public PictureView {
+class TransientCurveView : public TitledPicture {
     Q_OBJECT
 public:
     TransientCurveView(const QString& title, const QString& placeholder, QWidget* parent = nullptr);
@@ -48,8 +48,6 @@ private:
     void drawCurves(QPainter& p, const QRectF& plot, double vLow, double vHigh, double iLow,
                     double iHigh) const;
 
-    QString title_;
-    QString placeholder_;
     calc::transient::Inputs model_;
     std::vector<calc::transient::State> points_;
     calc::transient::State at_;

@@ -18,13 +18,7 @@ constexpr qreal kBorder = 4; // as the layout leaves
 
 VectorDiagramView::VectorDiagramView(const QString& title, const QString& placeholder,
                                      QWidget* parent)
-    : QWidget(parent)
-    , title_(title)
-    , placeholder_(placeholder) {
-    setAccessibleName(title);
-    setAttribute(Qt::WA_OpaquePaintEvent); // it paints every pixel
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-}
+    : TitledPicture(title, placeholder, parent) {}
 
 QSize VectorDiagramView::sizeHint() const {
     return {260, 180};

@@ -25,7 +25,7 @@ namespace vora::pages {
 //
 // Everything a paint needs is laid out when the diagram or the size
 // changes; a paint only draws.
-class VectorDiagramView : public QWidget, public PictureView {
+class VectorDiagramView : public TitledPicture {
     Q_OBJECT
 public:
     struct Shape {
@@ -80,8 +80,6 @@ private:
     QFont diagramFont() const;
     static QFont printFont(const QPainter& painter);
 
-    QString title_;
-    QString placeholder_;
     calc::VectorDiagram diagram_;
     Geometry geometry_;
 };
