@@ -2,7 +2,6 @@
 #include "result_label.h"
 
 #include "calc/engineering.h"
-#include "calc/number.h"
 #include "widgets/unit_list.h"
 
 #include <QEvent>
@@ -60,13 +59,6 @@ void ShowResult(QLabel* label, const std::string& text, double value, std::strin
     label->setProperty(kReadable, readable);
     label->setToolTip(readable);
     label->setAccessibleDescription(readable);
-}
-
-void ShowResult(QLabel* label, const std::string& text, std::string_view unit) {
-    const calc::Parsed shown = calc::ParseStrict(text);
-    if (shown) return ShowResult(label, text, shown.value, unit);
-    label->setText(QString::fromStdString(text));
-    ClearResult(label);
 }
 
 void ClearResult(QLabel* label) {

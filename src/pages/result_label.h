@@ -26,8 +26,6 @@ namespace vora::pages {
 // Writes `text` and the engineering form of `value` (in `unit`, of which
 // `text` may show a multiple).
 void ShowResult(QLabel* label, const std::string& text, double value, std::string_view unit);
-// Writes `text` and the engineering form of the number it shows.
-void ShowResult(QLabel* label, const std::string& text, std::string_view unit);
 void ClearResult(QLabel* label);
 
 // A result (a label, the working, a picture) that no longer belongs to the

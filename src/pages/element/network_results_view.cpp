@@ -50,29 +50,6 @@ WholeNetworkResults::WholeNetworkResults(QWidget* parent)
     }
 }
 
-void WholeNetworkResults::showResults(const std::array<calc::ResultCell, 3>& cells) {
-    for (std::size_t i = 0; i < 3; ++i) {
-        const calc::ResultCell& cell = cells[i];
-        const Triple& t = triples_[i];
-        t.name->setText(Q(cell.name));
-        t.unit->setText(Q(cell.unit));
-        if (cell.text.empty()) {
-            ClearResult(t.value);
-            t.value->setToolTip(Q(cell.note));
-        } else {
-            ShowResult(t.value, cell.text, cell.value, cell.unit);
-        }
-    }
-}
-
-void WholeNetworkResults::clearResults() {
-    for (const Triple& t : triples_) {
-        t.name->clear();
-        t.unit->clear();
-        ClearResult(t.value);
-    }
-}
-
 QStringList WholeNetworkResults::report() const {
     QStringList lines;
     for (const Triple& t : triples_) {

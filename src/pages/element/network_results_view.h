@@ -31,8 +31,6 @@ public:
     explicit WholeNetworkResults(QWidget* parent);
 
     const Triple& triple(int i) const { return triples_[static_cast<std::size_t>(i)]; }
-    void showResults(const std::array<calc::ResultCell, 3>& cells);
-    void clearResults();
     // "Isrc = 0.5 A (500.0 mA)" per result shown.
     QStringList report() const;
 
