@@ -3,6 +3,7 @@
 // result can be selected from the keyboard.
 #include "shell/window_set.h"
 #include "support/recording_messages.h"
+#include "support/registered_page.h"
 #include "widgets/clickable_label.h"
 
 #include <QAbstractButton>
@@ -20,8 +21,7 @@ namespace {
 TEST(Accessibility, EveryControlOfEveryPageHasAName) {
     testing::RecordingMessages messages;
     WindowSet windows(messages);
-    for (WindowId id : {WindowId::frmDC, WindowId::frmDCC, WindowId::frmDCL, WindowId::FrmAC,
-                        WindowId::frmThreeLtop, WindowId::FrmThreePtoL, WindowId::frmTransient}) {
+    for (WindowId id : testing::CalculationPages()) {
         QMainWindow* page = windows.window(id);
         const std::string where = page->objectName().toStdString() + ": ";
         for (QLineEdit* e : page->findChildren<QLineEdit*>()) {

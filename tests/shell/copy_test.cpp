@@ -3,6 +3,7 @@
 #include "calc/number.h"
 #include "shell/window_set.h"
 #include "support/recording_messages.h"
+#include "support/registered_page.h"
 #include "support/widgets.h"
 #include "widgets/clickable_label.h"
 #include "widgets/option_button.h"
@@ -53,8 +54,7 @@ TEST(CopyAll, EveryCalculationPageCopiesItsInputsAndResults) {
     const QString three = CopyWithShortcut(ltop);
     EXPECT_TRUE(three.contains("Line Current = 10 A")) << three.toStdString();
 
-    for (WindowId id : {WindowId::frmDCC, WindowId::frmDCL, WindowId::FrmAC, WindowId::FrmThreePtoL,
-                        WindowId::frmTransient}) {
+    for (WindowId id : testing::CalculationPages()) {
         windows.ShowPage(id);
         EXPECT_FALSE(CopyWithShortcut(windows.window(id)).isEmpty());
     }

@@ -7,8 +7,17 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace vora::testing {
+
+// Every calculation page of the registry, a page added later included.
+inline std::vector<shell::WindowId> CalculationPages() {
+    std::vector<shell::WindowId> pages;
+    for (const shell::WindowEntry& row : shell::kWindows)
+        if (row.calculationPage) pages.push_back(row.id);
+    return pages;
+}
 
 template <class P> std::unique_ptr<P> Registered(widgets::MessageBoxes& messages) {
     for (const shell::WindowEntry& row : shell::kWindows)
