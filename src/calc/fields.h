@@ -25,6 +25,10 @@ double ReadStrict(const Field& field);
 // only when that number is too large for a double.
 double ReadLeading(const Field& field);
 
+// `number`, read from `field`, times the factor of the unit chosen beside it.
+// Raises a Failure naming the field when the product is too large.
+double TimesUnit(double number, double factor, const Field& field);
+
 // Raises "Cannot Compute" with the given explanation, focusing `field` if set.
 [[noreturn]] void FailCompute(std::string text, std::string field = {});
 

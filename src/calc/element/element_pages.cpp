@@ -48,13 +48,8 @@ double ReadNumber(const ElementClick& click) {
 double ScaleSource(const ElementKind& kind, const ElementClick& click, double number) {
     const Units units = click.source == Source::Voltage ? kSourceVolts : kind.sourceFlowUnits;
     if (!InList(click.sourceUnit, units.size())) return number;
-    const double value = number * units[static_cast<std::size_t>(click.sourceUnit)].Factor();
-    if (!std::isfinite(value))
-        Fail({"Invalid Entry",
-              "The number in \"" + click.sourceField.label +
-                  "\" is too large in this unit. Enter a smaller number or choose a smaller unit.",
-              click.sourceField.name});
-    return value;
+    return TimesUnit(number, units[static_cast<std::size_t>(click.sourceUnit)].Factor(),
+                     click.sourceField);
 }
 
 double ReadSource(const ElementKind& kind, const ElementClick& click) {

@@ -25,14 +25,8 @@ std::string Operand(double x) {
 
 // The entry times its unit's factor; the page has checked the position.
 double Scaled(const TransientEntry& entry, Units units) {
-    const double value =
-        ReadStrict(entry.field) * units[static_cast<std::size_t>(entry.position)].Factor();
-    if (!std::isfinite(value))
-        Fail({"Invalid Entry",
-              "The number in \"" + entry.field.label +
-                  "\" is too large in this unit. Enter a smaller number or choose a smaller unit.",
-              entry.field.name});
-    return value;
+    return TimesUnit(ReadStrict(entry.field),
+                     units[static_cast<std::size_t>(entry.position)].Factor(), entry.field);
 }
 
 double Positive(const TransientEntry& entry, Units units) {
