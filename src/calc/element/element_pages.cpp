@@ -137,7 +137,9 @@ Outcome<Shown<Vars>> Total(const ElementKind& kind, const ElementClick& click, V
     return Attempt([&] {
         NetworkTotal t = ComputeNetworkTotal(kind, click.entries, true);
         Store(t, vars);
-        Shown<Vars> shown{.vars = vars, .working = std::move(t.working)};
+        Shown<Vars> shown;
+        shown.vars = vars;
+        shown.working = std::move(t.working);
         WriteTotal(shown, kind, t, click, 0);
         // Silently: the source field is the double-click's to complain about.
         NetworkResults network;
@@ -161,7 +163,9 @@ Outcome<Shown<Vars>> Results(const ElementKind& kind, const ElementClick& click,
             FailCompute(TooLargeOrUndefined("results of " + kind.Element(k),
                                             "Check the values and the source."));
         const auto cells = ElementCells(kind, f, click.source, k);
-        Shown<Vars> shown{.vars = vars, .working = std::move(t.working)};
+        Shown<Vars> shown;
+        shown.vars = vars;
+        shown.working = std::move(t.working);
         WriteTotal(shown, kind, t, click, k);
         using L = NetworkLabel;
         for (std::size_t i = 0; i < 3; ++i)

@@ -89,7 +89,9 @@ Outcome<Shown<ThreePhaseVars>> Click(Caption clicked, const ThreePhaseEntries& i
         // The units of the four captions' results, top to bottom.
         constexpr const char* kSymbols[] = {symbols::kAmpere, symbols::kVolt, symbols::kOhm,
                                             symbols::kVoltAmpere};
-        Shown<ThreePhaseVars> out{.vars = vars, .working = run.TakeWorking()};
+        Shown<ThreePhaseVars> out;
+        out.vars = vars;
+        out.working = run.TakeWorking();
         out.write(clicked, FormatNumber(shown), shown, kSymbols[static_cast<std::size_t>(clicked)]);
         if (clicked == Caption::Voltage)
             out.draw(ThreePhasePicture::Voltages,

@@ -147,7 +147,8 @@ Outcome<Shown<TransientVars>> ComputeTransient(const TransientEntries& in, Trans
                                             "Enter a smaller voltage or a larger resistance."),
                         in.v.field.name);
 
-        Shown<TransientVars> shown{.vars = vars};
+        Shown<TransientVars> shown;
+        shown.vars = vars;
         // τ in the unit of cboT; its engineering form is in seconds.
         const Unit& timeUnit = kSeconds[static_cast<std::size_t>(in.t.position)];
         using R = TransientResult;

@@ -17,10 +17,6 @@ namespace vora::pages {
 
 namespace {
 
-QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 calc::Field FieldOf(const QLineEdit* entry, const QString& label) {
     return {entry->text().toStdString(), entry->objectName().toStdString(), label.toStdString()};
 }
